@@ -1,0 +1,18 @@
+#pragma once
+
+#include <optional>
+#include <string_view>
+
+// The number reading rule of the job files and grid fields: leading blanks
+// and tabs skipped, a point as decimal separator whatever the regional
+// settings, reading stops at the first character that cannot continue the
+// number; no number at all gives 0.
+double Val(std::string_view text);
+
+// The whole text, and nothing else, as a number in the same notation (a
+// field of a free-format record). Empty or malformed text gives nothing.
+std::optional<double> ParseNumber(std::string_view text);
+
+// The length of the longest prefix of text that reads as a number (sign,
+// digits, point, digits, exponent with E or D); 0 when none does.
+std::size_t NumberPrefixLength(std::string_view text);

@@ -1,0 +1,97 @@
+#include <gtest/gtest.h>
+
+#include "common/next_token.h"
+#include "common/text_reader.h"
+#include "common/val.h"
+
+namespace {
+
+struct ValCase {
+  const char* text;
+  double value;
+};
+
+// Val must read what the suite writes whatever the regional settings and
+// stop where the number ends: a comma is not a decimal separator.
+TEST(Val, ReadsTheLeadingNumberAndStops) {
+  const ValCase cases[] = {
+      {"12.5", 12.5},   {"  -40", -40},  {"12,5", 12},     {".25", 0.25},   {"-.5", -0.5},
+      {"1E+20", 1e20},  {"2.5d2", 250},  {"3e", 3},        {"abc", 0},      {"", 0},
+      {"\t7 8", 7},     {"+4.", 4},      {"1.2.3", 1.2},   {"-", 0},        {"1e999", 1.7976931348623157e308},
+  };
+  for (const ValCase& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
+}
+
+TEST(ParseNumber, AcceptsOnlyAWholeNumber) {
+  EXPECT_EQ(ParseNumber("12"), 12.0);
+  EXPECT_EQ(ParseNumber("-1.5E-1"), -0.15);
+  EXPECT_FALSE(ParseNumber(""));
+  EXPECT_FALSE(ParseNumber("12x"));
+  EXPECT_FALSE(ParseNumber("1 2"));
+  EXPECT_FALSE(ParseNumber("."));
+}
+
+TEST(NextToken, TakesTokensAndKeepsTheDelimiter) {
+  std::string line = "\t12  34";
+  EXPECT_EQ(NextToken(line), "12");
+  EXPECT_EQ(line, "  34");
+  EXPECT_EQ(NextToken(line), "34");
+  EXPECT_EQ(line, "");
+  EXPECT_EQ(NextToken(line), "");
+  std::string blanks = " \t ";
+  EXPECT_EQ(NextToken(blanks), "");
+  EXPECT_EQ(blanks, " \t ");
+}
+
+TEST(TextReader, NumbersEndAtBlanksCommasAndLineEnds) {
+  TextReader r({"1 2,3", "", "  4 ,5", "6"});
+  double got[6];
+  for (double& g : got) {
+    const auto n = r.ReadNumber();
+    ASSERT_EQ(n.status, TextReader::Status::kOk) << r.LineNumber();
+    g = n.value;
+  }
+  EXPECT_EQ(got[0], 1);
+  EXPECT_EQ(got[2], 3);
+  EXPECT_EQ(got[3], 4);
+  EXPECT_EQ(got[5], 6);
+  EXPECT_EQ(r.ReadNumber().status, TextReader::Status::kEndOfFile);
+}
+
+TEST(TextReader, ReportsANonNumberWithItsText) {
+  TextReader r({"12", "1,2x"});
+  EXPECT_EQ(r.ReadNumber().value, 12);
+  EXPECT_EQ(r.LineNumber(), 2);
+  EXPECT_EQ(r.ReadNumber().value, 1);
+  const auto bad = r.ReadNumber();
+  EXPECT_EQ(bad.status, TextReader::Status::kNotANumber);
+  EXPECT_EQ(bad.text, "2x");
+}
+
+// A line read after a field must start on the following line, as the
+// suite's files mix both reads (a count, then fixed-column lines).
+TEST(TextReader, ALineReadFollowsTheFieldsLine) {
+  TextReader r({"3  ", "                    C"});
+  EXPECT_EQ(r.ReadNumber().value, 3);
+  EXPECT_EQ(r.ReadLine(), "                    C");
+  EXPECT_FALSE(r.ReadLine());
+}
+
+TEST(TextReader, TextFieldsAreTrimmedAndMayBeQuoted) {
+  TextReader r({"  c:\\lavori  ", "\"a, b\" , next", "CAVO 7T15", ""});
+  EXPECT_EQ(r.ReadText(), "c:\\lavori");
+  EXPECT_EQ(r.ReadText(), "a, b");
+  EXPECT_EQ(r.ReadText(), "next");
+  EXPECT_EQ(r.ReadText(), "CAVO 7T15");
+  EXPECT_EQ(r.ReadText(), "");
+  EXPECT_FALSE(r.ReadText());
+}
+
+TEST(TextReader, SkipFieldPassesWordsAndNumbers) {
+  TextReader r({"7", "9.73, 195000, word, 0.005", "6 1860", "last"});
+  for (int i = 0; i < 7; ++i) EXPECT_TRUE(r.SkipField()) << i;
+  EXPECT_EQ(r.ReadText(), "last");
+  EXPECT_FALSE(r.SkipField());
+}
+
+}  // namespace

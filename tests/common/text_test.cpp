@@ -1,0 +1,43 @@
+#include <gtest/gtest.h>
+
+#include "common/cp1252.h"
+#include "common/text.h"
+#include "common/text_file.h"
+
+namespace {
+
+TEST(Cp1252, AccentsEuroAndQuotesSurviveARoundTrip) {
+  const std::string bytes = "perch\xE9 \x80 \x93n\xB0";
+  const std::string utf8 = Cp1252ToUtf8(bytes);
+  EXPECT_EQ(utf8, "perché € “n°");
+  EXPECT_EQ(Utf8ToCp1252(utf8), bytes);
+}
+
+TEST(Cp1252, UnmappableAndMalformedTextBecomesQuestionMarks) {
+  EXPECT_EQ(Utf8ToCp1252("α"), "?");
+  EXPECT_EQ(Utf8ToCp1252(std::string("a\xC3", 2)), "a?");
+  EXPECT_EQ(Utf8ToCp1252(std::string("\xFF\xFE", 2)), "??");
+}
+
+TEST(Text, CharactersAreCountedAsCodePoints) {
+  EXPECT_EQ(Utf8Length("n°12"), 4u);
+  EXPECT_EQ(Utf8Left("àèìòù1234567890123456789", 20), "àèìòù123456789012345");
+  EXPECT_EQ(Utf8Mid("abcdef", 5, 10), "ef");
+  EXPECT_EQ(Utf8Mid("abc", 9, 2), "");
+}
+
+TEST(Text, CaseAndTrimming) {
+  EXPECT_EQ(ToLower("C:\\Suite\\ÀÈ"), "c:\\suite\\àè");
+  EXPECT_EQ(ToUpper(" c "), " C ");
+  EXPECT_EQ(Trim("  a b  "), "a b");
+  EXPECT_EQ(ThreeDigits(7), "007");
+  EXPECT_EQ(ThreeDigits(1234), "234");
+}
+
+TEST(SplitLines, AcceptsEveryLineEnd) {
+  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
+  EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
+  EXPECT_TRUE(SplitLines("").empty());
+}
+
+}  // namespace
