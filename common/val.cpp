@@ -66,11 +66,13 @@ std::size_t NumberPrefixLength(std::string_view t) {
 }
 
 double Val(std::string_view text) {
-  std::size_t b = 0;
-  while (b < text.size() && (text[b] == ' ' || text[b] == '\t')) ++b;
-  const std::string_view rest = text.substr(b);
-  const std::size_t n = NumberPrefixLength(rest);
-  return n == 0 ? 0.0 : Convert(rest.substr(0, n));
+  std::string compact;
+  compact.reserve(text.size());
+  for (char c : text) {
+    if (c != ' ' && c != '\t' && c != '\n') compact += c;
+  }
+  const std::size_t n = NumberPrefixLength(compact);
+  return n == 0 ? 0.0 : Convert(std::string_view(compact).substr(0, n));
 }
 
 std::optional<double> ParseNumber(std::string_view text) {

@@ -3,10 +3,11 @@
 #include <optional>
 #include <string_view>
 
-// The number reading rule of the job files and grid fields: leading blanks
-// and tabs skipped, a point as decimal separator whatever the regional
-// settings, reading stops at the first character that cannot continue the
-// number; no number at all gives 0.
+// The number reading rule of the job files and grid fields: blanks, tabs and
+// line feeds are ignored wherever they stand ("2 5" reads 25), a point is the
+// decimal separator whatever the regional settings, reading stops at the
+// first character that cannot continue the number ("1,5" reads 1); no number
+// at all gives 0.
 double Val(std::string_view text);
 
 // The whole text, and nothing else, as a number in the same notation (a

@@ -1,0 +1,47 @@
+#include <QApplication>
+#include <cstdio>
+#include <cstdlib>
+#include <memory>
+
+#include "app/argument.h"
+#include "app/qt_prompter.h"
+#include "app/show_message.h"
+#include "app/world.h"
+#include "editor/form_pri.h"
+
+namespace {
+
+// Without any display the toolkit would abort with a long message; say in
+// one line what is missing and how to run the editor anyway.
+bool HasDisplay() {
+#if defined(__linux__) || defined(__unix__)
+  return std::getenv("DISPLAY") || std::getenv("WAYLAND_DISPLAY") ||
+         std::getenv("QT_QPA_PLATFORM");
+#else
+  return true;
+#endif
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  if (!HasDisplay()) {
+    std::fprintf(stderr,
+                 "tracciati: nessun display disponibile (DISPLAY non impostato); "
+                 "avviare con: xvfb-run -a tracciati '|diroot=...|MEMBRA=n|'\n");
+    return 1;
+  }
+  const std::string argument = JoinArguments(argc, argv);
+  QApplication application(argc, argv);
+  QtPrompter prompter;
+  auto world = std::make_unique<World>();
+  FormPri form(*world, prompter);
+  prompter.SetParent(&form);
+  if (auto fault = form.Load(argument)) {
+    prompter.SetParent(nullptr);  // the window is never shown
+    ShowMessage(prompter, *fault);
+    return 1;
+  }
+  form.show();
+  return QApplication::exec();
+}

@@ -1,0 +1,88 @@
+#include <gtest/gtest.h>
+
+#include "app/job_folders.h"
+#include "common/text.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+// A root folder with the two settings files as given (nullptr: missing).
+class Settings {
+ public:
+  Settings(const char* dirlav, const char* lavoro) {
+    if (dirlav) WriteJobFile(dir_.path() / "impostazioni" / "dirlav", {dirlav});
+    if (lavoro) WriteJobFile(dir_.path() / "impostazioni" / "lavoro", {lavoro});
+  }
+  std::string Root() const { return ToLower(dir_.SuitePath()); }
+  std::string Argument(const std::string& rootSuffix = "") const {
+    return "|diroot=" + dir_.SuitePath() + rootSuffix + "|MEMBRA=3|";
+  }
+
+ private:
+  TempDir dir_;
+};
+
+TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
+  Settings s("C:\\Lavori", "  ab12cd  ");
+  JobContext job;
+  ASSERT_FALSE(ResolveJobFolders(s.Argument(), job));
+  EXPECT_EQ(job.RootDir, s.Root());
+  EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
+  EXPECT_EQ(job.JobName, "ab12cd");
+  EXPECT_EQ(job.JobDir, "c:\\lavori\\ab12cd");
+  EXPECT_EQ(job.ProgramDir, s.Root() + "\\progra");
+  EXPECT_EQ(job.DriverDir, s.Root() + "\\driver");
+  EXPECT_EQ(job.CustomDir, s.Root() + "\\custom");
+}
+
+TEST(ResolveJobFolders, ARootEndingWithABackslashStillFindsTheSettings) {
+  Settings s("c:\\lavori\\", "ab12cd");
+  JobContext job;
+  ASSERT_FALSE(ResolveJobFolders(s.Argument("\\"), job));
+  EXPECT_EQ(job.RootDir, s.Root());
+  EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
+}
+
+struct FolderFault {
+  const char* dirlav;
+  const char* lavoro;
+  const char* file;  // the settings file named in the message; nullptr: lavori message
+};
+
+TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
+  const FolderFault cases[] = {
+      {nullptr, "ab12cd", "dirlav"},      {"", "ab12cd", "dirlav"},
+      {"c:\\lavor", "ab12cd", "dirlav"},  {"c:\\jobs\\x", "ab12cd", nullptr},
+      {"c:\\lavori", nullptr, "lavoro"},  {"c:\\lavori", "ab12c", "lavoro"},
+      {"c:\\lavori", "ab12cde", "lavoro"},
+  };
+  for (const FolderFault& c : cases) {
+    Settings s(c.dirlav, c.lavoro);
+    JobContext job;
+    const auto fault = ResolveJobFolders(s.Argument("\\"), job);
+    ASSERT_TRUE(fault) << (c.dirlav ? c.dirlav : "-") << " " << (c.lavoro ? c.lavoro : "-");
+    const std::string expected =
+        c.file ? "Errore: file " + s.Root() + "\\\\impostazioni\\" + c.file + " errato o mancante"
+               : "Errore: il direttorio dei lavori deve terminare con < \\lavori >";
+    EXPECT_EQ(fault->text, expected);
+    EXPECT_EQ(fault->caption, "ERRORE");
+    EXPECT_EQ(fault->style, 48);
+  }
+}
+
+// The root length is checked after the jobs folder: a readable dirlav under
+// a two-letter relative root must still be refused.
+TEST(ResolveJobFolders, AShortRootIsADirlavFault) {
+  TempDir dir;
+  WriteJobFile(dir.path() / "ab" / "impostazioni" / "dirlav", {"c:\\lavori"});
+  const auto previous = std::filesystem::current_path();
+  std::filesystem::current_path(dir.path());
+  JobContext job;
+  const auto fault = ResolveJobFolders("|diroot=ab|MEMBRA=1|", job);
+  std::filesystem::current_path(previous);
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
+  EXPECT_EQ(fault->text, "Errore: file ab\\impostazioni\\dirlav errato o mancante");
+}
+
+}  // namespace

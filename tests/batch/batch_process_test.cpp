@@ -1,0 +1,109 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+
+#include "common/text.h"
+#include "tests/support/temp_dir.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+// tracciati-batch run as the suite's scripts run it, as a process.
+class BatchRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::copy(EXAMPLE_SUITE_DIR, suite_.path(), fs::copy_options::recursive);
+    WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
+  }
+
+  std::string Argument(int member = 2) const {
+    return "|diroot=" + suite_.SuitePath() + "|MEMBRA=" + std::to_string(member) + "|";
+  }
+  fs::path Job() const { return suite_.path() / "lavori" / "pont01"; }
+  std::string JobSuitePath() const { return ToLower((suite_.path() / "lavori").string()) + "\\pont01"; }
+
+  Result Batch(const std::vector<std::string>& args) const {
+    std::string command = Quote(BATCH_EXE);
+    for (const std::string& a : args) command += " " + Quote(a);
+    const fs::path out = output_.path() / "out.txt";
+    const fs::path err = output_.path() / "err.txt";
+    command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
+    Result r;
+    const int raw = std::system(command.c_str());
+#ifdef _WIN32
+    r.status = raw;
+#else
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+    r.out = ReadBytes(out);
+    r.err = ReadBytes(err);
+    return r;
+  }
+
+  TempDir suite_;
+  TempDir output_;
+};
+
+TEST_F(BatchRun, CheckSaysOkOnTheExampleSuite) {
+  const Result r = Batch({Argument(), "check"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "OK\n");
+  EXPECT_EQ(r.err, "");
+}
+
+TEST_F(BatchRun, CheckPrintsTheStartUpFaultAndStops) {
+  fs::remove(Job() / "struttur.str");
+  const Result r = Batch({Argument(), "check"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.out, "");
+  EXPECT_EQ(r.err, "PROBLEMA: Problemi con la lettura del file " + JobSuitePath() + "\\struttur.str\n");
+}
+
+TEST_F(BatchRun, CheckReportsABadJobsFolder) {
+  WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {"c:\\jobs\\x"});
+  const Result r = Batch({Argument(), "check"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "ERRORE: Errore: il direttorio dei lavori deve terminare con < \\lavori >\n");
+}
+
+TEST_F(BatchRun, AMissingCableTypesFileIsANoticeAndTheJobIsStillReadable) {
+  fs::remove(Job() / "Group.cap");
+  const Result r = Batch({Argument(), "check"});
+  EXPECT_EQ(r.status, 0);
+  EXPECT_EQ(r.out, "OK\n");
+  EXPECT_EQ(r.err, "INFORMAZIONE: Nessun file trovato  " + JobSuitePath() + "\\Group.cap\n");
+}
+
+TEST_F(BatchRun, AMissingMemberItemIsRefused) {
+  const Result r = Batch({"|diroot=" + suite_.SuitePath() + "|", "check"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "PROBLEMA: Nessuna membratura specificata\n");
+}
+
+TEST_F(BatchRun, AnUnknownCommandLineGivesTheUsage) {
+  for (const auto& args : std::vector<std::vector<std::string>>{{}, {Argument()}, {Argument(), "fly"}}) {
+    const Result r = Batch(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("uso: tracciati-batch"), std::string::npos);
+  }
+}
+
+}  // namespace

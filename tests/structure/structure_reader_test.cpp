@@ -1,0 +1,224 @@
+#include "structure/structure_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "common/next_token.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+struct Point {
+  double x, y, z;
+};
+struct NodeRecord {
+  int internalNumber, number;
+};
+struct ElementRecord {
+  std::string ends;  // the first line of the record
+  int number;
+};
+
+// A structure file as the suite writes it, with some trailing content the
+// editor must not read.
+std::vector<std::string> StructureFile(const std::vector<Point>& points,
+                                       const std::vector<NodeRecord>& nodes,
+                                       const std::vector<ElementRecord>& elements,
+                                       bool versionLine = true) {
+  std::vector<std::string> lines;
+  if (versionLine) lines.push_back("Struttura release 4.2");
+  lines.push_back(std::to_string(points.size()));
+  for (const Point& p : points) {
+    lines.push_back(std::to_string(p.x) + ", " + std::to_string(p.y) + ", " + std::to_string(p.z));
+  }
+  lines.push_back(std::to_string(nodes.size()));
+  for (const NodeRecord& n : nodes) {
+    lines.push_back(std::to_string(n.internalNumber) + ", 0, 0");
+    lines.push_back(std::to_string(n.number) + ", 0");
+  }
+  lines.push_back(std::to_string(elements.size()));
+  for (const ElementRecord& e : elements) {
+    lines.push_back(e.ends);
+    lines.push_back(std::to_string(e.number) + " 1 1");
+  }
+  lines.push_back("3");
+  lines.push_back("1, 1, 1, 1, 1, 1, 1");
+  return lines;
+}
+
+// Three points on the X axis, nodes 101..103, elements 1 and 2 between them.
+std::vector<std::string> SmallStructure(bool versionLine) {
+  return StructureFile({{0, 0, 0}, {200, 0, 0}, {400, 0, 0}}, {{0, 101}, {1, 102}, {2, 103}},
+                       {{"0 1 0 1", 1}, {"1 2 0 1", 2}}, versionLine);
+}
+
+class StructureReaderTest : public ::testing::Test {
+ protected:
+  ReadOutcome Read(const std::vector<std::string>& lines) {
+    WriteJobFile(dir.path() / "struttur.str", lines);
+    return ReadStructureFile(dir.SuitePath(), *model);
+  }
+  std::string Path() const { return dir.SuitePath() + "\\struttur.str"; }
+
+  TempDir dir;
+  std::unique_ptr<StructureModel> model = std::make_unique<StructureModel>();
+};
+
+// Both file generations must be read to the end; only the older one warns.
+TEST_F(StructureReaderTest, ReadsWithAndWithoutVersionLine) {
+  for (const std::string first : {"Struttura release 4.2", "STRUTTURA RELEASE 5", ""}) {
+    SCOPED_TRACE(first);
+    std::vector<std::string> lines = SmallStructure(!first.empty());
+    if (!first.empty()) lines[0] = first;
+    const ReadOutcome outcome = Read(lines);
+    EXPECT_FALSE(outcome.fault.has_value());
+    if (first.empty()) {
+      ASSERT_EQ(outcome.notices.size(), 1u);
+      EXPECT_EQ(outcome.notices[0].text,
+                "Versione 3.8 o precedente. Caricare e risalvare la struttura in 'Valmora'");
+      EXPECT_EQ(outcome.notices[0].caption, "ATTENZIONE");
+      EXPECT_EQ(outcome.notices[0].style, 16);
+    } else {
+      EXPECT_TRUE(outcome.notices.empty());
+    }
+    EXPECT_EQ(model->StructureNodeCount, 3);
+    EXPECT_EQ(model->ElementCount, 2);
+    EXPECT_EQ(model->StructureNodes[3].Number, 103);
+    EXPECT_EQ(model->StructureNodes[3].InternalNumber, 2);
+    EXPECT_DOUBLE_EQ(model->NodeCoordinates[2].X, 200.0);
+  }
+}
+
+TEST_F(StructureReaderTest, PointCountLimitsAndStartFaults) {
+  const std::string cannotRead = "Problemi con la lettura del file " + Path();
+  EXPECT_FALSE(ReadStructureFile(dir.SuitePath(), *model).opened);
+  const std::vector<Point> many(2000, Point{1, 2, 3});
+  std::vector<std::string> tooMany = StructureFile(many, {}, {});
+  tooMany[1] = "2001";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {StructureFile(many, {{1999, 7}}, {}), ""},
+      {tooMany, "Numero di nodi eccessivo . Lavoro non valido"},
+      {{}, cannotRead},
+      {{"Struttura release 4.2"}, cannotRead},
+      {{"Struttura release 4.2", "dodici"}, cannotRead},
+      {{"Struttura release 4.2", "   "}, cannotRead},
+  };
+  for (const auto& [lines, fault] : cases) {
+    SCOPED_TRACE(fault);
+    const ReadOutcome outcome = Read(lines);
+    EXPECT_TRUE(outcome.opened);
+    if (fault.empty()) {
+      EXPECT_FALSE(outcome.fault.has_value());
+      EXPECT_DOUBLE_EQ(model->NodeCoordinates[1].Z, 3.0);
+      continue;
+    }
+    ASSERT_TRUE(outcome.fault.has_value());
+    EXPECT_EQ(outcome.fault->text, fault);
+    EXPECT_EQ(outcome.fault->caption, "PROBLEMA");
+    EXPECT_EQ(outcome.fault->style, 16);
+  }
+}
+
+// A node without a positive number takes no position; an element ending on
+// it is no fault, but that end stays unresolved and the element unoriented.
+TEST_F(StructureReaderTest, NodesWithoutPositiveNumberAreSkipped) {
+  const ReadOutcome outcome = Read(StructureFile(
+      {{0, 0, 0}, {10, 0, 0}, {20, 0, 0}}, {{0, 0}, {1, 11}, {2, -3}}, {{"1 2", 5}, {"0 1", -1}}));
+  ASSERT_FALSE(outcome.fault.has_value()) << outcome.fault->text;
+  EXPECT_EQ(model->StructureNodeCount, 1);
+  EXPECT_EQ(model->StructureNodes[1].Number, 11);
+  ASSERT_EQ(model->ElementCount, 1);  // element -1 skipped too
+  ResolveElementNodes(*model);
+  EXPECT_EQ(model->Elements[1].FirstNode, 1);
+  EXPECT_EQ(model->Elements[1].SecondNode, 2);  // internal number, unresolved
+}
+
+TEST_F(StructureReaderTest, ElementsStartAtTheEndNearerToTheOrigin) {
+  const ReadOutcome outcome =
+      Read(StructureFile({{3, 4, 0}, {0, 0, 5}, {0, 5, 0}}, {{0, 30}, {1, 31}, {2, 32}},
+                         {{"\t0 1 e altre parole 2", 1}, {"0  2", 2}}));
+  ASSERT_FALSE(outcome.fault.has_value()) << outcome.fault->text;
+  EXPECT_EQ(model->Elements[1].FirstNode, 0);  // internal numbers until resolved
+  EXPECT_EQ(model->Elements[1].SecondNode, 1);
+  ResolveElementNodes(*model);
+  // (0, 0, 5) is at distance 0 in the X-Y plane, (3, 4, 0) at 5: exchanged.
+  EXPECT_EQ(model->Elements[1].FirstNode, 2);
+  EXPECT_EQ(model->Elements[1].SecondNode, 1);
+  // Equal distances keep the file's order.
+  EXPECT_EQ(model->Elements[2].FirstNode, 1);
+  EXPECT_EQ(model->Elements[2].SecondNode, 3);
+}
+
+// Two nodes sharing one internal number: an element between them gets both.
+TEST(ResolveElementNodes, SharedInternalNumberResolvesEachEndOnce) {
+  auto model = std::make_unique<StructureModel>();
+  model->StructureNodeCount = 2;
+  model->StructureNodes[1] = {101, kNoSection, 7};
+  model->StructureNodes[2] = {102, kNoSection, 7};
+  model->NodeCoordinates[2] = {1, 0, 0};
+  model->ElementCount = 1;
+  model->Elements[1] = {1, 0, 7, 7};
+  ResolveElementNodes(*model);
+  EXPECT_EQ(model->Elements[1].FirstNode, 1);
+  EXPECT_EQ(model->Elements[1].SecondNode, 2);
+}
+
+TEST_F(StructureReaderTest, MalformedContentNamesFileAndLine) {
+  auto changed = [](std::size_t index, const std::string& line) {
+    std::vector<std::string> lines = SmallStructure(true);
+    if (line.empty())
+      lines.resize(index);
+    else
+      lines[index] = line;
+    return lines;
+  };
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {changed(3, "200, abc, 0"), "(riga 4: numero non valido \"abc\")"},
+      {changed(8, ""), "(file troncato)"},
+      {changed(9, "102.5, 0"), "(riga 10: numero intero non valido \"102.5\")"},
+      {changed(15, "1 x2"), "(riga 16: numero non valido \"x2\")"},
+      {changed(12, "-2"), "(riga 13: conteggio non valido -2)"},
+      {StructureFile({{0, 0, 0}}, {{4, 1}}, {}), "(riga 5: punto 4 non presente)"},
+      {StructureFile({{0, 0, 0}, {1, 0, 0}}, {{0, 1}}, {{"0 1", 1}}),
+       "(riga 9: nodo interno 1 non presente)"},
+      {StructureFile({{0, 0, 0}}, std::vector<NodeRecord>(2001, {0, 5}), {}),
+       "(riga 4005: troppi nodi (massimo 2000))"},
+  };
+  for (const auto& [lines, where] : cases) {
+    const ReadOutcome outcome = Read(lines);
+    ASSERT_TRUE(outcome.fault.has_value()) << where;
+    EXPECT_EQ(outcome.fault->text, "Problemi con la lettura del file " + Path() + " " + where);
+    EXPECT_EQ(outcome.fault->caption, "PROBLEMA");
+    EXPECT_EQ(outcome.fault->style, 16);
+  }
+}
+
+TEST(NextToken, SplitsAtBlanksAndTabs) {
+  struct Case {
+    std::string line, token, rest;
+  };
+  const Case cases[] = {
+      {"\t12   34", "12", "   34"}, {"   34", "34", ""}, {"", "", ""}, {" \t ", "", " \t "}};
+  for (const Case& c : cases) {
+    std::string line = c.line;
+    EXPECT_EQ(NextToken(line), c.token) << '"' << c.line << '"';
+    EXPECT_EQ(line, c.rest) << '"' << c.line << '"';
+  }
+}
+
+TEST(StructureLookups, EmptyTableAndFirstMatch) {
+  auto model = std::make_unique<StructureModel>();
+  EXPECT_EQ(FindStructureNode(*model, 0), -1);
+  EXPECT_EQ(FindElementByNumber(*model, 0), -1);
+  model->StructureNodeCount = 2;
+  model->StructureNodes[1] = {5, kNoSection, 9};
+  model->StructureNodes[2] = {5, kNoSection, 8};
+  EXPECT_EQ(FindStructureNode(*model, 5), 1);
+  EXPECT_EQ(FindNodeByInternalNumber(*model, 8), 2);
+  EXPECT_EQ(FindNodeByInternalNumber(*model, 5), -1);
+}
+
+}  // namespace

@@ -1,0 +1,39 @@
+#pragma once
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "tests/support/temp_dir.h"
+
+// A small, valid suite with one job ("ab12cd") written into a temporary
+// folder: member 3 ("TRAVE 1") is a straight beam of four elements along X
+// through the nodes 11 to 15 (internal numbers 0 to 4); nodes 11 to 14 have
+// section 1 ("QUADRATA 40", 40 x 40), node 15 none; two cable types. Tests
+// break one file at a time to see how start-up reacts.
+class FixtureJob {
+ public:
+  static constexpr int kMember = 3;
+
+  FixtureJob();
+
+  // "|diroot=<root>|MEMBRA=3|".
+  std::string Argument() const;
+  std::string RootSuitePath() const { return dir_.SuitePath(); }
+  std::filesystem::path Root() const { return dir_.path(); }
+  std::filesystem::path JobFolder() const { return dir_.path() / "lavori" / "ab12cd"; }
+  // The suite path of the job folder as start-up computes it.
+  std::string JobSuitePath() const;
+
+  // Replaces a job file (name relative to the job folder) or a settings file.
+  void WriteJob(const std::string& name, const std::vector<std::string>& lines) const;
+  void WriteSettings(const std::string& name, const std::vector<std::string>& lines) const;
+  void RemoveJob(const std::string& name) const;
+
+  static std::vector<std::string> StructureLines();
+  static std::vector<std::string> ContinuousElementLines();
+  static std::vector<std::string> SectionLines();
+
+ private:
+  TempDir dir_;
+};
