@@ -1,0 +1,102 @@
+// Time to save and open a full layout group (199 layouts of 1999 points, the
+// most the editor makes): the user waits for both with the hourglass.
+
+#include <benchmark/benchmark.h>
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <system_error>
+
+#include "layouts/group_file.h"
+#include "layouts/layout_group.h"
+#include "platform/suite_path.h"
+#include "structure/structure_model.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// 2000 nodes, each with a section, so that every point validates.
+std::unique_ptr<StructureModel> MakeStructure() {
+  auto model = std::make_unique<StructureModel>();
+  model->StructureNodeCount = kMaxStructureNodes;
+  for (int j = 1; j <= kMaxStructureNodes; ++j) {
+    model->StructureNodes[j] = {static_cast<int16_t>(j), 1, static_cast<int16_t>(j - 1)};
+  }
+  return model;
+}
+
+// Values of every width the file sees: negative, rounded, whole, small.
+std::unique_ptr<LayoutGroup> MakeFullGroup() {
+  auto group = std::make_unique<LayoutGroup>();
+  group->GroupDescription = "Gruppo completo di prova";
+  group->LoadCondition = 12;
+  group->LayoutCount = kEditorMaxLayouts;
+  for (int l = 1; l <= kEditorMaxLayouts; ++l) {
+    Layout& layout = group->Layouts[l];
+    layout.Name = static_cast<int16_t>(l);
+    layout.CableType = static_cast<int16_t>(l % kMaxLayoutCableType + 1);
+    layout.NodeCount = kEditorMaxLayoutNodes;
+    for (int j = 1; j <= kEditorMaxLayoutNodes; ++j) {
+      layout.NodeIndex[j] = static_cast<int16_t>((l + j) % kMaxStructureNodes + 1);
+      layout.RefVertex[j] = static_cast<int16_t>(j % 500);
+      layout.Y[j] = -123.456 + 0.37 * j;
+      layout.Z[j] = 0.25 * l - 0.013 * j;
+      layout.AngDistortion[j] = (j % 7) * 0.0042;
+    }
+  }
+  return group;
+}
+
+// A suite path (backslashes) in the system's temporary folder.
+std::string BenchFile() {
+  std::string path = (fs::temp_directory_path() / "tracciati-bench-Memb001Gr_001.cap").string();
+  for (char& c : path) {
+    if (c == '/') c = '\\';
+  }
+  return path;
+}
+
+void RemoveBenchFile(const std::string& suitePath) {
+  std::error_code ec;
+  fs::remove(HostPath(suitePath), ec);
+}
+
+void BM_WriteLayoutGroup(benchmark::State& state) {
+  const auto group = MakeFullGroup();
+  const std::string path = BenchFile();
+  for (auto _ : state) {
+    const GroupFileOutcome outcome = WriteLayoutGroup(*group, path);
+    if (!outcome.opened) state.SkipWithError("the group could not be written");
+  }
+  RemoveBenchFile(path);
+}
+BENCHMARK(BM_WriteLayoutGroup)->Unit(benchmark::kMillisecond);
+
+void BM_ReadLayoutGroup(benchmark::State& state) {
+  const auto structure = MakeStructure();
+  const auto written = MakeFullGroup();
+  const std::string path = BenchFile();
+  if (!WriteLayoutGroup(*written, path).opened) {
+    state.SkipWithError("the group could not be written");
+    return;
+  }
+  auto group = std::make_unique<LayoutGroup>();
+  for (auto _ : state) {
+    const GroupFileOutcome outcome = ReadLayoutGroup(path, *group, *structure);
+    if (outcome.fault) state.SkipWithError(outcome.fault->text.c_str());
+  }
+  state.counters["bytes"] = static_cast<double>(LayoutGroupFileBytes(*written).size());
+  RemoveBenchFile(path);
+}
+BENCHMARK(BM_ReadLayoutGroup)->Unit(benchmark::kMillisecond);
+
+// The building of the text alone, without the file system.
+void BM_LayoutGroupFileBytes(benchmark::State& state) {
+  const auto group = MakeFullGroup();
+  for (auto _ : state) benchmark::DoNotOptimize(LayoutGroupFileBytes(*group));
+}
+BENCHMARK(BM_LayoutGroupFileBytes)->Unit(benchmark::kMillisecond);
+
+}  // namespace

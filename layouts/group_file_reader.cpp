@@ -1,0 +1,144 @@
+// Reader and validation of the layout group file.
+
+#include <fstream>
+#include <system_error>
+#include <utility>
+
+#include "common/message_catalogue.h"
+#include "layouts/group_file.h"
+#include "layouts/group_file_fields.h"
+#include "platform/suite_path.h"
+
+namespace {
+
+constexpr const char* kNodeWithoutSection =
+    "Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna sezione. "
+    "Il gruppo di tracciati non è valido";
+
+Message CannotRead(const std::string& suitePath) {
+  return {CatalogueText(kMsgCannotRead) + suitePath, kCaptionInformation, kStyleInformation};
+}
+
+// Any fault of a group file is a notice, like the file that cannot be read:
+// the editor goes on with an empty group.
+Message AsNotice(Message fault) {
+  fault.caption = kCaptionInformation;
+  fault.style = kStyleInformation;
+  return fault;
+}
+
+void Empty(LayoutGroup& group) {
+  group.LoadCondition = 0;
+  group.LayoutCount = 0;
+}
+
+// The whole file in one piece; nothing when it is not a readable file.
+std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
+  std::error_code ec;
+  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
+  std::ifstream in(path, std::ios::binary | std::ios::ate);
+  if (!in) return std::nullopt;
+  const std::streamoff size = in.tellg();
+  if (size < 0) return std::nullopt;
+  std::string bytes(static_cast<std::size_t>(size), '\0');
+  in.seekg(0);
+  in.read(bytes.data(), size);
+  if (in.gcount() != size) return std::nullopt;
+  return bytes;
+}
+
+void ReadPoint(GroupFileFields& in, const StructureModel& structure, Layout& layout, int j) {
+  const int nodeIndex = in.ReadInteger();
+  const std::size_t at = in.LastField();
+  const int refVertex = in.ReadInteger();
+  const std::size_t refAt = in.LastField();
+  layout.Y[j] = in.ReadNumber();
+  layout.Z[j] = in.ReadNumber();
+  layout.AngDistortion[j] = in.ReadNumber();
+  if (in.Failed()) return;
+  if (nodeIndex < 1 || nodeIndex > structure.StructureNodeCount) {
+    in.Fail(at, "nodo in posizione " + std::to_string(nodeIndex) + " non presente nella struttura");
+    return;
+  }
+  if (refVertex < 0) {
+    in.Fail(refAt, "vertice di riferimento " + std::to_string(refVertex) + " non valido");
+    return;
+  }
+  layout.NodeIndex[j] = static_cast<int16_t>(nodeIndex);
+  layout.RefVertex[j] = static_cast<int16_t>(refVertex);
+}
+
+void ReadLayout(GroupFileFields& in, const StructureModel& structure, Layout& layout) {
+  layout.Name = static_cast<int16_t>(in.ReadInteger());
+  const int cableType = in.ReadInteger();
+  if (in.Failed()) return;
+  if (cableType < 1 || cableType > kMaxLayoutCableType) {
+    in.Fail(in.LastField(), "tipo di cavo " + std::to_string(cableType) + " non valido");
+    return;
+  }
+  layout.CableType = static_cast<int16_t>(cableType);
+  // The count is checked against the table before any point is stored.
+  layout.NodeCount = static_cast<int16_t>(in.ReadCount(kMaxLayoutNodes, "troppi nodi"));
+  for (int j = 1; j <= layout.NodeCount && !in.Failed(); ++j) ReadPoint(in, structure, layout, j);
+}
+
+}  // namespace
+
+GroupFileOutcome ReadLayoutGroupBytes(std::string_view bytes, const std::string& suitePath,
+                                      LayoutGroup& group, const StructureModel& structure) {
+  GroupFileOutcome outcome;
+  GroupFileFields in(bytes, suitePath);
+  // The description is the whole first line, commas and all.
+  std::optional<std::string> description = in.ReadFirstLine();
+  if (!description) {
+    outcome.fault = CannotRead(suitePath);
+    return outcome;
+  }
+  outcome.opened = true;
+  group.GroupDescription = std::move(*description);
+  group.LoadCondition = static_cast<int16_t>(in.ReadInteger());
+  group.GroupParamA = static_cast<int16_t>(in.ReadInteger());
+  group.GroupParamB = static_cast<int16_t>(in.ReadInteger());
+  group.LayoutCount = static_cast<int16_t>(in.ReadCount(kMaxLayouts, "troppi tracciati"));
+  for (int l = 1; l <= group.LayoutCount && !in.Failed(); ++l) {
+    ReadLayout(in, structure, group.Layouts[l]);
+  }
+  if (in.Failed()) {
+    Empty(group);
+    outcome.fault = AsNotice(*in.Fault());
+    return outcome;
+  }
+
+  std::string invalid = ValidateLayoutGroup(group, structure);
+  if (!invalid.empty()) {
+    Empty(group);
+    outcome.fault = Message{std::move(invalid), kCaptionProblem, kStyleExclamation};
+  }
+  return outcome;
+}
+
+GroupFileOutcome ReadLayoutGroup(const std::string& suitePath, LayoutGroup& group,
+                                 const StructureModel& structure) {
+  const std::optional<std::string> bytes = ReadWholeFile(HostPath(suitePath));
+  if (!bytes) {
+    GroupFileOutcome outcome;
+    outcome.fault = CannotRead(suitePath);
+    return outcome;
+  }
+  return ReadLayoutGroupBytes(*bytes, suitePath, group, structure);
+}
+
+std::string ValidateLayoutGroup(const LayoutGroup& group, const StructureModel& structure) {
+  for (int l = 1; l <= group.LayoutCount; ++l) {
+    const Layout& layout = group.Layouts[l];
+    for (int j = 1; j <= layout.NodeCount; ++j) {
+      const int node = layout.NodeIndex[j];
+      // A position outside the node table has no section either.
+      if (node < 1 || node > structure.StructureNodeCount ||
+          structure.StructureNodes[node].SectionIndex == kNoSection) {
+        return kNodeWithoutSection;
+      }
+    }
+  }
+  return {};
+}

@@ -1,0 +1,85 @@
+#include "layouts/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+
+void AppendNumberText(std::string& out, double value) {
+  if (value == 0.0) {  // negative zero too
+    out += '0';
+    return;
+  }
+  // General form with 15 significant digits is exactly the rule above,
+  // apart from the spelling of the exponent and the leading zero.
+  std::array<char, 40> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
+                                    std::chars_format::general, 15);
+  char* const end = result.ptr;
+  char* p = buffer.data();
+  if (*p == '-') {
+    out += '-';
+    ++p;
+  }
+  if (p[0] == '0' && p + 1 < end && p[1] == '.') ++p;
+  for (char* e = p; e < end; ++e) {
+    if (*e == 'e') *e = 'E';
+  }
+  out.append(p, end);
+}
+
+std::string NumberText(double value) {
+  std::string text;
+  AppendNumberText(text, value);
+  return text;
+}
+
+void AppendTwoDecimalsText(std::string& out, double value) {
+  const double rounded = RoundTo(value, 2);
+  // Below 1e13 the value is a whole number of hundredths with at most 15
+  // digits, the nearest double to it prints as exactly that number, and
+  // neither exponent form applies; beyond, the general form decides.
+  if (!(std::fabs(rounded) < 1e13)) {
+    AppendNumberText(out, rounded);
+    return;
+  }
+  long long hundredths = std::llround(rounded * 100.0);
+  if (hundredths == 0) {
+    out += '0';
+    return;
+  }
+  if (hundredths < 0) {
+    out += '-';
+    hundredths = -hundredths;
+  }
+  const long long whole = hundredths / 100;
+  const int cents = static_cast<int>(hundredths % 100);
+  if (whole != 0) {
+    char buffer[20];
+    const auto result = std::to_chars(buffer, buffer + sizeof buffer, whole);
+    out.append(buffer, result.ptr);
+  }
+  if (cents == 0) return;
+  out += '.';
+  out += static_cast<char>('0' + cents / 10);
+  if (cents % 10 != 0) out += static_cast<char>('0' + cents % 10);
+}
+
+double RoundTo(double value, int decimals) {
+  // Powers of ten up to 22 are exact doubles; the table spares a pow() per
+  // coordinate when a whole group is written.
+  static constexpr double kExact[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                      1e8,  1e9,  1e10, 1e11, 1e12, 1e13, 1e14, 1e15,
+                                      1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
+  const double scale =
+      decimals >= 0 && decimals <= 22 ? kExact[decimals] : std::pow(10.0, decimals);
+  const double scaled = value * scale;
+  // Near the largest doubles the scaling overflows; such a value has no
+  // decimals to round anyway, and must not become infinite.
+  if (!std::isfinite(scaled)) return value;
+  return std::floor(scaled + 0.5) / scale;
+}
+
+int NextPrintZone(int length) {
+  constexpr int kZoneWidth = 14;
+  return (length / kZoneWidth + 1) * kZoneWidth + 1;
+}

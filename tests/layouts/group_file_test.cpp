@@ -1,0 +1,283 @@
+#include "layouts/group_file.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+
+#include "layouts/layout_operations.h"
+#include "tests/layouts/layouts_fixture.h"
+#include "tests/support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// One layout of two points, as the suite's own files look.
+const std::string kExample =
+    "Trave 1 tracciati di campata\r\n"
+    "3\r\n"
+    "1             1\r\n"
+    "1\r\n"
+    "1                   1\r\n"
+    "2\r\n"
+    "5                   2\r\n"
+    ".25                 -40.5               0\r\n"
+    "9                   2\r\n"
+    ".25                 -12                 .01\r\n";
+
+const std::string kCannotRead = "Problemi con la lettura del file ";
+const std::string kCannotWrite = "Problemi con la scrittura del file ";
+
+bool Holds(const std::string& bytes, const std::string& part) {
+  return bytes.find(part) != std::string::npos;
+}
+
+class GroupFile : public ::testing::Test {
+ protected:
+  std::string SuitePath(const std::string& name = "Memb003Gr_001.cap") const {
+    return dir.SuitePath() + "\\" + name;
+  }
+  fs::path HostFile() const { return dir.path() / "Memb003Gr_001.cap"; }
+  GroupFileOutcome ReadFile(const std::string& bytes) {
+    WriteBytes(HostFile(), bytes);
+    return ReadLayoutGroup(SuitePath(), *group, *structure);
+  }
+  // A group that shows whether a read emptied it or left it alone.
+  void Prefill() {
+    group->GroupDescription = "vecchio";
+    group->LoadCondition = 7;
+    group->LayoutCount = 2;
+  }
+  void ExpectMessage(const GroupFileOutcome& outcome, const std::string& text,
+                     const std::string& caption, int style) {
+    ASSERT_TRUE(outcome.fault);
+    EXPECT_EQ(outcome.fault->text.substr(0, text.size()), text);
+    EXPECT_EQ(outcome.fault->caption, caption);
+    EXPECT_EQ(outcome.fault->style, style);
+  }
+
+  TempDir dir;
+  std::unique_ptr<StructureModel> structure = MakeStructure(12, {11});
+  std::unique_ptr<LayoutGroup> group = MakeGroup();
+};
+
+// Golden file: every column, line end and number form of the format at once.
+TEST_F(GroupFile, TheExampleReadsAndWritesBackByteForByte) {
+  const GroupFileOutcome read = ReadFile(kExample);
+  ASSERT_FALSE(read.fault) << read.fault->text;
+  EXPECT_TRUE(read.opened);
+  EXPECT_EQ(group->GroupDescription, "Trave 1 tracciati di campata");  // 28 characters
+  EXPECT_EQ(group->LoadCondition, 3);
+  ASSERT_EQ(group->LayoutCount, 1);
+  const Layout& layout = group->Layouts[1];
+  EXPECT_EQ(layout.Name, 1);
+  EXPECT_EQ(layout.CableType, 1);
+  ASSERT_EQ(layout.NodeCount, 2);
+  EXPECT_EQ(NodeAt(layout, 1), (LayoutNode{5, 2, 0.25, -40.5, 0.0}));
+  EXPECT_EQ(NodeAt(layout, 2), (LayoutNode{9, 2, 0.25, -12.0, 0.01}));
+
+  fs::remove(HostFile());
+  // The name is matched without regard to case, as on the suite's home.
+  const GroupFileOutcome written = WriteLayoutGroup(*group, SuitePath("MEMB003GR_001.CAP"));
+  EXPECT_TRUE(written.opened);
+  EXPECT_FALSE(written.fault);
+  EXPECT_EQ(ReadBytes(dir.path() / "MEMB003GR_001.CAP"), kExample);
+}
+
+TEST_F(GroupFile, GroupParametersAreWrittenAsReadOrAsOneAndOneWhenUnset) {
+  ASSERT_FALSE(ReadFile(kExample).fault);
+  group->GroupParamA = group->GroupParamB = kGroupParamUnset;
+  EXPECT_TRUE(Holds(LayoutGroupFileBytes(*group), "\r\n1             1\r\n"));
+  EXPECT_EQ(group->GroupParamA, -1);  // writing does not set them
+  group->GroupParamB = 4;
+  EXPECT_TRUE(Holds(LayoutGroupFileBytes(*group), "\r\n-1            4\r\n"));
+
+  for (const char* line3 : {"2             5", "2 5", "2,5", "  2 ,  5"}) {
+    std::string bytes = kExample;
+    bytes.replace(bytes.find("1             1"), 15, line3);
+    ASSERT_FALSE(ReadFile(bytes).fault) << line3;
+    EXPECT_EQ(group->GroupParamA, 2) << line3;
+    EXPECT_EQ(group->GroupParamB, 5) << line3;
+    EXPECT_TRUE(Holds(LayoutGroupFileBytes(*group), "\r\n2             5\r\n")) << line3;
+  }
+}
+
+// All three values with two decimals; a value past its column pushes the
+// next one to that column of a new line, and so does one that would touch
+// it, since the reader could not tell the two apart.
+TEST_F(GroupFile, ValuesAreRoundedAndPlacedInTheirColumns) {
+  group->LayoutCount = 1;
+  Layout& layout = group->Layouts[1];
+  layout.Name = -3;
+  layout.CableType = 50;
+  layout.NodeCount = 3;
+  SetNodeAt(layout, 1, {12, 305, 0.004, 2.125, 0.0049});
+  SetNodeAt(layout, 2, {1, 0, -1.23456789012345e100, 1.23456789012345e100, -2.125});
+  SetNodeAt(layout, 3, {2, 0, -1.2345678901234e50, -1.5, 0.0});
+  const std::string bytes = LayoutGroupFileBytes(*group);
+  const std::string b20(20, ' ');
+  EXPECT_TRUE(Holds(bytes,
+                    "\r\n-3                  50\r\n3\r\n12                  305\r\n"
+                    "0                   2.13                0\r\n"))
+      << bytes;
+  EXPECT_TRUE(Holds(bytes, "\r\n-1.23456789012345E+100\r\n" + b20 + "1.23456789012345E+100\r\n" +
+                               b20 + b20 + "-2.12\r\n"))
+      << bytes;
+  EXPECT_TRUE(Holds(bytes, "\r\n-1.2345678901234E+50\r\n" + b20 + "-1.5                0\r\n"))
+      << bytes;
+
+  ASSERT_FALSE(ReadFile(bytes).fault);
+  EXPECT_EQ(LayoutGroupFileBytes(*group), bytes);
+}
+
+// The description is the whole first line, beyond a text box's 20
+// characters, commas and quotes included, in code page 1252 on disk.
+TEST_F(GroupFile, WriteThenReadGivesTheSameGroupRounded) {
+  group->GroupDescription = "Trave 1, campata \"A\" e più lunga di 20";
+  group->LoadCondition = 100;
+  group->GroupParamA = -32768;
+  group->GroupParamB = 32767;
+  for (int l = 1; l <= 3; ++l) {
+    ASSERT_FALSE(SetNewTrac(*group, *structure, l));
+    group->Layouts[l].CableType = static_cast<int16_t>(l * 7);
+    group->Layouts[l].NodeCount = static_cast<int16_t>(4 * l - 4);  // none in layout 1
+    for (int j = 1; j <= 4 * l - 4; ++j) {
+      SetNodeAt(group->Layouts[l], j,
+                {static_cast<int16_t>(j % 10 + 1), static_cast<int16_t>(j * 101 % 500),
+                 j * 1.2345 - l, -j / 3.0, (j - 6) * 0.0123});
+    }
+  }
+  const std::string first = LayoutGroupFileBytes(*group);
+  EXPECT_TRUE(Holds(first, "pi\xF9 lunga"));
+
+  auto reread = MakeGroup();
+  WriteBytes(HostFile(), first);
+  ASSERT_FALSE(ReadLayoutGroup(SuitePath(), *reread, *structure).fault);
+  EXPECT_EQ(reread->GroupDescription, group->GroupDescription);
+  EXPECT_EQ(reread->GroupParamA, -32768);
+  EXPECT_EQ(reread->GroupParamB, 32767);
+  ASSERT_EQ(reread->LayoutCount, 3);
+  EXPECT_EQ(reread->Layouts[1].NodeCount, 0);
+  EXPECT_EQ(NodeAt(reread->Layouts[3], 7), (LayoutNode{8, 207, 5.64, -2.33, 0.01}));
+  EXPECT_EQ(LayoutGroupFileBytes(*reread), first);
+}
+
+TEST_F(GroupFile, APointAtANodeWithoutSectionEmptiesTheGroup) {
+  std::string bytes = kExample;
+  bytes.replace(bytes.find("9                   2"), 2, "11");  // position 11 has none
+  Prefill();
+  const GroupFileOutcome read = ReadFile(bytes);
+  EXPECT_TRUE(read.opened);
+  ExpectMessage(read,
+                "Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna "
+                "sezione. Il gruppo di tracciati non è valido",
+                "PROBLEMA", 48);
+  EXPECT_EQ(group->LayoutCount, 0);
+  EXPECT_EQ(group->LoadCondition, 0);
+}
+
+TEST_F(GroupFile, AFileThatCannotBeReadLeavesTheGroupAlone) {
+  void (*const makers[])(const fs::path&) = {
+      [](const fs::path&) {},                               // missing
+      [](const fs::path& p) { WriteBytes(p, ""); },         // no first line
+      [](const fs::path& p) { fs::create_directory(p); }};  // a folder
+  for (auto make : makers) {
+    fs::remove_all(HostFile());
+    make(HostFile());
+    Prefill();
+    const GroupFileOutcome read = ReadLayoutGroup(SuitePath(), *group, *structure);
+    EXPECT_FALSE(read.opened);
+    ExpectMessage(read, kCannotRead + SuitePath(), "INFORMAZIONE", 64);
+    EXPECT_EQ(read.fault->text, kCannotRead + SuitePath());
+    EXPECT_EQ(group->GroupDescription, "vecchio");
+    EXPECT_EQ(group->LayoutCount, 2);
+  }
+}
+
+// Content outside the format must never reach past a table or leave half a
+// group behind: the file is reported with its line, and the group emptied.
+// Lines may also end with LF or CR alone, as in files edited elsewhere.
+TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
+  const std::string head = "D\r\n3\r\n1 1\r\n";
+  const std::string layout = head + "1\r\n1 1\r\n";
+  const std::string point = "5 0\r\n0 0 0\r\n";
+  const std::pair<std::string, const char*> cases[] = {
+      {"D\r\n\r\n", "file troncato"},
+      {"D\r\nabc\r\n1 1\r\n0\r\n", "riga 2: numero non valido \"abc\""},
+      {"D\r\n40000\r\n1 1\r\n0\r\n", "riga 2: numero intero non valido \"40000\""},
+      {"D\r\n3\r\n1 1.5\r\n0\r\n", "riga 3: numero intero non valido \"1.5\""},
+      {"D\r\n3\r\n1,,1\r\n0\r\n", "riga 3: numero mancante"},
+      {head + "201\r\n", "riga 4: troppi tracciati (massimo 200)"},
+      {head + "-1\r\n", "riga 4: conteggio non valido -1"},
+      {head + "1\r\n-32769 1\r\n0\r\n", "riga 5: numero intero non valido"},
+      {head + "1\r\n1 0\r\n0\r\n", "riga 5: tipo di cavo 0 non valido"},
+      {head + "1\r\n1 51\r\n0\r\n", "riga 5: tipo di cavo 51 non valido"},
+      {layout + "2001\r\n", "riga 6: troppi nodi (massimo 2000)"},
+      {layout + "1\r\n0 0\r\n0 0 0\r\n", "riga 7: nodo in posizione 0 non presente"},
+      {layout + "1\r\n13 0\r\n0 0 0\r\n", "riga 7: nodo in posizione 13 non presente"},
+      {layout + "1\r\n5 -1\r\n0 0 0\r\n", "riga 7: vertice di riferimento -1 non valido"},
+      {layout + "3\r\n" + point + point, "file troncato"},
+      {head + "2\r\n1 1\r\n1\r\n" + point, "file troncato"},
+      {std::string("\x00\xff\r\n\x01\x02", 6), "riga 2: numero non valido"},
+      {"D\n\n3\n1 1\nx\n", "riga 5: numero non valido \"x\""},
+      {"D\r3\r\r\n1 1\r-1\r", "riga 5: conteggio non valido -1"},
+  };
+  for (const auto& [bytes, detail] : cases) {
+    Prefill();
+    const GroupFileOutcome read = ReadFile(bytes);
+    EXPECT_TRUE(read.opened);
+    ExpectMessage(read, kCannotRead + SuitePath() + " (", "INFORMAZIONE", 64);
+    EXPECT_TRUE(Holds(read.fault->text, detail)) << read.fault->text;
+    EXPECT_EQ(group->LayoutCount, 0);
+    EXPECT_EQ(group->LoadCondition, 0);
+  }
+}
+
+// The full table a file may bring, one more than the editor makes.
+TEST_F(GroupFile, TheFullTableIsAccepted) {
+  std::string bytes = "D\r\n1\r\n1 1\r\n200\r\n";
+  for (int l = 1; l <= 200; ++l) {
+    const int points = l == 200 ? 2000 : 1;
+    bytes += "1 1\r\n" + std::to_string(points) + "\r\n";
+    for (int j = 1; j <= points; ++j) bytes += "12 0\r\n1 2 3\r\n";
+  }
+  ASSERT_FALSE(ReadFile(bytes).fault);
+  EXPECT_EQ(group->LayoutCount, 200);
+  EXPECT_EQ(group->Layouts[200].NodeCount, 2000);
+  EXPECT_EQ(group->Layouts[200].AngDistortion[2000], 3.0);
+}
+
+// Write failures that work for root too: a folder where the file should be,
+// a missing folder, and a write that breaks off part-way (a full device).
+// The previous file or folder must survive, with no temporary left behind.
+TEST_F(GroupFile, AFailedWriteKeepsWhatWasThere) {
+  ASSERT_FALSE(SetNewTrac(*group, *structure, 1));
+  const fs::path folder = dir.path() / "Memb003Gr_002.cap";
+  WriteBytes(folder / "dentro.txt", "x");
+  GroupFileOutcome written = WriteLayoutGroup(*group, SuitePath("Memb003Gr_002.cap"));
+  EXPECT_FALSE(written.opened);
+  ExpectMessage(written, kCannotWrite + SuitePath("Memb003Gr_002.cap"), "PROBLEMA", 48);
+  EXPECT_EQ(ReadBytes(folder / "dentro.txt"), "x");
+
+  written = WriteLayoutGroup(*group, SuitePath("manca\\Memb003Gr_001.cap"));
+  EXPECT_FALSE(written.opened);
+  ExpectMessage(written, kCannotWrite + SuitePath("manca\\Memb003Gr_001.cap"), "PROBLEMA", 48);
+
+  WriteBytes(HostFile(), kExample);
+  const auto halfThenFail = [](const fs::path& path, const std::string& bytes) {
+    WriteWholeFile(path, bytes.substr(0, bytes.size() / 2));
+    return false;
+  };
+  written = WriteLayoutGroup(*group, SuitePath(), halfThenFail);
+  EXPECT_FALSE(written.opened);
+  ExpectMessage(written, kCannotWrite + SuitePath(), "PROBLEMA", 48);
+  EXPECT_EQ(ReadBytes(HostFile()), kExample);
+  EXPECT_FALSE(fs::exists(TemporaryPathFor(HostFile())));
+
+  EXPECT_TRUE(WriteLayoutGroup(*group, SuitePath()).opened);
+  EXPECT_EQ(ReadBytes(HostFile()), LayoutGroupFileBytes(*group));
+  EXPECT_FALSE(fs::exists(TemporaryPathFor(HostFile())));
+}
+
+}  // namespace
