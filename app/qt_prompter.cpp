@@ -1,5 +1,6 @@
 #include "app/qt_prompter.h"
 
+#include <QAbstractButton>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QString>

@@ -1,13 +1,21 @@
-# tracciati_add_test(NAME SOURCES... LIBS ... [GUI])
+# tracciati_add_test(NAME SOURCES... LIBS ... [GUI] [MAIN file])
 # One test program per library; every test gets a timeout so that nothing can
-# hang CI, and GUI tests run on the offscreen platform.
+# hang CI, and GUI tests run on the offscreen platform. MAIN replaces
+# GoogleTest's main with the given one (GUI tests need one that creates the
+# application object). Test names start with the program's name, so that
+# "ctest -R editor" picks one program's tests.
 function(tracciati_add_test name)
-  cmake_parse_arguments(ARG "GUI" "" "SOURCES;LIBS" ${ARGN})
-  add_executable(${name} ${ARG_SOURCES})
-  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  cmake_parse_arguments(ARG "GUI" "MAIN" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES} ${ARG_MAIN})
+  if(ARG_MAIN)
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest)
+  else()
+    target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  endif()
   set(props TIMEOUT 60)
   if(ARG_GUI)
     list(APPEND props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
-  gtest_discover_tests(${name} DISCOVERY_TIMEOUT 30 PROPERTIES ${props})
+  gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 30
+                       PROPERTIES ${props})
 endfunction()
