@@ -62,9 +62,9 @@ std::optional<Message> RunStartup(World& world, const std::string& argument, Pro
   world.LastOperationOk = 0;
   world.Structure.SectionSource = 0;
   world.ViewMode = kViewModeCableCoordinates;
-  world.ShowAllLayouts = 1;
-  world.GroupParamA = -1;
-  world.GroupParamB = -1;
+  world.Group.ShowAllLayouts = 1;
+  world.Group.GroupParamA = kGroupParamUnset;
+  world.Group.GroupParamB = kGroupParamUnset;
 
   if (auto fault = ResolveJobFolders(argument, world.Job)) return fault;
 

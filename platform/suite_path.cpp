@@ -63,3 +63,13 @@ fs::path HostPath(const std::string& suitePath) {
 }
 
 #endif
+
+std::string SuitePathFromHost(const std::string& hostPath) {
+  std::string suite = hostPath;
+#ifndef _WIN32
+  for (char& c : suite) {
+    if (c == '/') c = '\\';
+  }
+#endif
+  return suite;
+}

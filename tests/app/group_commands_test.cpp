@@ -1,0 +1,124 @@
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <sstream>
+
+#include "app/group_commands.h"
+#include "app/startup.h"
+#include "batch/stream_prompter.h"
+#include "layouts/layout_operations.h"
+#include "platform/suite_path.h"
+#include "tests/support/fixture_job.h"
+#include "tests/support/scripted_prompter.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// "Apri" and "Salva" on the fixture job, the user played by a script.
+class GroupCommands : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::ostringstream ignored;
+    StreamPrompter quiet(ignored);
+    ASSERT_FALSE(RunStartup(*world_, job_.Argument(), quiet));
+  }
+
+  // The path as the file dialog answers it.
+  std::string Chosen(const std::string& name) const {
+    return SuitePathFromHost((job_.JobFolder() / name).string());
+  }
+
+  void MakeLayouts(int count) {
+    for (int l = 1; l <= count; ++l) ASSERT_FALSE(SetNewTrac(world_->Group, world_->Structure, l));
+  }
+
+  FixtureJob job_;
+  std::unique_ptr<World> world_ = std::make_unique<World>();
+  ScriptedPrompter prompter_;
+};
+
+TEST_F(GroupCommands, BothDialogsStartInTheJobFolderWithTheMembersPattern) {
+  prompter_.ExpectOpenFile(std::nullopt);
+  EXPECT_FALSE(OpenLayoutGroup(*world_, prompter_));
+  ASSERT_EQ(prompter_.openRequests().size(), 1u);
+  const FileDialogRequest& open = prompter_.openRequests()[0];
+  EXPECT_EQ(open.initialDir, job_.JobSuitePath());
+  EXPECT_EQ(open.fileName, "Memb003Gr_???.cap");
+  EXPECT_EQ(open.filter, "File Tracciati |Memb???Gr_???.cap|Tutti i file |*.*");
+  EXPECT_EQ(open.title, "Apri Tracciati");
+
+  MakeLayouts(1);
+  prompter_.ExpectSaveFile(std::nullopt);
+  EXPECT_FALSE(SaveLayoutGroup(*world_, prompter_));
+  const FileDialogRequest& save = prompter_.saveRequests().at(0);
+  EXPECT_EQ(save.fileName, "Memb003Gr_???.cap");
+  EXPECT_EQ(save.title, "Salva Tracciati");
+}
+
+TEST_F(GroupCommands, SavedGroupOpensAgainAndNamesItsFile) {
+  MakeLayouts(2);
+  world_->Group.GroupDescription = "Campata";
+  prompter_.ExpectSaveFile(Chosen("Memb003Gr_001.cap"));
+  ASSERT_TRUE(SaveLayoutGroup(*world_, prompter_));
+  EXPECT_TRUE(fs::exists(job_.JobFolder() / "Memb003Gr_001.cap"));
+  EXPECT_EQ(world_->GroupFileName, "");
+
+  auto reopened = std::make_unique<World>();
+  reopened->Job = world_->Job;
+  reopened->Structure = world_->Structure;
+  prompter_.ExpectOpenFile(Chosen("Memb003Gr_001.cap"));
+  ASSERT_TRUE(OpenLayoutGroup(*reopened, prompter_));
+  EXPECT_EQ(reopened->GroupFileName, "\\Memb003Gr_001.cap");
+  EXPECT_EQ(reopened->Group.LayoutCount, 2);
+  EXPECT_EQ(reopened->Group.GroupDescription, "Campata");
+  EXPECT_EQ(GroupWindowCaption(reopened->Job, reopened->GroupFileName),
+            "DEFINIZIONE del TRACCIATO dei CAVI - lavoro: ab12cd - Gruppo tracciati: "
+            "Memb003Gr_001.cap");
+
+  // The next save proposes the open file; cancelling "Apri" forgets it.
+  prompter_.ExpectSaveFile(std::nullopt);
+  SaveLayoutGroup(*reopened, prompter_);
+  EXPECT_EQ(prompter_.saveRequests().back().fileName, "Memb003Gr_001.cap");
+  prompter_.ExpectOpenFile(std::nullopt);
+  OpenLayoutGroup(*reopened, prompter_);
+  EXPECT_EQ(reopened->GroupFileName, "");
+}
+
+TEST_F(GroupCommands, SavingAnEmptyGroupOnlySaysSo) {
+  prompter_.ExpectMessage("Nessun tracciato definito ", "INFORMAZIONE", 64);
+  EXPECT_FALSE(SaveLayoutGroup(*world_, prompter_));
+  EXPECT_TRUE(prompter_.saveRequests().empty());
+}
+
+// Writing goes beside the target and then replaces it: a folder standing
+// where the file should be makes the write fail without touching it.
+TEST_F(GroupCommands, AFailedSaveReportsThePathAndKeepsWhatIsThere) {
+  MakeLayouts(1);
+  fs::create_directory(job_.JobFolder() / "Memb003Gr_002.cap");
+  const std::string path = Chosen("Memb003Gr_002.cap");
+  prompter_.ExpectSaveFile(path);
+  prompter_.ExpectMessage("Problemi con la scrittura del file " + path, "PROBLEMA", 48);
+  EXPECT_FALSE(SaveLayoutGroup(*world_, prompter_));
+  EXPECT_EQ(world_->LastOperationOk, 0);
+  EXPECT_TRUE(fs::is_directory(job_.JobFolder() / "Memb003Gr_002.cap"));
+}
+
+TEST_F(GroupCommands, AnUnreadableFileIsReported) {
+  const std::string path = Chosen("Memb003Gr_009.cap");
+  prompter_.ExpectOpenFile(path);
+  prompter_.ExpectMessage("Problemi con la lettura del file " + path, "INFORMAZIONE", 64);
+  EXPECT_FALSE(OpenLayoutGroup(*world_, prompter_));
+  EXPECT_EQ(world_->LastOperationOk, 0);
+  EXPECT_EQ(world_->GroupFileName, "");
+}
+
+TEST_F(GroupCommands, APathShorterThanTheJobFolderIsRefusedAndEmptiesTheGroup) {
+  MakeLayouts(3);
+  prompter_.ExpectOpenFile("c:\\g.cap");
+  prompter_.ExpectMessage("Problemi con la lettura del file c:\\g.cap", "INFORMAZIONE", 64);
+  EXPECT_FALSE(OpenLayoutGroup(*world_, prompter_));
+  EXPECT_EQ(world_->Group.LayoutCount, 0);
+}
+
+}  // namespace
