@@ -98,6 +98,39 @@ TEST_F(BatchRun, AMissingMemberItemIsRefused) {
   EXPECT_EQ(r.err, "PROBLEMA: Nessuna membratura specificata\n");
 }
 
+TEST_F(BatchRun, ResaveWritesTheExampleGroupBackByteForByte) {
+  const fs::path in = Job() / "Memb002Gr_001.cap";
+  const fs::path out = output_.path() / "copy.cap";
+  const Result r = Batch({Argument(), "resave", in.string(), out.string()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  EXPECT_EQ(ReadBytes(out), ReadBytes(in));
+}
+
+// A group whose point lies on a pier node (no section in the girder's
+// association) is refused as a whole; nothing is written.
+TEST_F(BatchRun, ResaveOfAnInvalidGroupWritesNothing) {
+  const fs::path in = Job() / "Memb002Gr_009.cap";
+  WriteJobFile(in, {"x", "1", "1             1", "1", "1                   1", "1",
+                    "60                  0", "0                   0                   0"});
+  const fs::path out = output_.path() / "out.cap";
+  const Result r = Batch({Argument(), "resave", in.string(), out.string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err,
+            "PROBLEMA: Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna "
+            "sezione. Il gruppo di tracciati non è valido\n"
+            "INFORMAZIONE: Nessun tracciato definito \n");
+  EXPECT_FALSE(fs::exists(out));
+}
+
+TEST_F(BatchRun, ResaveOfAMissingFileSaysSo) {
+  const fs::path in = output_.path() / "missing.cap";
+  const Result r = Batch({Argument(), "resave", in.string(), (output_.path() / "o.cap").string()});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err.find("INFORMAZIONE: Problemi con la lettura del file "), std::string::npos);
+  EXPECT_NE(r.err.find("missing.cap"), std::string::npos);
+}
+
 TEST_F(BatchRun, AnUnknownCommandLineGivesTheUsage) {
   for (const auto& args : std::vector<std::vector<std::string>>{{}, {Argument()}, {Argument(), "fly"}}) {
     const Result r = Batch(args);
