@@ -1,0 +1,12 @@
+#include "section_view/picture_canvas.h"
+
+#include <array>
+
+Colour QBColor(int n) {
+  static constexpr std::array<Colour, 16> kPalette = {
+      0x000000, 0x000080, 0x008000, 0x008080, 0x800000, 0x800080, 0x808000, 0xC0C0C0,
+      0x808080, 0x0000FF, 0x00FF00, 0x00FFFF, 0xFF0000, 0xFF00FF, 0xFFFF00, 0xFFFFFF,
+  };
+  if (n < 0 || n >= static_cast<int>(kPalette.size())) return 0x000000;
+  return kPalette[static_cast<std::size_t>(n)];
+}
