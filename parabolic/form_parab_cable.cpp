@@ -1,13 +1,21 @@
 #include "parabolic/form_parab_cable.h"
 
+#include <QCloseEvent>
 #include <QFontMetrics>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QVBoxLayout>
+
+#include "app/show_message.h"
+#include "app/world.h"
+#include "common/text.h"
+#include "parabolic/parabolic_profile.h"
+#include "platform/decimal_separator.h"
 
 namespace {
 
@@ -29,7 +37,15 @@ QPushButton* MakeButton(const QString& caption, QWidget* parent) {
 
 }  // namespace
 
-FormParabCable::FormParabCable(QWidget* parent) : QDialog(parent) {
+FormParabCable::FormParabCable(World& world, Prompter& prompter, QWidget* parent)
+    : QDialog(parent), world_(world), prompter_(prompter) {
+  LayOutControls();
+  connect(CreaButt, &QPushButton::clicked, this, &FormParabCable::CreaButt_Click);
+  connect(AnnullaButt, &QPushButton::clicked, this, &FormParabCable::AnnullaButt_Click);
+  TCoordZ[0]->installEventFilter(this);
+}
+
+void FormParabCable::LayOutControls() {
   setWindowTitle(QStringLiteral("Crea cavo parabolico"));
   setModal(true);
 
@@ -69,8 +85,6 @@ FormParabCable::FormParabCable(QWidget* parent) : QDialog(parent) {
 
   AnnullaButt = MakeButton(QStringLiteral("Annulla"), this);
   CreaButt = MakeButton(QStringLiteral("Crea"), this);
-  // Cancelling creates nothing.
-  connect(AnnullaButt, &QPushButton::clicked, this, &QDialog::reject);
 
   auto* buttons = new QHBoxLayout;
   buttons->addStretch(1);
@@ -90,4 +104,81 @@ FormParabCable::FormParabCable(QWidget* parent) : QDialog(parent) {
   setTabOrder(NodeName[2], TCoordY[2]);
   setTabOrder(TCoordY[2], CreaButt);
   setTabOrder(CreaButt, AnnullaButt);
+}
+
+bool FormParabCable::ShowParabolicDialog() {
+  world_.LastOperationOk = 0;
+  exec();
+  return world_.LastOperationOk == 1;
+}
+
+void FormParabCable::CreaButt_Click() {
+  world_.LastOperationOk = 0;
+  // A refusal leaves the dialog open with what was typed, to be corrected.
+  if (auto fault = LeggiPannello(PanelTexts(), DecimalSeparator(), state_)) {
+    ShowMessage(prompter_, *fault);
+    return;
+  }
+  if (auto fault = CreaFunzione(world_.Group, world_.Structure, state_)) {
+    ShowMessage(prompter_, *fault);
+    return;
+  }
+  world_.LastOperationOk = 1;
+  accept();
+}
+
+void FormParabCable::AnnullaButt_Click() { reject(); }
+
+void FormParabCable::reject() {
+  world_.LastOperationOk = 0;
+  QDialog::reject();
+}
+
+void FormParabCable::TCoordZ_KeyPress(int key) {
+  if (key == Qt::Key_Return || key == Qt::Key_Enter) CopyZToLabels();
+}
+
+void FormParabCable::TCoordZ_LostFocus() { CopyZToLabels(); }
+
+void FormParabCable::closeEvent(QCloseEvent* event) {
+  // Only the title bar gets here: hiding from the buttons sends no close.
+  if (isVisible()) Unload();
+  QDialog::closeEvent(event);  // rejects: nothing created
+}
+
+bool FormParabCable::eventFilter(QObject* watched, QEvent* event) {
+  if (watched == TCoordZ[0]) {
+    if (event->type() == QEvent::KeyPress) {
+      TCoordZ_KeyPress(static_cast<QKeyEvent*>(event)->key());
+    } else if (event->type() == QEvent::FocusOut) {
+      TCoordZ_LostFocus();
+    }
+  }
+  return QDialog::eventFilter(watched, event);
+}
+
+ParabolicPanelTexts FormParabCable::PanelTexts() const {
+  ParabolicPanelTexts texts;
+  for (std::size_t k = 0; k < 3; ++k) {
+    texts.NodeName[k] = NodeName[k]->text().toStdString();
+    texts.CoordY[k] = TCoordY[k]->text().toStdString();
+  }
+  texts.CoordZ = TCoordZ[0]->text().toStdString();
+  return texts;
+}
+
+void FormParabCable::CopyZToLabels() {
+  const QString z = QString::fromStdString(Trim(TCoordZ[0]->text().toStdString()));
+  LabelZ[1]->setText(z);
+  LabelZ[2]->setText(z);
+}
+
+void FormParabCable::Unload() {
+  for (QLineEdit* box : {NodeName[0], NodeName[1], NodeName[2], TCoordY[0], TCoordY[1],
+                         TCoordY[2], TCoordZ[0]}) {
+    box->clear();
+  }
+  LabelZ[1]->clear();
+  LabelZ[2]->clear();
+  state_ = {};
 }

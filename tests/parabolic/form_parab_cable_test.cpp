@@ -1,0 +1,194 @@
+#include "parabolic/form_parab_cable.h"
+
+#include <gtest/gtest.h>
+
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+#include <functional>
+#include <memory>
+#include <sstream>
+
+#include "app/startup.h"
+#include "app/world.h"
+#include "batch/stream_prompter.h"
+#include "platform/decimal_separator.h"
+#include "tests/support/fixture_job.h"
+#include "tests/support/scripted_prompter.h"
+
+namespace {
+
+// The dialog on the fixture job (member 3: nodes 11..15 a metre apart),
+// the user played through the real controls while it is shown modally.
+class ParabolicDialog : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    std::ostringstream ignored;
+    StreamPrompter quiet(ignored);
+    ASSERT_FALSE(RunStartup(*world_, job_.Argument(), quiet));
+  }
+
+  // Shows the dialog as the main window does and plays `user` once it is
+  // open. The user must end by closing it; should a fault leave it open, a
+  // guard closes it so that the test fails instead of hanging.
+  bool ShowAndDo(const std::function<void()>& user) {
+    bool played = false;
+    QTimer::singleShot(0, dialog_.get(), [&] {
+      played = true;
+      EXPECT_TRUE(dialog_->isVisible());
+      user();
+    });
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [&] {
+      ADD_FAILURE() << "the dialog was left open";
+      dialog_->done(QDialog::Rejected);
+    });
+    guard.start(10000);
+    const bool created = dialog_->ShowParabolicDialog();
+    EXPECT_TRUE(played);
+    EXPECT_FALSE(dialog_->isVisible());
+    return created;
+  }
+
+  static void Type(QLineEdit* box, const QString& text) {
+    box->clear();
+    QTest::keyClicks(box, text);
+  }
+
+  void TypeAll(const QStringList& names, const QString& z, const QStringList& ys) {
+    for (int k = 0; k < 3; ++k) {
+      Type(dialog_->NodeName[static_cast<std::size_t>(k)], names[k]);
+      Type(dialog_->TCoordY[static_cast<std::size_t>(k)], ys[k]);
+    }
+    Type(dialog_->TCoordZ[0], z);
+  }
+
+  QStringList Texts() const {
+    QStringList texts;
+    for (int k = 0; k < 3; ++k) texts << dialog_->NodeName[static_cast<std::size_t>(k)]->text();
+    texts << dialog_->TCoordZ[0]->text();
+    for (int k = 0; k < 3; ++k) texts << dialog_->TCoordY[static_cast<std::size_t>(k)]->text();
+    return texts;
+  }
+
+  void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+
+  FixtureJob job_;
+  std::unique_ptr<World> world_ = std::make_unique<World>();
+  ScriptedPrompter prompter_;
+  std::unique_ptr<FormParabCable> dialog_ =
+      std::make_unique<FormParabCable>(*world_, prompter_);
+};
+
+TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
+  // The user's own decimal separator, whatever the test machine's setting.
+  const QString middleY = QStringLiteral("-30") + QString::fromStdString(DecimalSeparator()) + "5";
+  const QStringList typed = {"11", "13", "15", " 20 ", "0", middleY, "0"};
+  EXPECT_TRUE(ShowAndDo([&] {
+    TypeAll({typed[0], typed[1], typed[2]}, typed[3], {typed[4], typed[5], typed[6]});
+    Click(dialog_->CreaButt);
+  }));
+  EXPECT_EQ(world_->LastOperationOk, 1);
+  ASSERT_EQ(world_->Group.LayoutCount, 1);
+  const Layout& made = world_->Group.Layouts[1];
+  ASSERT_EQ(made.NodeCount, 5);
+  EXPECT_NEAR(made.Y[3], -30.5, 1e-9);
+  EXPECT_NEAR(made.Y[2], -30.5 * 0.75, 1e-9);  // a quarter of the way in
+  EXPECT_EQ(made.Z[5], 20.0);
+  EXPECT_EQ(dialog_->State().MiddleY, -30.5);
+
+  // Shown again: the values are still there; "Annulla" creates nothing.
+  world_->Group.ActiveLayout = 1;
+  EXPECT_FALSE(ShowAndDo([&] {
+    EXPECT_EQ(Texts(), typed);
+    Click(dialog_->AnnullaButt);
+  }));
+  EXPECT_EQ(world_->LastOperationOk, 0);
+  EXPECT_EQ(world_->Group.LayoutCount, 1);
+  EXPECT_EQ(world_->Group.ActiveLayout, 1);
+}
+
+TEST_F(ParabolicDialog, AFailedCreaLeavesTheDialogOpenWithTheValues) {
+  prompter_.ExpectMessage("Nome nodo iniziale non inserito", "ATTENZIONE", 64);
+  prompter_.ExpectMessage("Punti non in sequenza", "PROBLEMA", 48);
+  EXPECT_TRUE(ShowAndDo([&] {
+    Click(dialog_->CreaButt);
+    EXPECT_TRUE(dialog_->isVisible());
+
+    TypeAll({"15", "13", "11"}, "0", {"0", "-1", "0"});
+    Click(dialog_->CreaButt);
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(world_->LastOperationOk, 0);
+    EXPECT_EQ(world_->Group.LayoutCount, 0);
+    EXPECT_EQ(Texts(), QStringList({"15", "13", "11", "0", "0", "-1", "0"}));
+
+    Type(dialog_->NodeName[0], "11");
+    Type(dialog_->NodeName[2], "15");
+    Click(dialog_->CreaButt);
+  }));
+  EXPECT_EQ(world_->Group.LayoutCount, 1);
+}
+
+TEST_F(ParabolicDialog, EnterAndLeavingTheZBoxRepeatZAndPressNoButton) {
+  EXPECT_FALSE(ShowAndDo([&] {
+    QLineEdit* z = dialog_->TCoordZ[0];
+    Type(z, "  7 ");
+    EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "") << "typing alone repeats nothing";
+    // Enter belongs to the box: were a button the default, it would press it
+    // and close the dialog under the user's hands.
+    for (QLineEdit* box : {dialog_->NodeName[0], dialog_->TCoordY[2], z}) {
+      QTest::keyClick(box, Qt::Key_Return);
+      EXPECT_TRUE(dialog_->isVisible());
+    }
+    EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "7");
+    EXPECT_EQ(dialog_->LabelZ[2]->text().toStdString(), "7");
+
+    dialog_->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
+    z->setFocus();
+    Type(z, "-7 5 ");
+    dialog_->NodeName[1]->setFocus();
+    EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "-7 5");
+    EXPECT_EQ(dialog_->LabelZ[2]->text().toStdString(), "-7 5");
+    Click(dialog_->AnnullaButt);
+  }));
+}
+
+// Closing from the title bar unloads the dialog: nothing is created, and the
+// next showing starts from empty boxes.
+TEST_F(ParabolicDialog, TitleBarCloseCreatesNothingAndEmptiesTheBoxes) {
+  EXPECT_FALSE(ShowAndDo([&] {
+    TypeAll({"11", "12", "13"}, "4", {"0", "-1", "0"});
+    QTest::keyClick(dialog_->TCoordZ[0], Qt::Key_Return);
+    dialog_->close();
+  }));
+  EXPECT_EQ(world_->LastOperationOk, 0);
+  EXPECT_EQ(world_->Group.LayoutCount, 0);
+  EXPECT_FALSE(ShowAndDo([&] {
+    EXPECT_EQ(Texts(), QStringList({"", "", "", "", "", "", ""}));
+    EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "");
+    Click(dialog_->AnnullaButt);
+  }));
+}
+
+TEST_F(ParabolicDialog, ShowsItsCaptions) {
+  const FormParabCable& d = *dialog_;
+  const std::vector<std::pair<QString, const char*>> cases = {
+      {d.windowTitle(), "Crea cavo parabolico"},
+      {d.Label[0]->text(), "Nodo iniziale"},
+      {d.Label[3]->text(), "Nodo intermedio"},
+      {d.Label[4]->text(), "Nodo finale"},
+      {d.Label[1]->text(), "Coord. Y"},
+      {d.Label[2]->text(), "Coord. Z"},
+      {d.Label[5]->text(), "(Coordinate rispetto al baricentro)"},
+      {d.AnnullaButt->text(), "Annulla"},
+      {d.CreaButt->text(), "Crea"},
+  };
+  for (const auto& [shown, expected] : cases) EXPECT_EQ(shown.toStdString(), expected);
+  EXPECT_TRUE(d.isModal());
+}
+
+}  // namespace
