@@ -1,0 +1,121 @@
+#include "viewer/drawing_export.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QPainter>
+#include <QSvgRenderer>
+#include <string>
+
+#include "tests/support/temp_dir.h"
+#include "tests/viewer/dis_text.h"
+
+namespace {
+
+const QSize kSize(220, 120);
+
+QString Q(const std::filesystem::path& path) { return QString::fromStdString(path.string()); }
+
+enum class Hue { Red, Green, Blue, Paper, Other };
+
+Hue HueOf(QRgb c) {
+  const int r = qRed(c), g = qGreen(c), b = qBlue(c);
+  if (r > g + 40 && r > b + 40) return Hue::Red;
+  if (g > r + 40 && g > b + 40) return Hue::Green;
+  if (b > r + 40 && b > g + 40) return Hue::Blue;
+  if (r > 245 && g > 245 && b > 245) return Hue::Paper;
+  return Hue::Other;
+}
+
+// Whether a pixel of the hue lies within one pixel of (x, y): antialiasing
+// spreads a line over the two rows or columns it falls between.
+bool InkNear(const QImage& image, ViewTransform::Point p, Hue hue) {
+  for (int dy = -1; dy <= 1; ++dy) {
+    for (int dx = -1; dx <= 1; ++dx) {
+      const int x = static_cast<int>(p.x) + dx;
+      const int y = static_cast<int>(p.y) + dy;
+      if (image.valid(x, y) && HueOf(image.pixel(x, y)) == hue) return true;
+    }
+  }
+  return false;
+}
+
+class DrawingExportTest : public ::testing::Test {
+ protected:
+  DrawingExportTest()
+      : drawing(*ParseDrawing(DisText(SmallDrawing()), "small.dis").drawing),
+        view(ViewTransform::Fit(BoundsOf(drawing), kSize.width(), kSize.height())) {}
+
+  // The small drawing's lines and circle where the view puts them.
+  void ExpectSmallDrawingOn(const QImage& image) {
+    ASSERT_EQ(image.size(), kSize);
+    for (double x = 5; x <= 95; x += 5) {
+      EXPECT_TRUE(InkNear(image, view.ToWindow(x, 0), Hue::Red)) << "red line at x " << x;
+    }
+    int blue = 0, paper = 0;
+    for (double y = 2; y <= 48; y += 0.5) {
+      const ViewTransform::Point p = view.ToWindow(100, y);
+      const QRgb c = image.pixel(static_cast<int>(p.x), static_cast<int>(p.y));
+      if (HueOf(c) == Hue::Blue) ++blue;
+      if (HueOf(c) == Hue::Paper) ++paper;
+    }
+    EXPECT_GT(blue, 20) << "the blue line is drawn";
+    EXPECT_GT(paper, 3) << "the blue line is dash-dotted";
+    EXPECT_TRUE(InkNear(image, view.ToWindow(60, 25), Hue::Green));
+    EXPECT_TRUE(InkNear(image, view.ToWindow(50, 35), Hue::Green));
+    EXPECT_TRUE(InkNear(image, view.ToWindow(40, 25), Hue::Green));
+    EXPECT_EQ(HueOf(image.pixel(static_cast<int>(view.ToWindow(50, 25).x),
+                                static_cast<int>(view.ToWindow(50, 25).y))),
+              Hue::Paper)
+        << "inside the circle";
+    EXPECT_EQ(HueOf(image.pixel(static_cast<int>(view.ToWindow(20, 40).x),
+                                static_cast<int>(view.ToWindow(20, 40).y))),
+              Hue::Paper);
+  }
+
+  TempDir dir;
+  ViewerDrawing drawing;
+  ViewTransform view;
+};
+
+TEST_F(DrawingExportTest, PngHasTheLinesOnTheExpectedPixels) {
+  const QString path = Q(dir.path() / "small.png");
+  ASSERT_EQ(ExportView(drawing, view, kSize, path), QString());
+  QImage image(path);
+  ASSERT_FALSE(image.isNull());
+  ExpectSmallDrawingOn(image);
+}
+
+TEST_F(DrawingExportTest, SvgOpensAndShowsTheSameDrawing) {
+  const QString path = Q(dir.path() / "small.SVG");
+  ASSERT_EQ(ExportView(drawing, view, kSize, path), QString());
+  QSvgRenderer svg(path);
+  ASSERT_TRUE(svg.isValid());
+  EXPECT_EQ(svg.viewBox(), QRect(QPoint(0, 0), kSize));
+  QImage image(kSize, QImage::Format_RGB32);
+  image.fill(Qt::white);
+  QPainter painter(&image);
+  svg.render(&painter);
+  painter.end();
+  ExpectSmallDrawingOn(image);
+}
+
+TEST_F(DrawingExportTest, PdfIsOnePageOfTheWindowsProportions) {
+  const auto path = dir.path() / "small.pdf";
+  ASSERT_EQ(ExportView(drawing, view, kSize, Q(path)), QString());
+  const std::string bytes = ReadBytes(path);
+  ASSERT_EQ(bytes.rfind("%PDF-", 0), 0u);
+  EXPECT_NE(bytes.find("%%EOF"), std::string::npos);
+  // 220 x 120 pixels at 96 to the inch are 165 x 90 points.
+  EXPECT_NE(bytes.find("/MediaBox [0 0 165.000000 90.000000]"), std::string::npos);
+}
+
+TEST_F(DrawingExportTest, RefusesWhatItCannotWrite) {
+  EXPECT_EQ(ExportView(drawing, view, kSize, Q(dir.path() / "small.bmp")),
+            "Formato non riconosciuto per il file " + Q(dir.path() / "small.bmp") +
+                ": usare .png, .svg o .pdf");
+  const QString nowhere = Q(dir.path() / "missing" / "small.png");
+  EXPECT_EQ(ExportView(drawing, view, kSize, nowhere), "Impossibile scrivere il file " + nowhere);
+}
+
+}  // namespace

@@ -1,0 +1,162 @@
+#include "viewer/viewer_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <numbers>
+#include <string>
+
+#include "tests/support/temp_dir.h"
+#include "tests/viewer/dis_text.h"
+
+namespace {
+
+constexpr const char* kName = "c:\\lavori\\pont01\\Memb002TmpTrac.dis";
+
+TEST(ViewerDrawing, ReadsWhatTheEditorWritesWithEitherDecimalSeparator) {
+  DisContent content = SmallDrawing();
+  content.points.push_back({-0.5, 1234.125});
+  content.lines.push_back({5, 0, 3, 0});
+  for (char separator : {'.', ','}) {
+    const DrawingReadResult result = ParseDrawing(DisText(content, separator), kName);
+    ASSERT_TRUE(result.drawing) << result.error;
+    const ViewerDrawing& d = *result.drawing;
+    EXPECT_EQ(d.xmax, 100);
+    EXPECT_EQ(d.ymax, 50);
+    ASSERT_EQ(d.points.size(), 6u);
+    EXPECT_EQ(d.points[5].x, -0.5) << separator;
+    EXPECT_EQ(d.points[5].y, 1234.125) << separator;
+    ASSERT_EQ(d.lines.size(), 3u);
+    EXPECT_EQ(d.lines[1].start, 1);
+    EXPECT_EQ(d.lines[1].end, 2);
+    EXPECT_EQ(d.lines[1].colour, 1);
+    EXPECT_EQ(d.lines[1].lineType, 1);
+    ASSERT_EQ(d.arcs.size(), 1u);
+    EXPECT_EQ(d.arcs[0].centre, 3);
+    EXPECT_EQ(d.arcs[0].colour, 2);
+    EXPECT_TRUE(d.markers.empty());
+    EXPECT_TRUE(d.texts.empty());
+  }
+}
+
+TEST(ViewerDrawing, ReadsExponentsAndLineEndsOfEveryKind) {
+  DisContent content;
+  content.points = {{1e-05, -2.5e15}, {.5, 0}};
+  content.lines = {{0, 1, 7, 0}};
+  std::string text = DisText(content);
+  ASSERT_NE(text.find("1E-05"), std::string::npos);
+  std::string lf;
+  for (char c : text) {
+    if (c != '\r') lf += c;
+  }
+  const DrawingReadResult result = ParseDrawing(lf, kName);
+  ASSERT_TRUE(result.drawing) << result.error;
+  EXPECT_EQ(result.drawing->points[0].x, 1e-05);
+  EXPECT_EQ(result.drawing->points[0].y, -2.5e15);
+}
+
+// Each malformed file must be refused with the file's name and the line
+// where reading stopped, so that whoever wrote it can find the fault.
+TEST(ViewerDrawing, MalformedFilesNameTheFileAndTheLine) {
+  const std::string good = DisText(SmallDrawing());
+  // Lines of the small drawing: 1-4 header, 5 point count, 6-10 points,
+  // 11 markers, 12 line count, 13-14 lines, 15 texts, 16 arc count,
+  // 17-18 the arc.
+  auto replaceLine = [&](int number, const std::string& with) {
+    std::string text = good;
+    std::size_t start = 0;
+    for (int k = 1; k < number; ++k) start = text.find("\r\n", start) + 2;
+    const std::size_t end = text.find("\r\n", start);
+    return text.replace(start, end - start, with);
+  };
+  struct Case {
+    std::string text;
+    int line;
+    const char* what;
+  };
+  const Case cases[] = {
+      {"", 1, "il file finisce prima della fine della sezione dell'intestazione"},
+      {replaceLine(2, " 0  cento"), 2, "numero non valido \"cento\""},
+      {replaceLine(5, " 2.5 "), 5, "numero di elementi non intero: 2.5"},
+      {replaceLine(5, "-1"), 5, "numero di elementi negativo: -1"},
+      {replaceLine(5, " 99 "), 11, "valori mancanti nella sezione dei punti (attesi 2, trovati 1)"},
+      {good.substr(0, good.find(DisNumberLine({1, 2, 1, 1}))), 14,
+       "il file finisce prima della fine della sezione delle linee"},
+      {replaceLine(7, " 100 "), 7, "valori mancanti nella sezione dei punti (attesi 2, trovati 1)"},
+      {replaceLine(7, " 1  2  3  4 "), 7, "troppi valori nella sezione dei punti (al massimo 3)"},
+      {replaceLine(13, " 0  5  4  0 "), 13, "punto 5 inesistente (il disegno ha 5 punti)"},
+      {replaceLine(13, " 0  -1  4  0 "), 13, "punto -1 inesistente (il disegno ha 5 punti)"},
+      {replaceLine(14, " 0  1  99999  0 "), 14, "colore fuori dai limiti: 99999"},
+      {replaceLine(17, " 3  4  3  4.5 "), 17, "indice di punto non intero: 4.5"},
+      {good.substr(0, good.size() - 8), 18, "valori mancanti nella sezione degli archi"},
+      {replaceLine(18, ""), 18, "valori mancanti nella sezione degli archi (attesi 2, trovati 0)"},
+      {good.substr(0, good.rfind("\r\n", good.size() - 3) + 2), 18,
+       "il file finisce prima della fine della sezione degli archi"},
+  };
+  for (const Case& c : cases) {
+    const DrawingReadResult result = ParseDrawing(c.text, kName);
+    EXPECT_FALSE(result.drawing);
+    const std::string expected = std::string("Problemi con la lettura del file ") + kName +
+                                 " (riga " + std::to_string(c.line) + ": " + c.what;
+    EXPECT_EQ(result.error.substr(0, expected.size()), expected) << result.error;
+  }
+}
+
+TEST(ViewerDrawing, BinaryGarbageIsRefusedNotCrashedOn) {
+  std::string garbage;
+  for (int k = 0; k < 4096; ++k) garbage += static_cast<char>((k * 7919) & 0xFF);
+  EXPECT_FALSE(ParseDrawing(garbage, kName).drawing);
+  // Every prefix of a good file is either the whole drawing or a fault.
+  const std::string good = DisText(SmallDrawing());
+  for (std::size_t n = 0; n < good.size(); ++n) {
+    const DrawingReadResult result = ParseDrawing(good.substr(0, n), kName);
+    EXPECT_TRUE(result.drawing || !result.error.empty());
+  }
+}
+
+TEST(ViewerDrawing, MissingFileIsAFaultNamingIt) {
+  TempDir dir;
+  const DrawingReadResult result = ReadDrawing(dir.path() / "none.dis", "c:\\x\\none.dis");
+  EXPECT_FALSE(result.drawing);
+  EXPECT_EQ(result.error,
+            "Problemi con la lettura del file c:\\x\\none.dis (file inesistente o non leggibile)");
+}
+
+TEST(ViewerDrawing, ArcWithCoincidentEndsIsAWholeCircle) {
+  ViewerDrawing d;
+  d.points = {{0, 0}, {10, 0}, {0, 10}, {10, 0.00005}};
+  auto sweep = [&](int32_t start, int32_t end) {
+    return ArcGeometryOf(d, ViewerArc{0, start, 0, end, 1, 0}).sweep;
+  };
+  EXPECT_DOUBLE_EQ(sweep(1, 1), 2 * std::numbers::pi);
+  EXPECT_DOUBLE_EQ(sweep(1, 3), 2 * std::numbers::pi);  // same point within 0.0001
+  EXPECT_NEAR(sweep(1, 2), std::numbers::pi / 2, 1e-12);
+  EXPECT_NEAR(sweep(2, 1), 3 * std::numbers::pi / 2, 1e-12);
+  EXPECT_DOUBLE_EQ(ArcGeometryOf(d, ViewerArc{0, 2, 0, 1, 1, 0}).radius, 10);
+}
+
+TEST(ViewerDrawing, BoundsCoverWhatIsDrawnIncludingWholeCircles) {
+  const ViewerDrawing d = *ParseDrawing(DisText(SmallDrawing()), kName).drawing;
+  const DrawingBounds b = BoundsOf(d);
+  EXPECT_EQ(b.xmin, 0);
+  EXPECT_EQ(b.xmax, 100);
+  EXPECT_EQ(b.ymin, 0);
+  EXPECT_EQ(b.ymax, 50);
+
+  ViewerDrawing circle;
+  circle.points = {{5, 5}, {7, 5}, {99, 99}};  // the last point is drawn by nothing
+  circle.arcs = {{0, 1, 0, 1, 1, 0}};
+  const DrawingBounds c = BoundsOf(circle);
+  EXPECT_EQ(c.xmin, 3);
+  EXPECT_EQ(c.xmax, 7);
+  EXPECT_EQ(c.ymin, 3);
+  EXPECT_EQ(c.ymax, 7);
+
+  ViewerDrawing empty;
+  empty.xmin = -1;
+  empty.xmax = 2;
+  EXPECT_EQ(BoundsOf(empty).xmin, -1);
+  EXPECT_EQ(BoundsOf(empty).xmax, 2);
+}
+
+}  // namespace
