@@ -4,44 +4,22 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <initializer_list>
 
 #include "app/startup.h"
 #include "app/world.h"
-
-namespace {
-
-// The header boxes show whether the group can be edited by their background,
-// not only by the greyed text.
-void SetBoxBackground(QLineEdit& box, QPalette::ColorRole role) {
-  QPalette palette = box.palette();
-  const QColor colour = QPalette().color(QPalette::Active, role);
-  for (const QPalette::ColorGroup group :
-       {QPalette::Active, QPalette::Inactive, QPalette::Disabled}) {
-    palette.setColor(group, QPalette::Base, colour);
-  }
-  box.setPalette(palette);
-}
-
-void SetEnabled(std::initializer_list<QWidget*> controls, bool enabled) {
-  for (QWidget* control : controls) control->setEnabled(enabled);
-}
-
-template <typename... Controls>
-void SetVisible(bool visible, Controls*... controls) {
-  (controls->setVisible(visible), ...);
-}
-
-}  // namespace
+#include "common/val.h"
+#include "editor/control_state.h"
+#include "editor/toolkit_rules.h"
+#include "layouts/number_text.h"
 
 FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
     : QWidget(parent), world_(world), prompter_(prompter) {
   BuildControls();
-  connect(ButtonClose, &QPushButton::clicked, this, &FormPri::ButtonClose_Click);
+  ConnectHandlers();
+  WatchRowEvents();
 
   // The grids open empty: no row and no scroll bar until there is something
   // to show.
@@ -51,6 +29,33 @@ FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
   ConfigureScrollBar(*VScrollN, 0, kGridRows);
 }
 
+void FormPri::ConnectHandlers() {
+  connect(ButtonNewT, &QPushButton::clicked, this, &FormPri::ButtonNewT_Click);
+  connect(ButtonCopyT, &QPushButton::clicked, this, &FormPri::ButtonCopyT_Click);
+  connect(ButtonRemove, &QPushButton::clicked, this, &FormPri::ButtonRemove_Click);
+  connect(ButtonNewN, &QPushButton::clicked, this, &FormPri::ButtonNewN_Click);
+  connect(ButtonCopyN, &QPushButton::clicked, this, &FormPri::ButtonCopyN_Click);
+  connect(ButtonRemoveN, &QPushButton::clicked, this, &FormPri::ButtonRemoveN_Click);
+  connect(ButtonOpen, &QPushButton::clicked, this, &FormPri::ButtonOpen_Click);
+  connect(ButtonSave, &QPushButton::clicked, this, &FormPri::ButtonSave_Click);
+  connect(ButtonClose, &QPushButton::clicked, this, &FormPri::ButtonClose_Click);
+  // A change of the box from code counts as the user's: the view must follow
+  // the box whoever ticked it.
+  connect(CheckEvLayo, &QCheckBox::toggled, this, &FormPri::CheckEvLayo_Click);
+  // Code and user alike move the bars; toolkit_rules.h keeps that to one
+  // change per move.
+  connect(VScrollT, &QScrollBar::valueChanged, this, &FormPri::VScrollT_Change);
+  connect(VScrollN, &QScrollBar::valueChanged, this, &FormPri::VScrollN_Change);
+  for (int row = 1; row <= kGridRows; ++row) {
+    // `clicked` comes from the user, or from SelectOption for code.
+    connect(LayoAct[row], &QRadioButton::clicked, this, [this, row] { LayoAct_Click(row); });
+    connect(NodeAct[row], &QRadioButton::clicked, this, [this, row] { NodeAct_Click(row); });
+    // Only the user's choice: the grid sets the lists itself when it fills
+    // the rows, and that must not write the cable type back.
+    connect(CableName[row], &QComboBox::activated, this, [this, row] { CableName_Click(row); });
+  }
+}
+
 std::optional<Message> FormPri::Load(const std::string& argument) {
   // These act on the active layout, and there is none yet.
   SetEnabled({ButtonNewN, ButtonCopyN, ButtonRemoveN, Command1, Command2}, false);
@@ -58,8 +63,8 @@ std::optional<Message> FormPri::Load(const std::string& argument) {
   if (auto fault = RunStartup(world_, argument, prompter_)) return fault;
 
   ShowViewMode();
-  LabelMembr->setText(QString::fromStdString(MemberCaption(world_.Job)));
-  setWindowTitle(QString::fromStdString(WindowCaption(world_.Job)));
+  LabelMembr->setText(ToQString(MemberCaption(world_.Job)));
+  setWindowTitle(ToQString(WindowCaption(world_.Job)));
   FillCableTypeLists();
   RefreshTextNLayo();
   CheckNLayout();
@@ -70,43 +75,12 @@ std::optional<Message> FormPri::Load(const std::string& argument) {
 void FormPri::FillCableTypeLists() {
   QStringList names;
   for (int k = 1; k <= world_.Sections.CableTypeCount; ++k) {
-    names.append(QString::fromStdString(world_.Sections.CableTypeNames[k]));
+    names.append(ToQString(world_.Sections.CableTypeNames[k]));
   }
   for (int row = 1; row <= kGridRows; ++row) {
     CableName[row]->clear();
     CableName[row]->addItems(names);
     CableName[row]->setCurrentIndex(-1);
-  }
-}
-
-void FormPri::RefreshTextNLayo() { LNLayout->setText(QString::number(world_.Group.LayoutCount)); }
-
-void FormPri::CheckNLayout() {
-  const bool any = world_.Group.LayoutCount > 0;
-  // "Nuovo" of the layout grid is never disabled: it makes the first layout.
-  SetEnabled({ButtonNewN, ButtonCopyN, ButtonRemoveN, ButtonCopyT, ButtonRemove, DrawLayo, Command1,
-              Command2},
-             any);
-  for (QLineEdit* box : {NCnd, Description}) {
-    // Only the boxes are emptied; the group keeps its description and
-    // condition.
-    if (!any) box->clear();
-    SetBoxBackground(*box, any ? QPalette::Base : QPalette::Highlight);
-    box->setEnabled(any);
-  }
-  ConfigureScrollBar(*VScrollT, world_.Group.LayoutCount, kGridRows);
-}
-
-void FormPri::DisplayTextLayo(int16_t n) {
-  for (int row = 1; row <= kGridRows; ++row) {
-    SetVisible(row <= n, LabelN[row], LayoAct[row], LayoName[row], CableName[row]);
-  }
-}
-
-void FormPri::DisplayTextNode(int16_t n) {
-  for (int row = 1; row <= kGridRows; ++row) {
-    SetVisible(row <= n, Labelnn[row], NodeAct[row], NodeName[row], SectionName[row],
-               TCoordSys[row], TCoordY[row], TCoordZ[row], TAngDisto[row]);
   }
 }
 
@@ -122,11 +96,40 @@ void FormPri::ConfigureScrollBar(QScrollBar& bar, int16_t count, int16_t visible
     return;
   }
   bar.show();
-  bar.setRange(1, count - visible + 1);
-  bar.setPageStep(visible);
-  bar.setSingleStep(1);
   // The grid jumps to its last rows.
-  bar.setValue(bar.maximum());
+  const int last = count - visible + 1;
+  ConfigureScrollRange(bar, {1, last, visible, 1, last});
+}
+
+void FormPri::RedrawSectionView() {
+  // Only for an active point (both indices non-zero); indices left behind by
+  // a removal name no point, and nothing is drawn for them either.
+  const LayoutGroup& group = world_.Group;
+  if (!IsLayoutInUse(group.ActiveLayout) || !IsPointInUse(group.ActiveNode)) return;
+  DrawActiveSection();
+}
+
+void FormPri::DrawActiveSection() {
+  // The section view draws the active point's section with the cable points
+  // here.
+}
+
+LayoutGroup& FormPri::Group() { return world_.Group; }
+
+bool FormPri::IsLayoutInUse(int layout) const {
+  return layout >= 1 && layout <= world_.Group.LayoutCount;
+}
+
+int16_t FormPri::ActiveNodeCount() const {
+  const LayoutGroup& group = world_.Group;
+  return IsLayoutInUse(group.ActiveLayout) ? group.Layouts[group.ActiveLayout].NodeCount
+                                           : int16_t{0};
+}
+
+bool FormPri::IsPointInUse(int point) const { return point >= 1 && point <= ActiveNodeCount(); }
+
+int16_t FormPri::RowItem(const QLabel& ordinal) {
+  return NearestInt16(Val(ToStdString(ordinal.text()))).value_or(0);
 }
 
 void FormPri::ButtonClose_Click() {

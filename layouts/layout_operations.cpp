@@ -36,7 +36,9 @@ int16_t MemberFirstNode(const StructureModel& structure) {
 }
 
 std::optional<Message> SetNewTrac(LayoutGroup& group, const StructureModel& structure, int layout) {
-  assert(layout >= 1 && layout <= kMaxLayouts && "layout outside the table");
+  // One past a full table (a file may bring 200 layouts) is refused, not
+  // trusted.
+  assert(layout >= 1 && "layout outside the table");
   if (layout > kEditorMaxLayouts) return CatalogueRefusal(kMsgTooManyLayouts);
   if (layout == 1 && MemberFirstNode(structure) == -1) return NoFirstNode("il tracciato");
 
@@ -56,7 +58,7 @@ std::optional<Message> SetNewTrac(LayoutGroup& group, const StructureModel& stru
 
 std::optional<Message> SetNewNodeL(LayoutGroup& group, const StructureModel& structure, int layout,
                                    int point) {
-  assert(point >= 1 && point <= kMaxLayoutNodes && "point outside the table");
+  assert(point >= 1 && "point outside the table");
   if (point > kEditorMaxLayoutNodes) return CatalogueRefusal(kMsgTooManyNodes);
   Layout& l = group.Layouts[layout];
   if (point > 1) {

@@ -16,14 +16,15 @@
 
 // Makes layout `layout` (always LayoutCount + 1): the first one gets name 1,
 // cable type 1 and the default first point; any later one is a copy of the
-// layout before it, named after its own position. Refuses the 200th layout,
-// and the first one when the member's first node cannot be found.
+// layout before it, named after its own position. Refuses the 200th layout
+// (and the 201st, after a file that filled the table), and the first one
+// when the member's first node cannot be found.
 std::optional<Message> SetNewTrac(LayoutGroup& group, const StructureModel& structure, int layout);
 
 // Makes point `point` (always NodeCount + 1) of `layout`: a copy of the point
 // before it, or for the first point the first node of the member's first
-// element with every other value 0. Refuses the 2000th point, and the first
-// one when the member's first node cannot be found.
+// element with every other value 0. Refuses the 2000th point (and the
+// 2001st), and the first one when the member's first node cannot be found.
 std::optional<Message> SetNewNodeL(LayoutGroup& group, const StructureModel& structure, int layout,
                                    int point);
 

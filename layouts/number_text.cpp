@@ -83,3 +83,22 @@ int NextPrintZone(int length) {
   constexpr int kZoneWidth = 14;
   return (length / kZoneWidth + 1) * kZoneWidth + 1;
 }
+
+std::string OneDecimalText(double value) {
+  double rounded = std::floor(value * 10.0 + 0.5) / 10.0;
+  // A magnitude whose tenths overflow has no decimals left to round.
+  if (!std::isfinite(rounded)) rounded = value;
+  if (rounded == 0.0) return "0";  // negative zero too
+  std::array<char, 40> buffer;
+  const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), rounded);
+  return std::string(buffer.data(), result.ptr);
+}
+
+std::optional<int16_t> NearestInt16(double value) {
+  // -32768.5 goes to the even -32768, 32767.5 to 32768; NaN fails both tests.
+  if (!(value >= -32768.5 && value < 32767.5)) return std::nullopt;
+  double nearest = std::floor(value);
+  const double fraction = value - nearest;  // exact for magnitudes this small
+  if (fraction > 0.5 || (fraction == 0.5 && std::fmod(nearest, 2.0) != 0.0)) nearest += 1.0;
+  return static_cast<int16_t>(nearest);
+}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <cstdint>
+#include <optional>
 #include <string>
 
 // Numbers as the group file writes them: at most 15 significant digits, a
@@ -26,3 +28,14 @@ double RoundTo(double value, int decimals);
 // 14-column print zone. After up to 13 characters that is column 15, after 14
 // to 27 column 29, and so on: at least one blank always separates the two.
 int NextPrintZone(int length);
+
+// A grid cell's text for a coordinate: the value brought to one decimal as
+// floor(10 * value + 0.5) / 10, in the shortest form that reads back as the
+// same double, with a point as decimal separator (12.36 -> "12.4",
+// -12.36 -> "-12.4", 3 -> "3"). The grid reads it back unchanged.
+std::string OneDecimalText(double value);
+
+// The nearest 16-bit integer, halves going to the even neighbour (2.5 -> 2,
+// 3.5 -> 4, -0.5 -> 0); nothing when the value lies outside -32768..32767 or
+// is not a number.
+std::optional<int16_t> NearestInt16(double value);

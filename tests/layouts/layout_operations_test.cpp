@@ -75,6 +75,14 @@ TEST_F(LayoutOperations, TheLimitsAreRefusedAndNothingChanges) {
   ExpectRefusal(SetNewNodeL(*group, *structure, 1, 2000), "Numero di nodi eccessivo ");
   EXPECT_EQ(group->Layouts[1].NodeCount, 1999);
   EXPECT_EQ(group->Layouts[1].NodeIndex[2000], 9);
+
+  // A file may fill the whole table; "Nuovo" then asks for one slot past it.
+  group->LayoutCount = 200;
+  ExpectRefusal(SetNewTrac(*group, *structure, 201), "Numero di tracciati eccessivo ");
+  EXPECT_EQ(group->LayoutCount, 200);
+  group->Layouts[1].NodeCount = 2000;
+  ExpectRefusal(SetNewNodeL(*group, *structure, 1, 2001), "Numero di nodi eccessivo ");
+  EXPECT_EQ(group->Layouts[1].NodeCount, 2000);
 }
 
 // Without a first node the first point would name no node of the structure.

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <QString>
+#include <memory>
+#include <string>
+
+#include "app/world.h"
+#include "editor/form_pri.h"
+#include "tests/support/fixture_job.h"
+#include "tests/support/scripted_prompter.h"
+
+// The real main window on the fixture job, loaded, shown and active (focus
+// events need an active window). The prompter fails the test on any message
+// it was not told to expect.
+class EditorWindow : public ::testing::Test {
+ protected:
+  void SetUp() override;
+
+  LayoutGroup& Group() { return world->Group; }
+  Layout& ActiveLayout() { return world->Group.Layouts[world->Group.ActiveLayout]; }
+
+  // Fills the group through the records, quicker than clicking: layouts
+  // named after their place, each of `points` points at nodes 11 to 14 in
+  // turn with Y = point and Z = -point; then makes the last layout active as
+  // opening a file does.
+  void FillGroup(int layouts, int points);
+
+  // The items the visible rows of a grid show, e.g. "4 5 6 7 8 9 10".
+  std::string LayoutRowsShown() const;
+  std::string NodeRowsShown() const;
+
+  static void Click(QWidget* control);
+  static void Focus(QWidget* control);
+  // Focus, then the text typed over the field's whole text.
+  static void Type(QLineEdit* field, const QString& text);
+  static void PressKey(QWidget* control, int key);
+  // The row whose option button is selected; 0 for none.
+  static int CheckedRow(const RowArray<QRadioButton>& column);
+
+  FixtureJob job;
+  ScriptedPrompter prompter;
+  std::unique_ptr<World> world = std::make_unique<World>();
+  FormPri form{*world, prompter};
+};
+
+std::string Text(const QLabel* label);
+std::string Text(const QLineEdit* box);
