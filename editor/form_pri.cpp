@@ -13,6 +13,7 @@
 #include "common/val.h"
 #include "editor/control_state.h"
 #include "editor/toolkit_rules.h"
+#include "section_view/section_view_controller_ui.h"
 #include "layouts/number_text.h"
 
 FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
@@ -20,6 +21,8 @@ FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
   BuildControls();
   ConnectHandlers();
   WatchRowEvents();
+  ConnectViewButtons();
+  WatchHelpLine();
 
   // The grids open empty: no row and no scroll bar until there is something
   // to show.
@@ -84,11 +87,7 @@ void FormPri::FillCableTypeLists() {
   }
 }
 
-void FormPri::ShowViewMode() {
-  ButtonAction->setText(world_.ViewMode == kViewModeCableCoordinates
-                            ? QStringLiteral("COORD. CAVI")
-                            : QStringLiteral("SIST. RIFER."));
-}
+void FormPri::ShowViewMode() { SectionView->ShowViewMode(); }
 
 void FormPri::ConfigureScrollBar(QScrollBar& bar, int16_t count, int16_t visible) {
   if (count <= visible) {
@@ -109,10 +108,7 @@ void FormPri::RedrawSectionView() {
   DrawActiveSection();
 }
 
-void FormPri::DrawActiveSection() {
-  // The section view draws the active point's section with the cable points
-  // here.
-}
+void FormPri::DrawActiveSection() { SectionView->Redraw(); }
 
 LayoutGroup& FormPri::Group() { return world_.Group; }
 

@@ -10,7 +10,11 @@
 #include "common/message.h"
 #include "editor/grid_rows.h"
 
+class FormParabCable;
+class HelpLineWatcher;
+class PictureBox;
 class Prompter;
+class SectionViewController;
 class QButtonGroup;
 class QCheckBox;
 class QComboBox;
@@ -81,7 +85,7 @@ class FormPri : public QWidget {
   QPushButton* ButtonOpen = nullptr;
   QPushButton* ButtonSave = nullptr;
   QPushButton* ButtonClose = nullptr;
-  QWidget* Picture1 = nullptr;
+  PictureBox* Picture1 = nullptr;
   QLabel* LabMsg = nullptr;
   QLabel* Label5 = nullptr;
   std::array<QLabel*, 2> Label4{};      // axis names beside the view: (0) "Z", (1) "Y"
@@ -133,6 +137,12 @@ class FormPri : public QWidget {
   QPushButton* ButtonRemoveN = nullptr;
   QPushButton* Command1 = nullptr;
   QPushButton* Command2 = nullptr;
+
+  // The section view's handlers, the parabolic cable dialog (one instance,
+  // so that it keeps its values between showings) and the help line.
+  SectionViewController* SectionView = nullptr;
+  FormParabCable* ParabDialog = nullptr;
+  HelpLineWatcher* HelpLine = nullptr;
 
  private:
   // Building the controls (form_pri_layout.cpp).
@@ -221,6 +231,11 @@ class FormPri : public QWidget {
   void ButtonOpen_Click();
   void ButtonSave_Click();
   void ButtonClose_Click();
+
+  // Section view, parabolic cable and help line (view_buttons.cpp).
+  void ConnectViewButtons();
+  void WatchHelpLine();
+  void TracParab_Click();
 
   // Node grid handlers (node_panel.cpp).
   void ButtonNewN_Click();

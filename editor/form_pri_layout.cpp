@@ -21,6 +21,8 @@
 #include <vector>
 
 #include "editor/form_pri.h"
+
+#include "section_view/picture_box_ui.h"
 #include "editor/window_font.h"
 
 namespace {
@@ -315,14 +317,10 @@ QLayout* FormPri::BuildViewArea() {
   commands->addWidget(CheckEvLayo);
   commands->addStretch(1);
 
-  // Where the section is drawn: a dark surface that takes the window's
-  // spare room.
-  auto* picture = new QFrame(this);
-  picture->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-  picture->setAutoFillBackground(true);
-  QPalette dark = picture->palette();
-  dark.setColor(QPalette::Window, Qt::black);
-  picture->setPalette(dark);
+  // Where the section is drawn: it takes the window's spare room. A click
+  // takes the focus, so that a field being typed in is stored first.
+  auto* picture = new PictureBox(this);
+  picture->setFocusPolicy(Qt::ClickFocus);
   picture->setMinimumSize(kMinimumViewSize);
   picture->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Expanding);
   Picture1 = picture;

@@ -1,0 +1,112 @@
+// The main window's section view, parabolic cable button and help line, as
+// the user reaches them.
+
+#include <QApplication>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QRadioButton>
+#include <QEnterEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QTest>
+#include <QTimer>
+
+#include "editor/help_line_watcher.h"
+#include "parabolic/form_parab_cable.h"
+#include "section_view/picture_box_ui.h"
+#include "tests/editor/editor_window.h"
+
+namespace {
+
+class ViewButtons : public EditorWindow {
+ protected:
+  static void Enter(QWidget* widget) {
+    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
+    QApplication::sendEvent(widget, &enter);
+  }
+};
+
+// The help text follows the mouse on the timer's tick; a hide request acts at
+// once. A test with the real timer guards against the tick never being
+// connected, which a direct call would not show.
+TEST_F(ViewButtons, HelpLineShowsTheControlUnderTheMouseWithinHalfASecond) {
+  Enter(form.ButtonClose);
+  EXPECT_FALSE(form.LabMsg->isVisible());
+  QTRY_VERIFY_WITH_TIMEOUT(form.LabMsg->isVisible(), 2000);
+  EXPECT_EQ(Text(form.LabMsg), " Esce dal programma ");
+
+  Enter(form.ButtonSave);
+  QTRY_COMPARE_WITH_TIMEOUT(form.LabMsg->text(),
+                            QStringLiteral(" Salva con nome il gruppo di tracciati "), 2000);
+  EXPECT_TRUE(form.LabMsg->isVisible());
+
+  Enter(form.Frame2);
+  EXPECT_FALSE(form.LabMsg->isVisible());
+  EXPECT_FALSE(form.Timer1->isActive());
+}
+
+TEST_F(ViewButtons, HelpLineChoosesTheCursorLabelByIndexAndCableBoxesOnFocus) {
+  Enter(form.LabelCoord[1]);
+  EXPECT_EQ(form.HelpLine->State().text, 29);
+  Enter(form.LabelCoord[2]);
+  EXPECT_EQ(form.HelpLine->State().text, 28);
+  FillGroup(1, 1);
+  Focus(form.CableName[1]);
+  EXPECT_EQ(form.HelpLine->State().text, 8);
+}
+
+TEST_F(ViewButtons, SelectingAPointDrawsItsSectionAndAClickPlacesTheCable) {
+  FillGroup(1, 2);
+  Click(form.NodeAct[1]);
+  ASSERT_EQ(Group().ActiveNode, 1);
+  EXPECT_GT(world->SectionView.PointRadius, 0.0);  // the 40 x 40 section was drawn
+  // A click in cable coordinates mode stores the point and the row follows.
+  emit form.Picture1->MouseDown(1, 0, 12.5f, -5.5f);
+  EXPECT_DOUBLE_EQ(ActiveLayout().Z[1], 12.5);
+  EXPECT_DOUBLE_EQ(ActiveLayout().Y[1], 5.5);
+  EXPECT_EQ(Text(form.TCoordZ[1]), "12.5");
+  EXPECT_EQ(Text(form.TCoordY[1]), "5.5");
+}
+
+TEST_F(ViewButtons, ModeButtonAndSymmetryAct) {
+  FillGroup(1, 3);
+  Click(form.ButtonAction);
+  EXPECT_EQ(form.ButtonAction->text().toStdString(), "SIST. RIFER.");
+  EXPECT_EQ(world->ViewMode, 2);
+  Click(form.ButtonAction);
+  EXPECT_EQ(form.ButtonAction->text().toStdString(), "COORD. CAVI");
+
+  Click(form.Command1);  // "Simmetria Z": Y changes sign
+  EXPECT_DOUBLE_EQ(ActiveLayout().Y[2], -2.0);
+  EXPECT_DOUBLE_EQ(ActiveLayout().Z[2], -2.0);
+  Click(form.Command2);  // "Simmetria Y": Z changes sign
+  EXPECT_DOUBLE_EQ(ActiveLayout().Z[2], 2.0);
+  EXPECT_EQ(Text(form.TCoordZ[2]), "2");
+}
+
+// The dialog is modal: it is driven while open, from the event loop.
+TEST_F(ViewButtons, ParabolicCableIsAppendedAndMadeActive) {
+  FillGroup(2, 1);
+  QTimer::singleShot(0, form.ParabDialog, [this] {
+    FormParabCable& d = *form.ParabDialog;
+    d.NodeName[0]->setText("11");
+    d.NodeName[1]->setText("13");
+    d.NodeName[2]->setText("15");
+    d.TCoordZ[0]->setText("0");
+    d.TCoordY[0]->setText("0");
+    d.TCoordY[1]->setText("-5");
+    d.TCoordY[2]->setText("0");
+    d.CreaButt->click();
+  });
+  QTimer::singleShot(10000, form.ParabDialog, [this] { form.ParabDialog->reject(); });
+  Click(form.TracParab);
+  ASSERT_EQ(Group().LayoutCount, 3);
+  EXPECT_EQ(Group().ActiveLayout, 3);
+  EXPECT_EQ(ActiveLayout().NodeCount, 5);
+  EXPECT_DOUBLE_EQ(ActiveLayout().Y[3], -5.0);
+  EXPECT_EQ(Text(form.LNLayout), "3");
+  EXPECT_EQ(Text(form.LNNode), "5");
+}
+
+}  // namespace
