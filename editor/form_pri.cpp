@@ -15,6 +15,7 @@
 #include "editor/toolkit_rules.h"
 #include "section_view/section_view_controller_ui.h"
 #include "layouts/number_text.h"
+#include "platform/task_control.h"
 
 FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
     : QWidget(parent), world_(world), prompter_(prompter) {
@@ -22,6 +23,7 @@ FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
   ConnectHandlers();
   WatchRowEvents();
   ConnectViewButtons();
+  ConnectDrawingButtons();
   WatchHelpLine();
 
   // The grids open empty: no row and no scroll bar until there is something

@@ -2,6 +2,7 @@
 
 #include <QWidget>
 #include <array>
+#include <memory>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -14,6 +15,7 @@ class FormParabCable;
 class HelpLineWatcher;
 class PictureBox;
 class Prompter;
+class TaskControl;
 class SectionViewController;
 class QButtonGroup;
 class QCheckBox;
@@ -45,6 +47,7 @@ class FormPri : public QWidget {
 
  public:
   FormPri(World& world, Prompter& prompter, QWidget* parent = nullptr);
+  ~FormPri() override;
 
   // The window's load: runs the start-up sequence and prepares the controls
   // for an empty layout group. A start-up fault is returned, not shown: the
@@ -236,6 +239,13 @@ class FormPri : public QWidget {
   void ConnectViewButtons();
   void WatchHelpLine();
   void TracParab_Click();
+
+  // The two drawing buttons (drawing_buttons.cpp).
+  void ConnectDrawingButtons();
+  void DrawAllLayo_Click();
+  void DrawLayo_Click();
+  // One for the whole run: it remembers the viewer it started last.
+  std::unique_ptr<TaskControl> tasks_;
 
   // Node grid handlers (node_panel.cpp).
   void ButtonNewN_Click();

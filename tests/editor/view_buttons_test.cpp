@@ -12,6 +12,8 @@
 #include <QTest>
 #include <QTimer>
 
+#include <filesystem>
+
 #include "editor/help_line_watcher.h"
 #include "parabolic/form_parab_cable.h"
 #include "section_view/picture_box_ui.h"
@@ -21,6 +23,8 @@ namespace {
 
 class ViewButtons : public EditorWindow {
  protected:
+  std::string ToLowerRoot() const { return world->Job.RootDir; }
+
   static void Enter(QWidget* widget) {
     QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
     QApplication::sendEvent(widget, &enter);
@@ -107,6 +111,34 @@ TEST_F(ViewButtons, ParabolicCableIsAppendedAndMadeActive) {
   EXPECT_DOUBLE_EQ(ActiveLayout().Y[3], -5.0);
   EXPECT_EQ(Text(form.LNLayout), "3");
   EXPECT_EQ(Text(form.LNNode), "5");
+}
+
+TEST_F(ViewButtons, DrawingAllLayoutsOfAnEmptyGroupOnlySaysSo) {
+  prompter.ExpectMessage("Nessun tracciato definito ", "INFORMAZIONE", 64);
+  Click(form.DrawAllLayo);
+}
+
+TEST_F(ViewButtons, DrawingAllLayoutsWritesOneFilePerLayoutAndListsThem) {
+  FillGroup(2, 3);
+  const std::string folder = job.JobSuitePath();
+  prompter.ExpectMessage("Tracciati disegnati: (2)\n\r" + folder + "\\MembTRAVE 1TmpTrac001.dis\n\r" +
+                             folder + "\\MembTRAVE 1TmpTrac002.dis",
+                         "INFORMAZIONE", 64);
+  Click(form.DrawAllLayo);
+  EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
+}
+
+// The fixture suite has no viewer program: the preview is written, the
+// start fails and the user is asked to retry or give up.
+TEST_F(ViewButtons, PreviewWritesTheDrawingAndStartsTheViewer) {
+  FillGroup(1, 3);
+  prompter.ExpectMessage(
+      "Problemi con l'apertura dell'applicazione: " + ToLowerRoot() + "\\progra\\Ostrel.exe",
+      "MESSAGGIO", kStyleRetryCancelCritical, kAnswerCancel);
+  Click(form.DrawLayo);
+  EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac.dis"));
+  EXPECT_EQ(world->Viewer.ViewerTaskId, 0);
+  EXPECT_TRUE(std::filesystem::exists(job.Root() / "progra" / "Ostrel.inp"));
 }
 
 }  // namespace
