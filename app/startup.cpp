@@ -6,6 +6,7 @@
 #include "app/job_folders.h"
 #include "app/show_message.h"
 #include "common/text.h"
+#include "drawing/stroke_font.h"
 #include "structure/job_files_reader.h"
 #include "structure/structure_reader.h"
 
@@ -73,5 +74,7 @@ std::optional<Message> RunStartup(World& world, const std::string& argument, Pro
   if (!elementsFault.empty()) return Message{elementsFault, kCaptionProblem, kStyleCritical};
 
   world.Job.AssocFileName = AssociationFileName(world.Job.MemberNumber);
+  // Without the font the drawings only lose their texts: say so and go on.
+  if (auto fontFault = LoadFont(world.Font, world.Job.ProgramDir)) ShowMessage(prompter, *fontFault);
   return ReadJobFiles(world, prompter);
 }

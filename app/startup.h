@@ -8,10 +8,11 @@
 #include "platform/prompter.h"
 
 // The start-up sequence without the window: the member number, the job
-// folders, the continuous-elements file, the structure, the association,
-// the sections and the cable types, in this order. Notices (an old structure
-// file, a missing cable types file) are shown through the prompter as they
-// arise; the fault that ends the program is returned, not shown.
+// folders, the continuous-elements file, the stroke font, the structure, the
+// association, the sections and the cable types, in this order. Notices (a
+// missing or unreadable font, an old structure file, a missing cable types
+// file) are shown through the prompter as they arise; the fault that ends
+// the program is returned, not shown.
 std::optional<Message> RunStartup(World& world, const std::string& argument, Prompter& prompter);
 
 // "\AssSez" + the member number in three digits + ".cap".

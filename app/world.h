@@ -3,12 +3,12 @@
 #include <cstdint>
 
 #include "app/job_context.h"
+#include "drawing/drawing_file.h"
+#include "drawing/stroke_font.h"
+#include "drawing/viewer_launch.h"
 #include "layouts/layout_group.h"
+#include "section_view/section_view_state.h"  // also the picking modes
 #include "structure/structure_model.h"
-
-// Picking modes of the section view.
-constexpr int16_t kViewModeCableCoordinates = 1;
-constexpr int16_t kViewModeReferenceSystem = 2;
 
 // Everything the editor holds for one run: the job, its structure, its
 // sections, the layout group and the process-wide flags. It is large (the tables have fixed
@@ -25,4 +25,9 @@ struct World {
 
   int16_t LastOperationOk = 0;  // 1 after a file operation succeeded
   int16_t ViewMode = kViewModeCableCoordinates;
+  SectionViewState SectionView;
+
+  DrawingFile Drawing;  // the drawing being made; emptied before each one
+  StrokeFont Font;      // loaded at start-up
+  ViewerState Viewer;   // the drawing viewer's task, kept between previews
 };

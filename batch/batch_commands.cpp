@@ -7,6 +7,8 @@
 #include "app/show_message.h"
 #include "app/startup.h"
 #include "app/world.h"
+#include "batch/draw_commands.h"
+#include "batch/parabola_command.h"
 #include "batch/stream_prompter.h"
 #include "common/text_file.h"
 #include "platform/suite_path.h"
@@ -15,7 +17,10 @@ namespace {
 
 const char* const kUsage =
     "uso: tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' check\n"
-    "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' resave IN OUT\n";
+    "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' resave IN OUT\n"
+    "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' parabola IN OUT I M F Z Y1 Y2 Y3\n"
+    "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' draw-all IN\n"
+    "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' preview IN N\n";
 
 int Usage(std::ostream& err) {
   err << kUsage;
@@ -65,5 +70,13 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
   const std::string& command = args[1];
   if (command == "check" && args.size() == 2) return Check(argument, out, prompter);
   if (command == "resave" && args.size() == 4) return Resave(argument, args[2], args[3], prompter);
+  if (command == "parabola") {
+    if (const auto status = RunParabola(args, prompter, err, SuiteFileArgument)) return *status;
+  }
+  if (command == "draw-all" || command == "preview") {
+    if (const auto status = RunDrawCommand(args, prompter, out, err, SuiteFileArgument)) {
+      return *status;
+    }
+  }
   return Usage(err);
 }

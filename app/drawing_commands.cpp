@@ -1,0 +1,65 @@
+#include "app/drawing_commands.h"
+
+#include "app/show_message.h"
+#include "common/message_catalogue.h"
+#include "common/text.h"
+#include "drawing/drawing_writer.h"
+#include "drawing/layout_views.h"
+
+namespace {
+
+// One layout's views into a fresh drawing, saved at path.
+bool DrawLayout(World& world, int layout, const std::string& title, const std::string& path,
+                const std::string& decimalSeparator) {
+  DrawingFile& drawing = world.Drawing;
+  const ViewInputs inputs{world.Structure, world.Sections, world.Font};
+  const Layout& cable = world.Group.Layouts[layout];
+  ResetDrawing(drawing);
+  const ViewOffsets offsets = DrawMemberViews(drawing, inputs, cable, title);
+  DrawCableViews(drawing, inputs, cable, offsets);
+  return SaveDrawing(drawing, path, decimalSeparator);
+}
+
+}  // namespace
+
+std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
+                                           const std::string& decimalSeparator) {
+  const int count = world.Group.LayoutCount;
+  if (count <= 0) {
+    ShowMessage(prompter, CatalogueText(kMsgNoLayout), kStyleInformation, kCaptionInformation);
+    return std::nullopt;
+  }
+  const DrawingWarningsTo warnings(world.Drawing, prompter);
+  const JobContext& job = world.Job;
+  DrawnLayouts drawn;
+  drawn.Summary = {CatalogueText(kMsgLayoutsDrawn) + "(" + IntText(count) + ")",
+                   kCaptionInformation, kStyleInformation};
+  for (int i = 1; i <= count && i <= kMaxLayouts; ++i) {
+    const std::string title = LayoutTitle(job.MemberDescription, world.GroupFileName, i);
+    const std::string path =
+        job.JobDir + LayoutDrawingFileName(job.MemberDescription, world.GroupFileName, i);
+    drawn.Summary.text += "\n\r" + path;
+    drawn.Files.push_back(path);
+    if (!DrawLayout(world, i, title, path, decimalSeparator)) drawn.Unwritten.push_back(path);
+  }
+  return drawn;
+}
+
+void DrawAllLayo(World& world, Prompter& prompter, const std::string& decimalSeparator) {
+  if (const auto drawn = DrawAllLayouts(world, prompter, decimalSeparator)) {
+    ShowMessage(prompter, drawn->Summary);
+  }
+}
+
+std::optional<PreviewDrawing> WritePreviewDrawing(World& world, Prompter& prompter,
+                                                  const std::string& decimalSeparator) {
+  const int active = world.Group.ActiveLayout;
+  if (active < 1 || active > world.Group.LayoutCount || active > kMaxLayouts) return std::nullopt;
+  const DrawingWarningsTo warnings(world.Drawing, prompter);
+  const JobContext& job = world.Job;
+  const std::string path = job.JobDir + PreviewDrawingFileName(job.MemberDescription);
+  const bool written =
+      DrawLayout(world, active, LayoutTitle(job.MemberDescription, world.GroupFileName, active),
+                 path, decimalSeparator);
+  return PreviewDrawing{path, written};
+}

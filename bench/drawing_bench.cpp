@@ -1,0 +1,203 @@
+// Time to make the drawings of the layouts: the compaction of a drawing near
+// the tables' capacity (against comparing every pair, as its steps read),
+// saving the largest drawing of one layout, and "Disegna tracciati" for a
+// full group. The user waits for all of them with the hourglass.
+
+#include <benchmark/benchmark.h>
+
+#include <cmath>
+#include <ctime>
+#include <filesystem>
+#include <memory>
+#include <string>
+
+#include "app/drawing_commands.h"
+#include "app/world.h"
+#include "drawing/compact_drawing.h"
+#include "drawing/drawing_writer.h"
+#include "drawing/layout_views.h"
+#include "tests/drawing/literal_compaction.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+constexpr int kElements = 600;
+constexpr int kPoints = kEditorMaxLayoutNodes;
+
+// A girder of 600 elements of 100 cm, gently curved in elevation and in
+// plan, every node with one box section; the example suite's font. When the
+// last node has no section its element draws no outline, the line type of
+// the axis stays current, and the dimensions and texts drawn after it can be
+// merged: every one of their lines is then compared with the others.
+std::unique_ptr<World> MakeWorld(bool lastNodeWithoutSection = false) {
+  auto world = std::make_unique<World>();
+  StructureModel& s = world->Structure;
+  for (int n = 1; n <= kElements + 1; ++n) {
+    s.StructureNodes[n] = {static_cast<int16_t>(1000 + n), 1, static_cast<int16_t>(n - 1)};
+    const double x = 100.0 * (n - 1);
+    s.NodeCoordinates[n] = {x, 0.002 * x * std::sin(x / 9000.0), 150.0 * std::sin(x / 20000.0)};
+  }
+  for (int e = 1; e <= kElements; ++e) {
+    s.Elements[e] = {static_cast<int16_t>(e), 0, static_cast<int16_t>(e),
+                     static_cast<int16_t>(e + 1)};
+    s.MemberElements[e] = static_cast<int16_t>(e);
+  }
+  if (lastNodeWithoutSection) s.StructureNodes[kElements + 1].SectionIndex = kNoSection;
+  s.StructureNodeCount = kElements + 1;
+  s.ElementCount = kElements;
+  s.MemberElementCount = kElements;
+  world->Sections.SectionCount = 1;
+  Section& box = world->Sections.Sections[1];
+  box.MinY = -85.0;
+  box.MaxY = 135.0;
+  box.MinZ = -450.0;
+  box.MaxZ = 450.0;
+  LoadFont(world->Font, EXAMPLE_SUITE_DIR "/progra");
+  world->Job.MemberDescription = "TRAVE CONTINUA";
+  return world;
+}
+
+// 1999 points walking the girder from end to end, a parabola in each span of
+// 40 elements, at a different depth for each layout.
+void MakeLayout(Layout& layout, int number) {
+  layout.Name = static_cast<int16_t>(number);
+  layout.CableType = 1;
+  layout.NodeCount = kPoints;
+  for (int j = 1; j <= kPoints; ++j) {
+    const double along = static_cast<double>(j - 1) * kElements / (kPoints - 1);
+    layout.NodeIndex[j] = static_cast<int16_t>(std::lround(along) + 1);
+    const double t = std::fmod(along, 40.0) / 40.0;
+    layout.Y[j] = -60.0 + 240.0 * (t - 0.5) * (t - 0.5) - 0.1 * number;
+    layout.Z[j] = -400.0 + 4.0 * number;
+  }
+}
+
+void DrawOneLayout(World& world, const Layout& layout) {
+  const ViewInputs inputs{world.Structure, world.Sections, world.Font};
+  ResetDrawing(world.Drawing);
+  const ViewOffsets offsets = DrawMemberViews(world.Drawing, inputs, layout, "MEMBRATURA PROVA");
+  DrawCableViews(world.Drawing, inputs, layout, offsets);
+}
+
+// The views of the girder with one cable after another drawn over them,
+// until the point or the line table is nearly full.
+std::unique_ptr<DrawingFile> NearlyFullDrawing(World& world) {
+  auto layout = std::make_unique<Layout>();
+  MakeLayout(*layout, 1);
+  DrawOneLayout(world, *layout);
+  DrawingFile& d = world.Drawing;
+  const ViewInputs inputs{world.Structure, world.Sections, world.Font};
+  const auto roomFor = [&](int32_t count, int32_t capacity) {
+    return count + 2 * kPoints < capacity;
+  };
+  for (int number = 2;
+       roomFor(d.LineCount, kMaxDrawingLines) && roomFor(d.PointCount, kMaxDrawingPoints);
+       ++number) {
+    MakeLayout(*layout, number);
+    DrawCableViews(d, inputs, *layout, {0.0, 0.0, 0.0, -2000.0});
+  }
+  return std::make_unique<DrawingFile>(d);
+}
+
+// Processor time, so that the ratio does not depend on what else runs.
+double Seconds(std::clock_t from) {
+  return static_cast<double>(std::clock() - from) / CLOCKS_PER_SEC;
+}
+
+void BM_CompactNearCapacity(benchmark::State& state) {
+  auto world = MakeWorld(state.range(0) != 0);
+  const auto full = NearlyFullDrawing(*world);
+  auto work = std::make_unique<DrawingFile>();
+  for (auto _ : state) {
+    state.PauseTiming();
+    *work = *full;
+    state.ResumeTiming();
+    CompactDrawing(*work);
+  }
+  int mergeable = 0;
+  for (int32_t i = 0; i < full->LineCount; ++i) {
+    const DrawingLine& line = full->Lines[static_cast<std::size_t>(i)];
+    mergeable += line.Colour > 0 && line.LineType > 0;
+  }
+  state.counters["mergeable"] = mergeable;
+  state.counters["points"] = full->PointCount;
+  state.counters["lines"] = full->LineCount;
+  state.counters["arcs"] = full->ArcCount;
+}
+BENCHMARK(BM_CompactNearCapacity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
+// One run of the pairwise compaction takes long; the fast one is timed on
+// the same drawing for the ratio, and both results must agree.
+void BM_CompactNearCapacityPairwise(benchmark::State& state) {
+  auto world = MakeWorld(state.range(0) != 0);
+  const auto full = NearlyFullDrawing(*world);
+  auto fast = std::make_unique<DrawingFile>(*full);
+  double fastSeconds = 1e9;
+  for (int run = 0; run < 5; ++run) {
+    *fast = *full;
+    const std::clock_t start = std::clock();
+    CompactDrawing(*fast);
+    fastSeconds = std::min(fastSeconds, Seconds(start));
+  }
+  auto literal = std::make_unique<DrawingFile>();
+  double literalSeconds = 0.0;
+  for (auto _ : state) {
+    state.PauseTiming();
+    *literal = *full;
+    state.ResumeTiming();
+    const std::clock_t start = std::clock();
+    CompactDrawingLiterally(*literal);
+    literalSeconds = Seconds(start);
+  }
+  if (DrawingFileBytes(*literal, ".") != DrawingFileBytes(*fast, ".")) {
+    state.SkipWithError("the two compactions disagree");
+  }
+  state.counters["fast_ms"] = fastSeconds * 1e3;
+  state.counters["ratio"] = literalSeconds / fastSeconds;
+}
+BENCHMARK(BM_CompactNearCapacityPairwise)->Arg(0)->Arg(1)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The largest drawing of one layout: drawing it, then saving it.
+void BM_SaveLargestDrawing(benchmark::State& state) {
+  auto world = MakeWorld();
+  auto layout = std::make_unique<Layout>();
+  MakeLayout(*layout, 1);
+  const fs::path folder = fs::temp_directory_path() / "tracciati_drawing_bench";
+  fs::create_directories(folder);
+  const std::string path = (folder / "largest.dis").string();
+  for (auto _ : state) {
+    DrawOneLayout(*world, *layout);
+    SaveDrawing(world->Drawing, path, ".");
+  }
+  state.counters["bytes"] = static_cast<double>(fs::file_size(path));
+  state.counters["lines"] = world->Drawing.LineCount;
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_SaveLargestDrawing)->Unit(benchmark::kMillisecond);
+
+// "Disegna tracciati" for 199 layouts of 1999 points.
+void BM_DrawAllLayouts(benchmark::State& state) {
+  auto world = MakeWorld();
+  for (int l = 1; l <= kEditorMaxLayouts; ++l) MakeLayout(world->Group.Layouts[l], l);
+  world->Group.LayoutCount = kEditorMaxLayouts;
+  const fs::path folder = fs::temp_directory_path() / "tracciati_drawing_bench";
+  fs::create_directories(folder);
+  world->Job.JobDir = folder.string();
+  world->GroupFileName = "\\Memb001Gr_001.cap";
+  struct Quiet : Prompter {
+    int16_t ShowMessageBox(const std::string&, int16_t, const std::string&) override {
+      return kAnswerOk;
+    }
+    std::optional<std::string> AskOpenFileName(const FileDialogRequest&) override { return {}; }
+    std::optional<std::string> AskSaveFileName(const FileDialogRequest&) override { return {}; }
+  } quiet;
+  for (auto _ : state) {
+    const auto drawn = DrawAllLayouts(*world, quiet, ".");
+    if (!drawn || !drawn->Unwritten.empty()) state.SkipWithError("drawings not written");
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_DrawAllLayouts)->Unit(benchmark::kSecond)->Iterations(1);
+
+}  // namespace

@@ -1,0 +1,168 @@
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+#include "tests/support/temp_dir.h"
+
+#ifndef _WIN32
+#include <sys/wait.h>
+#endif
+
+namespace fs = std::filesystem;
+
+namespace {
+
+struct Result {
+  int status = -1;
+  std::string out;
+  std::string err;
+};
+
+std::string Quote(const std::string& s) {
+  std::string q = "'";
+  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
+  return q + "'";
+}
+
+// A font of one stroke per character, so that the expected drawing does not
+// change with the suite's own font: digits, letters and the apostrophe are
+// upright bars, the minus a bar along the baseline.
+std::vector<std::string> BarFont() {
+  std::vector<std::string> lines = {"0", "- 0309930"};
+  const std::string upright = " 030 099";
+  for (char c = '0'; c <= '9'; ++c) lines.push_back(c + upright);
+  for (char c = 'A'; c <= 'Z'; ++c) lines.push_back(c + upright);
+  for (char c = 'a'; c <= 'z'; ++c) lines.push_back(c + upright);
+  lines.push_back("'" + upright);
+  lines.push_back("." + upright);
+  return lines;
+}
+
+// "tracciati-batch … draw-all" and "… preview" run as processes on a copy of
+// the example suite: member 2 ("TRAVE CONTINUA") is the three-span girder,
+// and the group file Memb002Gr_001.cap holds six layouts.
+class DrawRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    fs::copy(EXAMPLE_SUITE_DIR, suite_.path(), fs::copy_options::recursive);
+    WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
+  }
+
+  std::string Argument() const { return "|diroot=" + suite_.SuitePath() + "|MEMBRA=2|"; }
+  fs::path Job() const { return suite_.path() / "lavori" / "pont01"; }
+  std::string Group() const { return (Job() / "Memb002Gr_001.cap").string(); }
+  // A drawing's path as the summary gives it: the job folder as start-up
+  // computes it, then the name.
+  std::string Listed(const std::string& name) const {
+    return ToLower((suite_.path() / "lavori").string()) + "\\pont01\\" + name;
+  }
+
+  Result Batch(const std::vector<std::string>& args) const {
+    std::string command = Quote(BATCH_EXE);
+    for (const std::string& a : args) command += " " + Quote(a);
+    const fs::path out = output_.path() / "out.txt";
+    const fs::path err = output_.path() / "err.txt";
+    command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
+    Result r;
+    const int raw = std::system(command.c_str());
+#ifdef _WIN32
+    r.status = raw;
+#else
+    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
+#endif
+    r.out = ReadBytes(out);
+    r.err = ReadBytes(err);
+    return r;
+  }
+
+  TempDir suite_;
+  TempDir output_;
+};
+
+// One drawing per layout, named after group 001, listed on standard output;
+// the preview of a layout is the same drawing under the preview name, and
+// its path is the only output.
+TEST_F(DrawRun, DrawAllAndPreview) {
+  const Result r = Batch({Argument(), "draw-all", Group()});
+  EXPECT_EQ(r.status, 0) << r.err;
+  EXPECT_EQ(r.err, "");
+  std::string expected = "Tracciati disegnati: (6)\n";
+  for (int i = 1; i <= 6; ++i) {
+    const std::string name = "MembTRAVE CONTINUAG001Trac00" + std::to_string(i) + ".dis";
+    expected += Listed(name) + "\n";
+    EXPECT_TRUE(fs::is_regular_file(Job() / name)) << name;
+  }
+  EXPECT_EQ(r.out, expected);
+
+  const Result preview = Batch({Argument(), "preview", Group(), "2"});
+  EXPECT_EQ(preview.status, 0) << preview.err;
+  EXPECT_EQ(preview.out, Listed("MembTRAVE CONTINUATmpTrac.dis") + "\n");
+  EXPECT_TRUE(ReadBytes(Job() / "MembTRAVE CONTINUATmpTrac.dis") ==
+              ReadBytes(Job() / "MembTRAVE CONTINUAG001Trac002.dis"));
+}
+
+// The drawing of the girder's first layout as it was checked by eye once
+// rendered: side view with the box outline stepping at the piers and the
+// cable sagging in each span, the row of element lengths under it, the
+// title and the view names centred above, the top view below with the cable
+// 270 to the right of the axis. The font is the bar font above.
+TEST_F(DrawRun, TheFirstLayoutsDrawingIsTheOneCheckedByEye) {
+  WriteJobFile(suite_.path() / "progra" / "font.001", BarFont());
+  ASSERT_EQ(Batch({Argument(), "draw-all", Group()}).status, 0);
+  const fs::path drawn = Job() / "MembTRAVE CONTINUAG001Trac001.dis";
+  const fs::path expected = fs::path(EXPECTED_DIR) / "girder_layout1.dis";
+  // TRACCIATI_UPDATE_EXPECTED=1 writes the expected file anew, to be looked
+  // at before it is committed.
+  if (std::getenv("TRACCIATI_UPDATE_EXPECTED") != nullptr) {
+    fs::copy_file(drawn, expected, fs::copy_options::overwrite_existing);
+  }
+  EXPECT_TRUE(ReadBytes(drawn) == ReadBytes(expected))
+      << "the drawing differs from " << expected.string() << "; compare " << drawn.string();
+}
+
+TEST_F(DrawRun, StopsAfterAMessage) {
+  WriteJobFile(Job() / "Memb002Gr_009.cap", {"Vuoto", "1", "1             1", "0"});
+  struct Case {
+    std::vector<std::string> operands;
+    std::string err;
+  };
+  const std::string missing = (Job() / "Memb002Gr_005.cap").string();
+  const Case cases[] = {
+      {{"draw-all", (Job() / "Memb002Gr_009.cap").string()},
+       "INFORMAZIONE: Nessun tracciato definito \n"},
+      {{"draw-all", missing},
+       "INFORMAZIONE: Problemi con la lettura del file " + suite_.SuitePath() +
+           "\\lavori\\pont01\\Memb002Gr_005.cap\n"},
+      {{"preview", Group(), "7"}, "PROBLEMA: Tracciato non valido 7\n"},
+      {{"preview", Group(), "0"}, "PROBLEMA: Tracciato non valido 0\n"},
+  };
+  for (const Case& c : cases) {
+    std::vector<std::string> args = {Argument()};
+    args.insert(args.end(), c.operands.begin(), c.operands.end());
+    const Result r = Batch(args);
+    EXPECT_EQ(r.status, 1) << c.operands[0];
+    EXPECT_EQ(r.out, "");
+    EXPECT_EQ(r.err, c.err);
+  }
+  for (const auto& entry : fs::directory_iterator(Job())) {
+    EXPECT_NE(entry.path().extension(), ".dis") << entry.path();
+  }
+}
+
+TEST_F(DrawRun, MalformedCommandLinesGetTheUsage) {
+  const std::vector<std::vector<std::string>> lines = {{Argument(), "draw-all"},
+                                                       {Argument(), "preview", Group()},
+                                                       {Argument(), "preview", Group(), "due"},
+                                                       {Argument(), "preview", Group(), "1.5"}};
+  for (const auto& args : lines) {
+    const Result r = Batch(args);
+    EXPECT_EQ(r.status, 2);
+    EXPECT_NE(r.err.find("preview IN N"), std::string::npos) << r.err;
+  }
+}
+
+}  // namespace

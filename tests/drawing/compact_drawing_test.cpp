@@ -1,0 +1,242 @@
+#include "drawing/compact_drawing.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <cmath>
+#include <limits>
+#include <random>
+#include <string>
+
+#include "drawing/drawing_writer.h"
+#include "tests/drawing/drawing_test_support.h"
+#include "tests/drawing/literal_compaction.h"
+
+namespace {
+
+int32_t AddPoint(DrawingFile& d, double x, double y) {
+  d.Points[static_cast<std::size_t>(d.PointCount)] = {x, y};
+  return d.PointCount++;
+}
+
+void AddLineEntry(DrawingFile& d, int32_t a, int32_t b, int16_t colour, int16_t lineType) {
+  d.Lines[static_cast<std::size_t>(d.LineCount++)] = {a, b, colour, lineType};
+}
+
+// Of two lines over the same segment the later survives; a short line on a
+// longer one goes whatever the longer one is, but only with colour and line
+// type above 0 itself. A negative line always goes, yet still holds the
+// lines before it when their turn comes.
+TEST(CompactDrawing, OverlappingAndNegativeLines) {
+  auto d = NewDrawing();
+  for (const auto& [x, y] : {std::pair{0, 0}, {10, 0}, {2, 0}, {5, 0}, {10, 5}, {20, 0}}) {
+    AddPoint(*d, x, y);
+  }
+  AddLineEntry(*d, 0, 1, 3, 1);   // same segment as the next: dropped
+  AddLineEntry(*d, 1, 0, 7, 1);   // kept
+  AddLineEntry(*d, 2, 3, 5, 1);   // on both of the above: dropped
+  AddLineEntry(*d, 2, 3, 0, 1);   // colour 0: kept
+  AddLineEntry(*d, 2, 3, 5, 0);   // line type 0: kept
+  AddLineEntry(*d, 1, 4, 1, 1);   // on nothing: kept
+  AddLineEntry(*d, 1, 5, 1, 1);   // on the next, which then goes: dropped
+  AddLineEntry(*d, 5, 1, -1, 0);  // negative: dropped
+  CompactDrawing(*d);
+  const auto lines = LinesOf(*d);
+  ASSERT_EQ(lines.size(), 4u);
+  EXPECT_EQ(lines[0].colour, 7);
+  EXPECT_EQ(lines[1].colour, 0);
+  EXPECT_EQ(lines[2].lineType, 0);
+  EXPECT_EQ(lines[3].y2, 5.0);
+  EXPECT_EQ(d->PointCount, 5);  // (20, 0) is used by nothing left
+}
+
+// Points more than 31 apart escape the look-back; compaction writes them
+// once and every entity refers to the first. Coincidence is not transitive:
+// a point of a chain moves to the first one near it, not to the chain's
+// start.
+TEST(CompactDrawing, FarApartAndChainedPointsAreMerged) {
+  auto d = NewDrawing();
+  DrawLine(*d, 0, 0, 1, 0, int16_t{1});
+  for (int i = 0; i < 40; ++i) DrawLine(*d, 100 + i, 0, 100 + i, 1, int16_t{1});
+  DrawLine(*d, 1.00005, 0, 0.00005, -0.00005, int16_t{1});  // the first line, backwards
+  DrawArc(*d, 1, 0, 2);
+  const int32_t chain = AddPoint(*d, 0, 50);
+  AddPoint(*d, 0.00006, 50);
+  AddPoint(*d, 0.00012, 50);
+  const int32_t far = AddPoint(*d, 50, 50);
+  AddLineEntry(*d, chain + 1, far, 1, 0);
+  AddLineEntry(*d, chain + 2, far, 1, 0);
+  CompactDrawing(*d);
+  const DrawingLine& back = d->Lines[41];
+  EXPECT_EQ(back.StartPoint, 1);
+  EXPECT_EQ(back.EndPoint, 0);
+  EXPECT_EQ(d->Arcs[0].CentrePoint, 1);
+  EXPECT_EQ(d->Arcs[0].ThirdPoint, 1);
+  const auto lines = LinesOf(*d);
+  EXPECT_EQ(lines[42].x1, 0.0);
+  EXPECT_EQ(lines[43].x1, 0.00006);  // one step along the chain, not to its start
+  EXPECT_EQ(d->PointCount, 2 + 80 + 1 + 3);
+}
+
+// Random drawings full of the cases compaction must get right: repeated,
+// reversed, contained, collinear and overlapping segments, points equal to
+// others or just inside or outside the tolerance, lines of every colour and
+// type, repeated arcs, a marker and a text.
+void FillRandomly(DrawingFile& d, uint64_t seed, int points, int lines, int arcs, double scale) {
+  std::mt19937_64 random(seed);
+  const auto uniform = [&](double a, double b) {
+    return std::uniform_real_distribution<double>(a, b)(random);
+  };
+  const auto index = [&](int32_t count) {
+    return std::uniform_int_distribution<int32_t>(0, count - 1)(random);
+  };
+  for (int i = 0; i < points; ++i) {
+    if (d.PointCount < 2 || uniform(0, 1) < 0.3) {
+      AddPoint(d, std::round(uniform(-5, 5)) * scale, std::round(uniform(-5, 5)) * scale);
+      continue;
+    }
+    const DrawingPoint a = d.Points[static_cast<std::size_t>(index(d.PointCount))];
+    const DrawingPoint b = d.Points[static_cast<std::size_t>(index(d.PointCount))];
+    const double steps[] = {0.0, 0.00003, 0.00005, 0.0000999, 0.0001, 0.00015};
+    const double ts[] = {0.0, 0.25, 0.5, 1.0, uniform(0, 1), -0.5, 1.5, 2.0};
+    const double t = ts[index(8)];
+    // Across the segment, up to and just beyond the tolerance's reach there.
+    const double length = std::hypot(b.X - a.X, b.Y - a.Y);
+    const double reach = std::sqrt(kDrawingTolerance * length / 2.0) / std::max(length, 1e-9);
+    const double factors[] = {0.0, 0.0, 0.5, 0.999, 1.001, 300.0};
+    const double off = factors[index(6)] * reach * (index(2) ? 1 : -1);
+    if (index(3) == 0) {
+      AddPoint(d, a.X + steps[index(6)] * (index(2) ? 1 : -1), a.Y + steps[index(6)]);
+    } else {
+      AddPoint(d, a.X + t * (b.X - a.X) - off * (b.Y - a.Y),
+               a.Y + t * (b.Y - a.Y) + off * (b.X - a.X));
+    }
+  }
+  const int16_t colours[] = {-1, 0, 1, 1, 3, 5, 5, 5};
+  const int16_t types[] = {-1, 0, 1, 1, 1, 1};
+  for (int i = 0; i < lines; ++i) {
+    int32_t a = index(d.PointCount), b = index(d.PointCount);
+    if (d.LineCount > 0 && index(5) == 0) {  // again, maybe reversed
+      const DrawingLine& copy = d.Lines[static_cast<std::size_t>(index(d.LineCount))];
+      a = index(2) ? copy.StartPoint : copy.EndPoint;
+      b = a == copy.StartPoint ? copy.EndPoint : copy.StartPoint;
+    }
+    AddLineEntry(d, a, b, colours[index(8)], types[index(6)]);
+  }
+  for (int i = 0; i < arcs; ++i) {
+    const int32_t centre = index(d.PointCount);
+    DrawingArc arc{centre,
+                   index(d.PointCount),
+                   centre,
+                   index(d.PointCount),
+                   static_cast<int16_t>(1 + index(2)),
+                   0};
+    if (d.ArcCount > 0 && index(3) > 0) arc = d.Arcs[static_cast<std::size_t>(index(d.ArcCount))];
+    d.Arcs[static_cast<std::size_t>(d.ArcCount++)] = arc;
+  }
+  if (index(5) == 0) {
+    d.Markers[0] = {index(d.PointCount), 1, 2};
+    d.Texts[0] = {index(d.PointCount)};
+    d.MarkerCount = d.TextCount = 1;
+  }
+}
+
+// The same entries, in the same order, with the same indices: the same
+// bytes in the file.
+void ExpectSameAsLiteral(const DrawingFile& original, const std::string& what) {
+  auto fast = std::make_unique<DrawingFile>(original);
+  auto literal = std::make_unique<DrawingFile>(original);
+  CompactDrawing(*fast);
+  CompactDrawingLiterally(*literal);
+  ASSERT_EQ(DrawingFileBytes(*fast, "."), DrawingFileBytes(*literal, ".")) << what;
+  ASSERT_EQ(fast->MarkerCount ? fast->Markers[0].Point : -1,
+            literal->MarkerCount ? literal->Markers[0].Point : -1)
+      << what;
+}
+
+// 3000 small drawings at two scales, and a dozen larger ones with many
+// lines to a grid cell.
+// The sanitizers slow every step about tenfold: there a sample of the small
+// drawings keeps the comparison within the test's time; the large ones all
+// run.
+#ifdef __SANITIZE_ADDRESS__
+constexpr uint64_t kSmallSeedStep = 10;
+#else
+constexpr uint64_t kSmallSeedStep = 1;
+#endif
+
+TEST(CompactDrawing, AgreesWithThePairwiseStepsOnRandomDrawings) {
+  for (uint64_t seed = 1; seed <= 3012; seed += seed < 3000 ? kSmallSeedStep : 1) {
+    auto d = NewDrawing();
+    if (seed <= 3000) {
+      FillRandomly(*d, seed, 4 + static_cast<int>(seed % 60), static_cast<int>(seed % 50),
+                   static_cast<int>(seed % 12), seed % 3 == 0 ? 1000.0 : 1.0);
+    } else {
+      FillRandomly(*d, seed, 1500, 1500, 300, seed % 2 == 0 ? 100.0 : 1.0);
+    }
+    ExpectSameAsLiteral(*d, "seed " + std::to_string(seed));
+    if (HasFatalFailure()) return;
+  }
+}
+
+// Short lines across long ones at the edge of the tolerance, which reaches
+// farther across the middle of a longer line, among many tiny strokes (as
+// text makes) so that the long lines cross many grid cells.
+TEST(CompactDrawing, AgreesAtTheToleranceOfLongLines) {
+  std::mt19937_64 random(77);
+  const auto uniform = [&](double a, double b) {
+    return std::uniform_real_distribution<double>(a, b)(random);
+  };
+  const double factors[] = {0.8, 0.97, 0.995, 1.005, 1.03};
+  for (int round = 0; round < 40; ++round) {
+    auto d = NewDrawing();
+    for (int i = 0; i < 2000; ++i) {
+      const double x = uniform(-5000, 5000), y = uniform(-5000, 5000);
+      AddLineEntry(*d, AddPoint(*d, x, y), AddPoint(*d, x + uniform(0, 0.5), y + uniform(0, 0.5)),
+                   0, 0);
+    }
+    for (int k = 0; k < 4; ++k) {
+      const double ax = uniform(-5000, 5000), ay = uniform(-5000, 5000);
+      const double bx = k == 1 ? ax : uniform(-5000, 5000);  // along a column
+      const double by = k == 0 ? ay : uniform(-5000, 5000);  // along a row
+      AddLineEntry(*d, AddPoint(*d, ax, ay), AddPoint(*d, bx, by), 0, 0);
+      const double length = std::hypot(bx - ax, by - ay);
+      const double nx = -(by - ay) / length, ny = (bx - ax) / length;
+      for (int s = 0; s < 40; ++s) {
+        const double t1 = uniform(0.1, 0.9);
+        int32_t ends[2];
+        for (int e = 0; e < 2; ++e) {
+          const double t = t1 + e * uniform(0.0005, 0.003);
+          const double off = factors[(s + e + round) % 5] * (s % 2 ? 1 : -1) *
+                             std::sqrt(2.0 * kDrawingTolerance * length * t * (1.0 - t));
+          ends[e] = AddPoint(*d, ax + t * (bx - ax) + off * nx, ay + t * (by - ay) + off * ny);
+        }
+        AddLineEntry(*d, ends[0], ends[1], 3, 1);
+      }
+    }
+    ExpectSameAsLiteral(*d, "round " + std::to_string(round));
+    if (HasFatalFailure()) return;
+  }
+}
+
+// Coordinates no member has, and no numbers at all: the same result, and no
+// crash.
+TEST(CompactDrawing, AgreesOnHugeAndNonFiniteCoordinates) {
+  const double nan = std::numeric_limits<double>::quiet_NaN();
+  const double inf = std::numeric_limits<double>::infinity();
+  const double values[][2] = {
+      {1e13, 0}, {1e13 + 0.00005, 0}, {0, 0},    {1e13, 5},        {nan, 0},  {inf, 0},
+      {-inf, 1}, {1e300, 1e300},      {0, 5e-5}, {-1e300, -1e300}, {nan, nan}};
+  for (int variant = 0; variant < 3; ++variant) {
+    auto d = NewDrawing();
+    for (const auto& v : values) AddPoint(*d, v[0], v[1]);
+    for (int32_t i = 0; i < d->PointCount; ++i) {
+      for (int32_t j = 0; j < d->PointCount; j += 1 + variant) {
+        if (i != j) AddLineEntry(*d, i, j, 1, static_cast<int16_t>((i + j + variant) % 2));
+      }
+    }
+    ExpectSameAsLiteral(*d, "variant " + std::to_string(variant));
+  }
+}
+
+}  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <filesystem>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "drawing/drawing_file.h"
+#include "drawing/stroke_font.h"
+
+// The tables are too large for the stack.
+std::unique_ptr<DrawingFile> NewDrawing();
+std::unique_ptr<StrokeFont> NewFont();
+
+// A line of the drawing by its ends' coordinates, so that tests need not
+// know which point index each end got.
+struct LineSeen {
+  double x1, y1, x2, y2;
+  int16_t colour, lineType;
+};
+std::vector<LineSeen> LinesOf(const DrawingFile& drawing);
+
+// A tiny font for the tests, written as programDir/font.001 (the suite's
+// fonts are not the tests' business):
+//   'I' one upright stroke from the baseline (0, 30) to (0, 99);
+//   '-' one stroke along the baseline from (0, 30) to (99, 30);
+//   digits and the point one stroke each, like 'I', so labels have strokes;
+//   the blank and 'x' have no strokes.
+void WriteTestFont(const std::filesystem::path& programDir, int spacing);
+std::vector<std::string> TestFontLines(int spacing);
