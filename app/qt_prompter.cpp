@@ -60,6 +60,13 @@ int16_t QtPrompter::ShowMessageBox(const std::string& prompt, int16_t style,
     box.setDefaultButton(QMessageBox::Yes);
     return box.exec() == QMessageBox::Yes ? kAnswerYes : kAnswerNo;
   }
+  if ((style & 0x0F) == 5) {
+    box.setStandardButtons(QMessageBox::Retry | QMessageBox::Cancel);
+    box.button(QMessageBox::Retry)->setText(QStringLiteral("Riprova"));
+    box.button(QMessageBox::Cancel)->setText(QStringLiteral("Annulla"));
+    box.setDefaultButton(QMessageBox::Retry);
+    return box.exec() == QMessageBox::Retry ? kAnswerRetry : kAnswerCancel;
+  }
   box.setStandardButtons(QMessageBox::Ok);
   box.exec();
   return kAnswerOk;

@@ -7,6 +7,8 @@ int16_t StreamPrompter::ShowMessageBox(const std::string& prompt, int16_t style,
   out_ << caption << ": " << prompt << '\n';
   out_.flush();
   ++shown_;
+  // Nobody can retry what failed: Retry/Cancel is cancelled.
+  if ((style & 0x0F) == 5) return kAnswerCancel;
   return (style & 0x0F) == 4 ? kAnswerYes : kAnswerOk;
 }
 

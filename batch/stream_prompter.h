@@ -5,7 +5,8 @@
 #include "platform/prompter.h"
 
 // Prints every message box as "CAPTION: text" on a stream (standard error
-// in tracciati-batch) and answers Yes to every question. There is nobody to
+// in tracciati-batch) and answers Yes to every question and Cancel to a
+// Retry/Cancel one (a retry would only fail again). There is nobody to
 // choose a file, so every file dialog is cancelled.
 class StreamPrompter : public Prompter {
  public:

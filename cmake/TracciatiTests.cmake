@@ -1,3 +1,11 @@
+# Under the sanitizers some tests run many times slower (every large table is
+# mapped and poisoned afresh), so their builds give each test five times as long.
+if(TRACCIATI_SANITIZE OR TRACCIATI_FUZZ)
+  set(TRACCIATI_TEST_TIMEOUT 300)
+else()
+  set(TRACCIATI_TEST_TIMEOUT 60)
+endif()
+
 # tracciati_add_test(NAME SOURCES... LIBS ... [GUI] [MAIN file])
 # One test program per library; every test gets a timeout so that nothing can
 # hang CI, and GUI tests run on the offscreen platform. MAIN replaces
@@ -12,7 +20,7 @@ function(tracciati_add_test name)
   else()
     target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
   endif()
-  set(props TIMEOUT 60)
+  set(props TIMEOUT ${TRACCIATI_TEST_TIMEOUT})
   if(ARG_GUI)
     list(APPEND props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()

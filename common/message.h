@@ -17,9 +17,12 @@ constexpr int16_t kStyleCritical = 16;     // OK, critical-stop icon
 constexpr int16_t kStyleExclamation = 48;  // OK, exclamation icon
 constexpr int16_t kStyleInformation = 64;  // OK, information icon
 constexpr int16_t kStyleYesNo = 52;        // Yes and No, exclamation icon
+constexpr int16_t kStyleRetryCancelCritical = 21;  // Retry and Cancel, critical-stop icon
 
 // Codes of the button pressed.
 constexpr int16_t kAnswerOk = 1;
+constexpr int16_t kAnswerCancel = 2;
+constexpr int16_t kAnswerRetry = 4;
 constexpr int16_t kAnswerYes = 6;
 constexpr int16_t kAnswerNo = 7;
 

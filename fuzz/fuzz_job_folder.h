@@ -10,6 +10,11 @@
 class FuzzJobFolder {
  public:
   FuzzJobFolder();
+  // Removes the folder: a process that ends normally leaves nothing behind.
+  ~FuzzJobFolder();
+  FuzzJobFolder(const FuzzJobFolder&) = delete;
+  FuzzJobFolder& operator=(const FuzzJobFolder&) = delete;
+
   // The suite path of the folder, as JobDir.
   const std::string& SuitePath() const { return suitePath_; }
   // Writes the input bytes as the named file of the folder.

@@ -22,7 +22,8 @@ class Prompter {
   virtual ~Prompter() = default;
 
   // Shows a modal message box with one of the styles of common/message.h and
-  // returns the code of the button pressed (1 OK, 6 Yes, 7 No).
+  // returns the code of the button pressed (1 OK, 2 Cancel, 4 Retry, 6 Yes,
+  // 7 No).
   virtual int16_t ShowMessageBox(const std::string& prompt, int16_t style,
                                  const std::string& caption) = 0;
 

@@ -4,7 +4,9 @@ set -euo pipefail
 
 packages=(
   cmake g++ make pkg-config
-  qt6-base-dev libgl-dev
+  qt6-base-dev qt6-svg-dev libgl-dev
+  g++-mingw-w64-x86-64-posix
+  clang libclang-rt-dev  # the fuzz targets: libFuzzer and the sanitizers' runtimes
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
 )

@@ -73,8 +73,12 @@ class Painter {
       return;
     }
     const double step = 2.0 * std::acos(std::max(-1.0, 1.0 - kArcTolerance / r));
-    const int segments =
-        std::clamp(static_cast<int>(std::ceil(g.sweep / step)), 8, kMaxArcSegments);
+    // An arc far larger than the window has a step of 0: its count is
+    // capped before it becomes an integer, never converted from infinity.
+    const double wanted = std::ceil(g.sweep / step);
+    const int segments = !(wanted > 8.0)                ? 8
+                         : wanted < kMaxArcSegments ? static_cast<int>(wanted)
+                                                    : kMaxArcSegments;
     ViewTransform::Point previous = {c.x + r * std::cos(g.startAngle),
                                      c.y - r * std::sin(g.startAngle)};
     for (int k = 1; k <= segments; ++k) {

@@ -76,9 +76,13 @@ class Reader {
   // A whole number in the range of an index or a count of the file.
   std::optional<int32_t> Integer(double value, const char* what) {
     if (fault) return std::nullopt;
-    if (value != std::floor(value) || value < std::numeric_limits<int32_t>::min() ||
-        value > std::numeric_limits<int32_t>::max()) {
+    if (value != std::floor(value)) {
       Fail(std::string(what) + " non intero: " + NumberForMessage(value));
+      return std::nullopt;
+    }
+    if (value < std::numeric_limits<int32_t>::min() ||
+        value > std::numeric_limits<int32_t>::max()) {
+      Fail(std::string(what) + " fuori dai limiti: " + NumberForMessage(value));
       return std::nullopt;
     }
     return static_cast<int32_t>(value);
@@ -220,7 +224,6 @@ std::optional<ViewerDrawing> ParseSections(Reader& in) {
   for (int32_t k = 0; k < *arcs; ++k) {
     const auto v = in.Numbers(4, 4, "degli archi");
     if (!v) return std::nullopt;
-    ViewerArc arc;
     const auto centre = in.PointIndex((*v)[0], n);
     const auto start = in.PointIndex((*v)[1], n);
     const auto third = in.PointIndex((*v)[2], n);

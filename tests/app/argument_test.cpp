@@ -25,6 +25,9 @@ TEST(ParseMemberNumber, TakesTheCaseSensitiveItemAndRoundsDown) {
       {"|MEMBRA=tre|", 0, "Numero di membratura non valido: tre"},
       {"|MEMBRA=32768|", 0, "Numero di membratura non valido: 32768"},
       {"|MEMBRA=|", 0, "Numero di membratura non valido: "},
+      {"|MEMBRA=-3|", -3, nullptr},  // no such member: its files are not found later
+      {"\x01\xFF|MEMBRA=2|\xFE\x7F", 2, nullptr},
+      {"\x01\xFF\xFE\x7F", 0, "Nessuna membratura specificata"},
   };
   for (const MemberCase& c : cases) {
     const auto result = ParseMemberNumber(c.argument);
@@ -44,7 +47,12 @@ TEST(ParseMemberNumber, TakesTheCaseSensitiveItemAndRoundsDown) {
 TEST(ParseRootDir, FindsTheKeyInAnyCaseAndLowersTheValue) {
   EXPECT_EQ(std::get<std::string>(ParseRootDir("|diroot= c:\\suite |MEMBRA=3|")), "c:\\suite");
   EXPECT_EQ(std::get<std::string>(ParseRootDir("|DIROOT=C:\\Suite|MEMBRA=3|")), "c:\\suite");
-  for (const char* bad : {"   ", "|MEMBRA=3|", "|root=c:\\x|"}) {
+  // A value without end is taken whole; UTF-8 letters are lowered too.
+  const std::string longRoot(100000, 'x');
+  EXPECT_EQ(std::get<std::string>(ParseRootDir("|diroot=" + longRoot + "|MEMBRA=3|")), longRoot);
+  EXPECT_EQ(std::get<std::string>(ParseRootDir("|diroot=C:\\SOCIET\u00C0|MEMBRA=3|")),
+            "c:\\societ\u00E0");
+  for (const char* bad : {"   ", "|MEMBRA=3|", "|root=c:\\x|", "\x01\xFF\xFE"}) {
     const auto m = std::get<Message>(ParseRootDir(bad));
     EXPECT_EQ(m.text, "Avvio del programma: argomento non presente") << bad;
     EXPECT_EQ(m.caption, "ERRORE");
@@ -64,6 +72,7 @@ TEST(StartupNames, AssociationFileAndCaptions) {
   EXPECT_EQ(AssociationFileName(12), "\\AssSez012.cap");
   EXPECT_EQ(AssociationFileName(7), "\\AssSez007.cap");
   EXPECT_EQ(AssociationFileName(1234), "\\AssSez234.cap");
+  EXPECT_EQ(AssociationFileName(-3), "\\AssSez0-3.cap");
   JobContext job;
   job.MemberNumber = 12;
   job.MemberDescription = "TRAVE 1   ";

@@ -104,13 +104,22 @@ TEST_F(GroupCommands, AFailedSaveReportsThePathAndKeepsWhatIsThere) {
   EXPECT_TRUE(fs::is_directory(job_.JobFolder() / "Memb003Gr_002.cap"));
 }
 
-TEST_F(GroupCommands, AnUnreadableFileIsReported) {
-  const std::string path = Chosen("Memb003Gr_009.cap");
-  prompter_.ExpectOpenFile(path);
-  prompter_.ExpectMessage("Problemi con la lettura del file " + path, "INFORMAZIONE", 64);
-  EXPECT_FALSE(OpenLayoutGroup(*world_, prompter_));
-  EXPECT_EQ(world_->LastOperationOk, 0);
-  EXPECT_EQ(world_->GroupFileName, "");
+// A file that cannot be opened (missing, or a folder) is reported and the
+// group being edited stays as it was: nothing of the file was read.
+TEST_F(GroupCommands, AnUnreadableFileIsReportedAndTheGroupStays) {
+  MakeLayouts(2);
+  world_->Group.GroupDescription = "in corso";
+  fs::create_directory(job_.JobFolder() / "Memb003Gr_008.cap");
+  for (const char* name : {"Memb003Gr_009.cap", "Memb003Gr_008.cap"}) {
+    const std::string path = Chosen(name);
+    prompter_.ExpectOpenFile(path);
+    prompter_.ExpectMessage("Problemi con la lettura del file " + path, "INFORMAZIONE", 64);
+    EXPECT_FALSE(OpenLayoutGroup(*world_, prompter_));
+    EXPECT_EQ(world_->LastOperationOk, 0);
+    EXPECT_EQ(world_->GroupFileName, "");
+    EXPECT_EQ(world_->Group.LayoutCount, 2);
+    EXPECT_EQ(world_->Group.GroupDescription, "in corso");
+  }
 }
 
 TEST_F(GroupCommands, APathShorterThanTheJobFolderIsRefusedAndEmptiesTheGroup) {

@@ -1,7 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <optional>
+#include <string>
+
 #include "app/job_folders.h"
 #include "common/text.h"
+#include "tests/support/bad_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -14,6 +19,7 @@ class Settings {
     if (lavoro) WriteJobFile(dir_.path() / "impostazioni" / "lavoro", {lavoro});
   }
   std::string Root() const { return ToLower(dir_.SuitePath()); }
+  const std::filesystem::path& Path() const { return dir_.path(); }
   std::string Argument(const std::string& rootSuffix = "") const {
     return "|diroot=" + dir_.SuitePath() + rootSuffix + "|MEMBRA=3|";
   }
@@ -68,6 +74,60 @@ TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
     EXPECT_EQ(fault->caption, "ERRORE");
     EXPECT_EQ(fault->style, 48);
   }
+}
+
+// Settings files that are no text of this suite, or no file at all. The
+// bytes go to one file; the other holds a good value.
+TEST(ResolveJobFolders, RefusesSettingsFilesThatAreNotText) {
+  struct Case {
+    const char* file;
+    std::optional<std::string> bytes;  // nothing: a folder in its place
+    const char* fault;  // the settings file named in the message; "lavori": that message
+  };
+  const Case cases[] = {
+      {"dirlav", std::nullopt, "dirlav"},
+      {"lavoro", std::nullopt, "lavoro"},
+      {"dirlav", GarbageBytes(), "dirlav"},
+      {"lavoro", GarbageBytes(), "lavoro"},
+      {"dirlav", Utf16Bytes("c:\\lavori\r\n"), "lavori"},
+      {"lavoro", Utf16Bytes("ab12cd\r\n"), "lavoro"},
+      {"lavoro", "\xEF\xBB\xBF" "ab12cd\r\n", "lavoro"},
+      {"lavoro", "", "lavoro"},
+      {"lavoro", std::string(100000, 'a') + "\r\n", "lavoro"},
+  };
+  for (const Case& c : cases) {
+    Settings s("c:\\lavori", "ab12cd");
+    const std::filesystem::path file = s.Path() / "impostazioni" / c.file;
+    std::filesystem::remove(file);
+    if (c.bytes) {
+      WriteBytes(file, *c.bytes);
+    } else {
+      std::filesystem::create_directory(file);
+    }
+    JobContext job;
+    const auto fault = ResolveJobFolders(s.Argument(), job);
+    ASSERT_TRUE(fault) << c.file;
+    const std::string expected =
+        std::string(c.fault) == "lavori"
+            ? "Errore: il direttorio dei lavori deve terminare con < \\lavori >"
+            : "Errore: file " + s.Root() + "\\impostazioni\\" + c.fault + " errato o mancante";
+    EXPECT_EQ(fault->text, expected);
+    EXPECT_EQ(fault->caption, "ERRORE");
+  }
+}
+
+// A jobs folder of any length is taken as written; a UTF-8 mark before it
+// stays part of the name, so the job files are then not found (the message
+// of the continuous-elements file shows it).
+TEST(ResolveJobFolders, TakesALongJobsFolderAndKeepsAForeignMark) {
+  const std::string longFolder = "c:\\" + std::string(100000, 'x') + "\\lavori";
+  Settings s(longFolder.c_str(), "ab12cd");
+  JobContext job;
+  ASSERT_FALSE(ResolveJobFolders(s.Argument(), job));
+  EXPECT_EQ(job.JobsDir, longFolder + "\\");
+  WriteBytes(s.Path() / "impostazioni" / "dirlav", "\xEF\xBB\xBF" "c:\\lavori\r\n");
+  ASSERT_FALSE(ResolveJobFolders(s.Argument(), job));
+  EXPECT_EQ(job.JobsDir, "\u00EF\u00BB\u00BFc:\\lavori\\");
 }
 
 // The root length is checked after the jobs folder: a readable dirlav under

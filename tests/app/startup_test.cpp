@@ -1,11 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <sstream>
 
 #include "app/startup.h"
 #include "batch/stream_prompter.h"
+#include "common/text.h"
+#include "tests/support/bad_bytes.h"
 #include "tests/support/fixture_job.h"
 
 namespace {
@@ -99,16 +103,83 @@ TEST(Startup, EachBrokenJobFileEndsStartUpWithItsMessage) {
   }
 }
 
-TEST(Startup, AMissingCableTypesFileIsOnlyANotice) {
-  FixtureJob job;
-  job.RemoveJob("Group.cap");
-  auto world = std::make_unique<World>();
-  const StartupRun run = StartUp(*world, job.Argument());
-  EXPECT_FALSE(run.fault);
-  EXPECT_EQ(run.shown,
-            "INFORMAZIONE: Nessun file trovato  " + job.JobSuitePath() + "\\Group.cap\n");
-  EXPECT_EQ(world->Sections.CableTypeCount, 0);
-  EXPECT_EQ(world->LastOperationOk, 0);
+// The file as bytes, or a folder in its place when there are none.
+void Replace(const std::filesystem::path& file, const std::optional<std::string>& bytes) {
+  std::filesystem::remove_all(file);
+  if (bytes) {
+    WriteBytes(file, *bytes);
+  } else {
+    std::filesystem::create_directories(file);
+  }
+}
+
+// Layouts can be edited without cable types: whatever keeps the file from
+// being read is only a notice, and the lists stay empty.
+TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
+  struct Case {
+    std::optional<std::string> bytes;  // nothing: a folder, unless missing
+    bool missing;
+  };
+  const Case cases[] = {
+      {std::nullopt, true},
+      {std::nullopt, false},
+      {std::string(), false},
+      {GarbageBytes(), false},
+      {Utf16Bytes("2\r\n"), false},
+  };
+  for (const Case& c : cases) {
+    FixtureJob job;
+    if (c.missing) {
+      job.RemoveJob("Group.cap");
+    } else {
+      Replace(job.JobFolder() / "Group.cap", c.bytes);
+    }
+    auto world = std::make_unique<World>();
+    const StartupRun run = StartUp(*world, job.Argument());
+    EXPECT_FALSE(run.fault);
+    EXPECT_EQ(run.shown,
+              "INFORMAZIONE: Nessun file trovato  " + job.JobSuitePath() + "\\Group.cap\n");
+    EXPECT_EQ(world->Sections.CableTypeCount, 0);
+    EXPECT_EQ(world->LastOperationOk, 0);
+  }
+}
+
+// Without a usable font the drawings only lose their texts: the message is
+// shown and start-up goes on; glyphs read before a bad line are kept.
+TEST(Startup, AFontThatCannotBeReadIsShownAndStartUpGoesOn) {
+  struct Case {
+    std::optional<std::string> bytes;  // nothing: a folder, unless missing
+    bool missing;
+    int glyphA;  // points of the glyph of "A" afterwards
+  };
+  const Case cases[] = {
+      {std::nullopt, true, -1},
+      {std::nullopt, false, -1},
+      {std::string(), false, -1},
+      {GarbageBytes(), false, -1},
+      {Utf16Bytes("0\r\n"), false, -1},
+      {std::string("\xEF\xBB\xBF" "0\r\nA10203040\r\n"), false, -1},  // UTF-8 mark
+      {std::string("99999999999\r\nA10203040\r\n"), false, -1},
+      {std::string("0\r\nA10203040\r\n\r\nB10203040\r\n"), false, 2},  // empty line
+  };
+  for (const Case& c : cases) {
+    FixtureJob job;
+    const std::filesystem::path font = job.Root() / "progra" / "font.001";
+    if (c.missing) {
+      std::filesystem::remove(font);
+    } else {
+      Replace(font, c.bytes);
+    }
+    auto world = std::make_unique<World>();
+    const StartupRun run = StartUp(*world, job.Argument());
+    EXPECT_FALSE(run.fault);
+    const std::string path = ToLower(job.RootSuitePath()) + "\\progra\\font.001";
+    EXPECT_EQ(run.shown, c.missing ? "ERRORE: File " + path + " inesistente!\n"
+                                   : "ERRORE: Errore in lettura del file " + path + " !\n");
+    EXPECT_EQ(world->Font.GlyphPointCount['A'], c.glyphA);
+    EXPECT_EQ(world->Font.GlyphPointCount['B'], -1);
+    EXPECT_EQ(world->Structure.StructureNodeCount, 5);
+  }
 }
 
 TEST(Startup, AnOldStructureFileIsWarnedAboutAndRead) {

@@ -7,6 +7,7 @@
 
 #include "layouts/layout_operations.h"
 #include "tests/layouts/layouts_fixture.h"
+#include "tests/support/bad_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -83,6 +84,21 @@ TEST_F(GroupFile, TheExampleReadsAndWritesBackByteForByte) {
   EXPECT_TRUE(written.opened);
   EXPECT_FALSE(written.fault);
   EXPECT_EQ(ReadBytes(dir.path() / "MEMB003GR_001.CAP"), kExample);
+}
+
+// A description saved by another program in UTF-8, or without end, is
+// shown as code page 1252 reads it and written back byte for byte.
+TEST_F(GroupFile, AnyDescriptionLineIsWrittenBackAsItWasRead) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"Campata pi\xC3\xB9 lunga", "Campata pi\u00C3\u00B9 lunga"},
+      {std::string(100000, 'd'), std::string(100000, 'd')},
+  };
+  for (const auto& [onDisk, shown] : cases) {
+    const std::string bytes = onDisk + kExample.substr(kExample.find("\r\n"));
+    ASSERT_FALSE(ReadFile(bytes).fault);
+    EXPECT_EQ(group->GroupDescription, shown);
+    EXPECT_EQ(LayoutGroupFileBytes(*group), bytes);
+  }
 }
 
 TEST_F(GroupFile, GroupParametersAreWrittenAsReadOrAsOneAndOneWhenUnset) {
@@ -222,6 +238,8 @@ TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
       {std::string("\x00\xff\r\n\x01\x02", 6), "riga 2: numero non valido"},
       {"D\n\n3\n1 1\nx\n", "riga 5: numero non valido \"x\""},
       {"D\r3\r\r\n1 1\r-1\r", "riga 5: conteggio non valido -1"},
+      {Utf16Bytes(kExample), "riga 2: numero non valido \" \""},
+      {"D\r\n" + std::string(100000, '3') + "x\r\n", "riga 2: numero non valido \"333"},
   };
   for (const auto& [bytes, detail] : cases) {
     Prefill();
@@ -229,6 +247,10 @@ TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
     EXPECT_TRUE(read.opened);
     ExpectMessage(read, kCannotRead + SuitePath() + " (", "INFORMAZIONE", 64);
     EXPECT_TRUE(Holds(read.fault->text, detail)) << read.fault->text;
+    // The message box can show it: no control characters, no endless field.
+    EXPECT_EQ(read.fault->text.find_first_of(std::string("\0\x01\x02\r\n", 5)),
+              std::string::npos);
+    EXPECT_LT(read.fault->text.size(), SuitePath().size() + 150);
     EXPECT_EQ(group->LayoutCount, 0);
     EXPECT_EQ(group->LoadCondition, 0);
   }

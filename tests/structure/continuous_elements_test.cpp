@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "structure/job_files_reader.h"
+#include "tests/support/bad_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -39,7 +41,7 @@ class ContinuousElementsTest : public ::testing::Test {
 
 TEST_F(ContinuousElementsTest, TakesTheEditedMemberOnly) {
   const std::vector<std::string> file = {
-      "4",
+      "5",
       Entry(1, "P", "PILA 1"),
       "2",
       "11, 12",
@@ -52,6 +54,9 @@ TEST_F(ContinuousElementsTest, TakesTheEditedMemberOnly) {
       "     4",  // shorter than its columns: no type, no description
       "1",
       "40",
+      Entry(5, "T", std::string(100000, 'x')),  // a line without end: cut like any
+      "1",
+      "7",
   };
   struct Case {
     int member;
@@ -63,7 +68,8 @@ TEST_F(ContinuousElementsTest, TakesTheEditedMemberOnly) {
       {2, "CORDOLO", {}},
       {3, "Trave di bordo è lat", {1, 2, 3}},  // 30 characters cut to 20
       {4, "", {40}},
-      {5, "", {}},  // not in the file: not an error
+      {5, std::string(20, 'x'), {7}},
+      {6, "", {}},  // not in the file: not an error
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.member);
@@ -87,11 +93,22 @@ TEST_F(ContinuousElementsTest, MemberCountLimit) {
   }
 }
 
+// Whatever gives no member count is as good as no file: garbage, another
+// encoding (UTF-16, or a UTF-8 mark before the count), a folder.
 TEST_F(ContinuousElementsTest, MissingFileOrNoCount) {
   const std::string expected = "Impossibile leggere il file" + dir.SuitePath() + "\\El_Conti.tmp";
   EXPECT_EQ(ReadContinuousElements(dir.SuitePath(), 1, *model, description), expected);
   EXPECT_EQ(Read({}, 1), expected);
   EXPECT_EQ(Read({"membrature"}, 1), expected);
+  for (const std::string& bytes :
+       {GarbageBytes(), Utf16Bytes("1\r\n"), std::string("\xEF\xBB\xBF" "1\r\n")}) {
+    WriteBytes(dir.path() / "El_Conti.tmp", bytes);
+    EXPECT_EQ(ReadContinuousElements(dir.SuitePath(), 1, *model, description), expected);
+    EXPECT_EQ(description, "");
+  }
+  std::filesystem::remove(dir.path() / "El_Conti.tmp");
+  std::filesystem::create_directory(dir.path() / "El_Conti.tmp");
+  EXPECT_EQ(ReadContinuousElements(dir.SuitePath(), 1, *model, description), expected);
 }
 
 TEST_F(ContinuousElementsTest, MalformedContentIsAFault) {
@@ -103,6 +120,7 @@ TEST_F(ContinuousElementsTest, MalformedContentIsAFault) {
       {{"1", beam, "5001"}, "(riga 3: troppi elementi nella membratura (massimo 5000))"},
       {{"1", beam, "1", "70000"}, "(riga 4: numero intero non valido \"70000\")"},
       {{"-1"}, "(riga 1: conteggio non valido -1)"},
+      {{"99999999999"}, "(riga 1: numero intero non valido \"99999999999\")"},
   };
   for (const auto& [lines, where] : cases) {
     EXPECT_EQ(Read(lines, 1), "Problemi con la lettura del file " + path + " " + where);

@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
 #include "structure/job_files_reader.h"
+#include "tests/support/bad_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -28,6 +30,9 @@ Lines SectionEntry(const std::string& name, const std::string& dataLine,
   return Join(
       {lines, {"0 0", "0 0", "1", "0 0 0 0", "0 0 0 0", "0 0 0 0", "0 0 0 0", "0 0", "0 0"}});
 }
+
+// A count, in UTF-16.
+const std::string kUtf16 = Utf16Bytes("1\r\n");
 
 std::string FaultText(const ReadOutcome& outcome) {
   return outcome.fault ? outcome.fault->text : "<nessun errore>";
@@ -55,6 +60,15 @@ class JobFilesTest : public ::testing::Test {
     WriteJobFile(dir.path() / "Group.cap", lines);
     return ReadCableTypes(Job(), *sections);
   }
+  // The job file replaced by the given bytes, or by a folder when null.
+  void Replace(const std::string& name, const std::string* bytes) {
+    std::filesystem::remove_all(dir.path() / name);
+    if (bytes) {
+      WriteBytes(dir.path() / name, *bytes);
+    } else {
+      std::filesystem::create_directory(dir.path() / name);
+    }
+  }
 
   TempDir dir;
   TempDir custom;
@@ -63,7 +77,8 @@ class JobFilesTest : public ::testing::Test {
 };
 
 TEST_F(JobFilesTest, AssociationGivesEachNamedNodeItsLastSection) {
-  const ReadOutcome outcome = ReadAssociation({"2", "3", "5, 2", "7, 1", "5, 3"});
+  const ReadOutcome outcome =
+      ReadAssociation({"2", "3", "5, 2", "7," + std::string(100000, ' ') + "1", "5, 3"});
   EXPECT_TRUE(outcome.opened);
   EXPECT_FALSE(outcome.fault.has_value());
   EXPECT_EQ(model->SectionSource, 2);
@@ -87,12 +102,21 @@ TEST_F(JobFilesTest, AssociationFaults) {
       {ReadAssociation({"sorgente"}), incomplete},
       {ReadAssociation({"1", "2", "5, 1", "9, 1"}), bad + "(riga 4: nodo interno 9 non presente)"},
       {ReadAssociation({"1", "2", "5, 1"}), bad + "(file troncato)"},
+      {ReadAssociation({"1", "-5"}), bad + "(riga 2: conteggio non valido -5)"},
+      {ReadAssociation({"1", "99999"}), bad + "(riga 2: numero intero non valido \"99999\")"},
   };
   for (const auto& [outcome, text] : cases) {
     ASSERT_TRUE(outcome.fault.has_value()) << text;
     EXPECT_EQ(outcome.fault->text, text);
     EXPECT_EQ(outcome.fault->caption, "PROBLEMA");
     EXPECT_EQ(outcome.fault->style, 16);
+  }
+  // No first value to read: garbage, UTF-16, a folder.
+  const std::string garbage = GarbageBytes();
+  for (const std::string* bytes : {&garbage, &kUtf16, static_cast<const std::string*>(nullptr)}) {
+    Replace("AssSez001.cap", bytes);
+    const ReadOutcome outcome = ReadSectionAssociation(Job(), "\\AssSez001.cap", *model);
+    EXPECT_EQ(FaultText(outcome), incomplete);
   }
 }
 
@@ -112,7 +136,7 @@ TEST_F(JobFilesTest, SectionEntriesGiveSizesOutlinesAndExtents) {
       Join({{"2"},
             SectionEntry("CASSONE CAMPATA", "10 20 1.5 -3",
                          {{"12.5 -40", "12,5 -40", "\t-7  3 vertice d'angolo"}, {"100 0"}}),
-            SectionEntry("PILA", "  10   20  ", {{"0 0"}})}));
+            SectionEntry("PILA", "  10" + std::string(100000, ' ') + "20  ", {{"0 0"}})}));
   EXPECT_TRUE(outcome.opened);
   ASSERT_FALSE(outcome.fault.has_value()) << outcome.fault->text;
   ASSERT_EQ(sections->SectionCount, 2);
@@ -154,6 +178,8 @@ TEST_F(JobFilesTest, SectionFileFaults) {
       {Join({{"1"}, SectionEntry("S", "1 1", {Lines(101, "0 0")})}),
        bad + "(riga 5: troppi vertici (massimo 100))"},
       {{"2", "S", "1 1", "1", "1", "0 0"}, bad + "(file troncato)"},
+      {{"-5"}, bad + "(riga 1: conteggio non valido -5)"},
+      {{"dodici"}, none},
   };
   for (const auto& [lines, text] : cases) {
     const ReadOutcome outcome = ReadSections(lines);
@@ -162,12 +188,25 @@ TEST_F(JobFilesTest, SectionFileFaults) {
     EXPECT_EQ(outcome.fault->caption, "PROBLEMA");
     EXPECT_EQ(outcome.fault->style, 16);
   }
+  // No section count to read: garbage, UTF-16, a folder.
+  const std::string garbage = GarbageBytes();
+  for (const std::string* bytes : {&garbage, &kUtf16, static_cast<const std::string*>(nullptr)}) {
+    Replace("Sezio_ut", bytes);
+    EXPECT_EQ(FaultText(ReadSectionFile(Job(), custom.SuitePath(), *model, *sections)), none);
+  }
 }
 
 TEST_F(JobFilesTest, MissingCableTypesAreANotice) {
   const std::string notice = "Nessun file trovato  " + Job() + "\\Group.cap";
   const ReadOutcome missing = ReadCableTypes(Job(), *sections);
-  for (const ReadOutcome& outcome : {missing, ReadCables({}), ReadCables({"tipi"})}) {
+  const std::string garbage = GarbageBytes();
+  auto replaced = [&](const std::string* bytes) {
+    Replace("Group.cap", bytes);
+    return ReadCableTypes(Job(), *sections);
+  };
+  for (const ReadOutcome& outcome :
+       {missing, ReadCables({}), ReadCables({"tipi"}), replaced(&garbage), replaced(&kUtf16),
+        replaced(nullptr)}) {
     EXPECT_FALSE(outcome.opened);
     EXPECT_FALSE(outcome.fault.has_value());
     ASSERT_EQ(outcome.notices.size(), 1u);
@@ -193,6 +232,10 @@ TEST_F(JobFilesTest, CableTypeNamesAndLookup) {
   const std::string bad = "Problemi con la lettura del file " + Job() + "\\Group.cap ";
   EXPECT_EQ(FaultText(ReadCables({"51"})), bad + "(riga 1: troppi tipi di cavo (massimo 50))");
   EXPECT_EQ(FaultText(ReadCables({"1", "CAVO", "4", "1, 2"})), bad + "(file troncato)");
+  EXPECT_EQ(FaultText(ReadCables({"-5"})), bad + "(riga 1: conteggio non valido -5)");
+  // A name without end is kept whole: the combo boxes show what fits.
+  ASSERT_FALSE(ReadCables({"1", std::string(100000, 'N'), "4", "1, 2, 3, 4", "5, 6"}).fault);
+  EXPECT_EQ(sections->CableTypeNames[1].size(), 100000u);
 }
 
 }  // namespace

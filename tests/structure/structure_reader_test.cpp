@@ -3,10 +3,13 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <filesystem>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "common/next_token.h"
+#include "tests/support/bad_bytes.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -69,8 +72,10 @@ class StructureReaderTest : public ::testing::Test {
 
 // Both file generations must be read to the end; only the older one warns.
 TEST_F(StructureReaderTest, ReadsWithAndWithoutVersionLine) {
-  for (const std::string first : {"Struttura release 4.2", "STRUTTURA RELEASE 5", ""}) {
-    SCOPED_TRACE(first);
+  const std::string longVersion = "Struttura release 4.2" + std::string(100000, ' ') + "x";
+  for (const std::string& first : {std::string("Struttura release 4.2"),
+                                   std::string("STRUTTURA RELEASE 5"), longVersion, std::string()}) {
+    SCOPED_TRACE(first.substr(0, 30));
     std::vector<std::string> lines = SmallStructure(!first.empty());
     if (!first.empty()) lines[0] = first;
     const ReadOutcome outcome = Read(lines);
@@ -120,6 +125,36 @@ TEST_F(StructureReaderTest, PointCountLimitsAndStartFaults) {
     EXPECT_EQ(outcome.fault->caption, "PROBLEMA");
     EXPECT_EQ(outcome.fault->style, 16);
   }
+
+  // Bytes that are no structure file of this suite: without "release" on
+  // the first line they are taken for the old format, warned about, and
+  // refused at the point count. A UTF-8 mark before the version line is
+  // harmless: nothing of the file is text.
+  const std::string utf16 = Utf16Bytes("Struttura release 4.2\r\n3\r\n");
+  std::string bom = "\xEF\xBB\xBF";
+  for (const std::string& line : SmallStructure(true)) bom += line + "\r\n";
+  const std::string oldFormat = "Versione 3.8 o precedente. Caricare e risalvare la struttura in 'Valmora'";
+  const std::tuple<std::string, std::string, std::string> raw[] = {
+      {GarbageBytes(), oldFormat, cannotRead},
+      {utf16, oldFormat, cannotRead},
+      {std::string("\0\0\0\0", 4), oldFormat, cannotRead},
+      {bom, "", ""},
+  };
+  for (const auto& [bytes, notice, fault] : raw) {
+    WriteBytes(dir.path() / "struttur.str", bytes);
+    const ReadOutcome outcome = ReadStructureFile(dir.SuitePath(), *model);
+    EXPECT_TRUE(outcome.opened);
+    EXPECT_EQ(outcome.notices.empty() ? "" : outcome.notices[0].text, notice);
+    EXPECT_EQ(outcome.fault ? outcome.fault->text : "", fault);
+  }
+
+  // A folder where the file should be cannot be opened.
+  std::filesystem::remove(dir.path() / "struttur.str");
+  std::filesystem::create_directory(dir.path() / "struttur.str");
+  const ReadOutcome folder = ReadStructureFile(dir.SuitePath(), *model);
+  EXPECT_FALSE(folder.opened);
+  ASSERT_TRUE(folder.fault.has_value());
+  EXPECT_EQ(folder.fault->text, cannotRead);
 }
 
 // A node without a positive number takes no position; an element ending on
@@ -186,6 +221,12 @@ TEST_F(StructureReaderTest, MalformedContentNamesFileAndLine) {
        "(riga 9: nodo interno 1 non presente)"},
       {StructureFile({{0, 0, 0}}, std::vector<NodeRecord>(2001, {0, 5}), {}),
        "(riga 4005: troppi nodi (massimo 2000))"},
+      {changed(1, "-5"), "(riga 2: conteggio non valido -5)"},
+      {changed(5, "99999"), "(riga 6: numero intero non valido \"99999\")"},
+      {changed(12, "1e300"), "(riga 13: numero intero non valido \"1e300\")"},
+      // A field that never ends is shown cut, so that the message stays readable.
+      {changed(3, std::string(5000, '7') + "x"),
+       "(riga 4: numero non valido \"" + std::string(61, '7') + "...)"},
   };
   for (const auto& [lines, where] : cases) {
     const ReadOutcome outcome = Read(lines);

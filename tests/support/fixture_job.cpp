@@ -13,6 +13,8 @@ FixtureJob::FixtureJob() {
   WriteJob("Sezio_ut", SectionLines());
   WriteJob("Group.cap", {"2", "CAVO 7T15", "7", "9.73, 195000, 0.2, 0.005", "6, 1860",
                          "CAVO 12T15", "12", "16.68, 195000, 0.2, 0.005", "6, 1860"});
+  // A font without glyphs: start-up finds it and has nothing to say.
+  WriteJobFile(dir_.path() / "progra" / "font.001", {"0"});
 }
 
 std::string FixtureJob::Argument() const {

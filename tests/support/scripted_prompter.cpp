@@ -5,7 +5,10 @@
 namespace {
 
 // The button that leaves everything as it was.
-int16_t SafeAnswer(int16_t style) { return style == kStyleYesNo ? kAnswerNo : kAnswerOk; }
+int16_t SafeAnswer(int16_t style) {
+  if ((style & 0x0F) == 5) return kAnswerCancel;
+  return style == kStyleYesNo ? kAnswerNo : kAnswerOk;
+}
 
 std::string Describe(const std::string& caption, const std::string& text, int16_t style) {
   return caption + ": " + text + " (style " + std::to_string(style) + ")";

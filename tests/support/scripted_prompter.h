@@ -13,7 +13,7 @@
 // every message box it expects (text, caption, style) with the button to
 // press, and the answer of every file dialog. Anything else that is asked,
 // or an expected message that differs, fails the test and gets the answer
-// that changes nothing: OK, No, or a cancelled dialog. Expectations left
+// that changes nothing: OK, No, Cancel, or a cancelled dialog. Expectations left
 // unused when the prompter is destroyed fail the test too.
 class ScriptedPrompter : public Prompter {
  public:

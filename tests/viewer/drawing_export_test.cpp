@@ -110,6 +110,21 @@ TEST_F(DrawingExportTest, PdfIsOnePageOfTheWindowsProportions) {
   EXPECT_NE(bytes.find("/MediaBox [0 0 165.000000 90.000000]"), std::string::npos);
 }
 
+// A circle of a file's largest radius is millions of times the window at
+// the smallest scale: its segment count must be capped, not converted from
+// an infinite number (which the sanitizer build stops on).
+TEST_F(DrawingExportTest, AnArcFarBeyondTheWindowIsDrawnWithoutOverflow) {
+  DisContent content = SmallDrawing();
+  content.points.push_back({0, 0});
+  content.points.push_back({1e300, 0});
+  content.arcs.push_back({5, 6, 6, 1});
+  const ViewerDrawing huge = *ParseDrawing(DisText(content), "huge.dis").drawing;
+  const ViewTransform fitted = ViewTransform::Fit(BoundsOf(huge), kSize.width(), kSize.height());
+  const QString path = Q(dir.path() / "huge.png");
+  ASSERT_EQ(ExportView(huge, fitted, kSize, path), QString());
+  EXPECT_FALSE(QImage(path).isNull());
+}
+
 TEST_F(DrawingExportTest, RefusesWhatItCannotWrite) {
   EXPECT_EQ(ExportView(drawing, view, kSize, Q(dir.path() / "small.bmp")),
             "Formato non riconosciuto per il file " + Q(dir.path() / "small.bmp") +

@@ -3,9 +3,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <filesystem>
 #include <numbers>
 #include <string>
 
+#include "tests/support/bad_bytes.h"
 #include "tests/support/temp_dir.h"
 #include "tests/viewer/dis_text.h"
 
@@ -53,6 +55,13 @@ TEST(ViewerDrawing, ReadsExponentsAndLineEndsOfEveryKind) {
   ASSERT_TRUE(result.drawing) << result.error;
   EXPECT_EQ(result.drawing->points[0].x, 1e-05);
   EXPECT_EQ(result.drawing->points[0].y, -2.5e15);
+
+  // A line of any length: the values are where the blanks end.
+  std::string wide = text;
+  wide.insert(wide.find("1E-05") + 5, std::string(100000, ' '));
+  const DrawingReadResult spread = ParseDrawing(wide, kName);
+  ASSERT_TRUE(spread.drawing) << spread.error;
+  EXPECT_EQ(spread.drawing->points[0].y, -2.5e15);
 }
 
 // Each malformed file must be refused with the file's name and the line
@@ -92,6 +101,12 @@ TEST(ViewerDrawing, MalformedFilesNameTheFileAndTheLine) {
       {replaceLine(18, ""), 18, "valori mancanti nella sezione degli archi (attesi 2, trovati 0)"},
       {good.substr(0, good.rfind("\r\n", good.size() - 3) + 2), 18,
        "il file finisce prima della fine della sezione degli archi"},
+      // Counts far beyond the file are refused where the file ends, without
+      // making room for them first.
+      {replaceLine(5, " 2147483647 "), 11,
+       "valori mancanti nella sezione dei punti (attesi 2, trovati 1)"},
+      {replaceLine(5, " 99999999999 "), 5, "numero di elementi fuori dai limiti: 99999999999"},
+      {Utf16Bytes(good), 1, "numero non valido \"\u00FF\u00FE\""},
   };
   for (const Case& c : cases) {
     const DrawingReadResult result = ParseDrawing(c.text, kName);
@@ -120,6 +135,9 @@ TEST(ViewerDrawing, MissingFileIsAFaultNamingIt) {
   EXPECT_FALSE(result.drawing);
   EXPECT_EQ(result.error,
             "Problemi con la lettura del file c:\\x\\none.dis (file inesistente o non leggibile)");
+  std::filesystem::create_directory(dir.path() / "folder.dis");
+  EXPECT_EQ(ReadDrawing(dir.path() / "folder.dis", "c:\\x\\folder.dis").error,
+            "Problemi con la lettura del file c:\\x\\folder.dis (file inesistente o non leggibile)");
 }
 
 TEST(ViewerDrawing, ArcWithCoincidentEndsIsAWholeCircle) {

@@ -1,0 +1,47 @@
+// Any bytes as the stroke font: loading must report, never crash or write
+// outside the glyph table; whatever it kept must then draw every code into
+// the drawing tables without leaving them.
+#include <memory>
+#include <string>
+
+#include "drawing/drawing_file.h"
+#include "drawing/stroke_font.h"
+#include "fuzz/fuzz_job_folder.h"
+
+namespace {
+
+struct Tables {
+  StrokeFont font;
+  DrawingFile drawing;
+};
+
+// Every code the font can hold, as the UTF-8 text DrawText takes.
+std::string EveryCharacter() {
+  std::string text;
+  for (char32_t c = 1; c <= 0xFF; ++c) {
+    if (c < 0x80) {
+      text += static_cast<char>(c);
+    } else {
+      text += static_cast<char>(0xC0 | (c >> 6));
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  text += "\xE2\x82\xAC";  // the euro sign, code 128 of the font
+  return text;
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
+  static const FuzzJobFolder folder;
+  static auto tables = std::make_unique<Tables>();
+  static const std::string text = EveryCharacter();
+  folder.Write("font.001", data, size);
+  tables->font = StrokeFont{};
+  LoadFont(tables->font, folder.SuitePath());
+  ResetDrawing(tables->drawing);
+  DrawText(tables->drawing, tables->font, text, 10.0, 20.0, 30, 4.0, 5.0, 1);
+  DrawDimension(tables->drawing, tables->font, "", 0.0, 100.0, 0.0, 50.0,
+                DimensionStyle{1, 2, 1.0, 4.0, 5.0, 2.0, 1.0, 3.0, 1});
+  return 0;
+}

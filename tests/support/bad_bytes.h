@@ -1,0 +1,13 @@
+#pragma once
+
+#include <string>
+
+// Inputs that are no text of this suite, for the tables of bad files.
+
+// 4096 bytes of every value, control characters and NULs included, in an
+// order without lines or numbers worth the name; always the same.
+std::string GarbageBytes();
+
+// The text as a UTF-16 editor saves it: byte-order mark, then each byte
+// followed by a NUL.
+std::string Utf16Bytes(const std::string& text);
