@@ -27,7 +27,7 @@ double Convert(std::string_view number) {
     negative = true;
     body.erase(0, 1);
   }
-  if (!body.empty() && body[0] == '.') body.insert(0, "0");
+  if (!body.empty() && body[0] == '.') body = "0" + body;  // insert() trips gcc 12's -Wrestrict
   double value = 0.0;
   const auto result = std::from_chars(body.data(), body.data() + body.size(), value);
   if (result.ec == std::errc::result_out_of_range) {
