@@ -5,7 +5,7 @@
 #include "app/job_context.h"
 #include "drawing/drawing_file.h"
 #include "drawing/stroke_font.h"
-#include "drawing/viewer_launch.h"
+#include "app/viewer_launch.h"
 #include "layouts/layout_group.h"
 #include "section_view/section_view_state.h"  // also the picking modes
 #include "structure/structure_model.h"

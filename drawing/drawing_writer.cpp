@@ -4,7 +4,7 @@
 
 #include "common/cp1252.h"
 #include "drawing/compact_drawing.h"
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 #include "platform/suite_path.h"
 
 namespace {

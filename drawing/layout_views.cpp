@@ -5,7 +5,7 @@
 #include <vector>
 
 #include "common/text.h"
-#include "section_view/vertex_code.h"
+#include "structure/section_geometry.h"
 #include "structure/structure_reader.h"
 
 namespace {

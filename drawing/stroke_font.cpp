@@ -12,7 +12,7 @@
 #include "common/text.h"
 #include "common/text_file.h"
 #include "common/val.h"
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 #include "platform/suite_path.h"
 
 namespace {

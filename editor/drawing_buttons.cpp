@@ -6,7 +6,7 @@
 
 #include "app/drawing_commands.h"
 #include "app/world.h"
-#include "drawing/viewer_launch.h"
+#include "app/viewer_launch.h"
 #include "editor/form_pri.h"
 #include "platform/decimal_separator.h"
 #include "platform/task_control.h"

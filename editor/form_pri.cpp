@@ -14,7 +14,7 @@
 #include "editor/control_state.h"
 #include "editor/toolkit_rules.h"
 #include "section_view/section_view_controller_ui.h"
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 #include "platform/task_control.h"
 
 FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)

@@ -2,7 +2,7 @@
 
 #include "common/min_max.h"
 #include "common/text.h"
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 #include "structure/job_files_reader.h"
 
 int16_t FirstItemShown(int last) { return static_cast<int16_t>(MaxOf(last - (kGridRows - 1), 1)); }

@@ -5,7 +5,7 @@
 #include "common/message_catalogue.h"
 #include "common/text.h"
 #include "common/val.h"
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 #include "structure/structure_reader.h"
 
 namespace {

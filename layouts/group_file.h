@@ -7,7 +7,7 @@
 #include "common/atomic_file.h"
 #include "common/message.h"
 #include "layouts/layout_group.h"
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 #include "structure/structure_model.h"
 
 // The layout group file of a member ("Memb012Gr_001.cap" in the job folder):

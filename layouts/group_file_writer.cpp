@@ -6,7 +6,7 @@
 #include "common/cp1252.h"
 #include "common/message_catalogue.h"
 #include "layouts/group_file.h"
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 #include "platform/suite_path.h"
 
 namespace {

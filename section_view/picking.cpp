@@ -7,7 +7,8 @@
 
 #include "common/min_max.h"
 #include "section_view/section_drawing.h"
-#include "section_view/vertex_code.h"
+#include "section_view/relocate_section.h"
+#include "structure/section_geometry.h"
 
 namespace {
 

@@ -4,7 +4,8 @@
 
 #include "common/min_max.h"
 #include "layouts/layout_operations.h"
-#include "section_view/vertex_code.h"
+#include "section_view/relocate_section.h"
+#include "structure/section_geometry.h"
 #include "structure/structure_reader.h"
 
 namespace {

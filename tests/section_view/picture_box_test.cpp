@@ -22,7 +22,7 @@
 #include "section_view/picture_box_ui.h"
 #include "section_view/section_drawing.h"
 #include "section_view/section_view_controller_ui.h"
-#include "section_view/vertex_code.h"
+#include "structure/section_geometry.h"
 #include "tests/section_view/recording_canvas.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"

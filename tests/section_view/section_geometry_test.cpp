@@ -6,7 +6,8 @@
 #include <tuple>
 
 #include "section_view/section_drawing.h"
-#include "section_view/vertex_code.h"
+#include "section_view/relocate_section.h"
+#include "structure/section_geometry.h"
 #include "tests/section_view/recording_canvas.h"
 
 namespace {

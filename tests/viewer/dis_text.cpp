@@ -1,6 +1,6 @@
 #include "tests/viewer/dis_text.h"
 
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 
 std::string DisNumberLine(const std::vector<double>& values, char decimalSeparator) {
   std::string line;

@@ -18,7 +18,7 @@
 #include <string>
 #include <thread>
 
-#include "drawing/viewer_launch.h"
+#include "app/viewer_launch.h"
 #include "platform/task_control.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"

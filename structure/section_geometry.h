@@ -1,8 +1,11 @@
 #pragma once
 
+// Where the vertices of a section are: the vertex codes that name a passing
+// point's origin, and the section of a structure node. The section view,
+// the drawings and the checks all measure from them.
+
 #include <cstdint>
 
-#include "layouts/layout_group.h"
 #include "structure/structure_model.h"
 
 // A vertex code names the origin of a passing point's reference system: 0 is
@@ -34,13 +37,3 @@ void VertexCoordinates(const Section& section, int16_t code, double& z, double& 
 // valid.
 const Section* SectionOfStructureNode(const StructureModel& structure, const SectionTable& sections,
                                       int nodeIndex);
-
-// Fills copy with the section translated so that the reference vertex of
-// point `node` of `layout` is the origin (sizes, contours and reference
-// point; not the name), and re-expresses the point's Z and Y, measured so
-// far from the point named by previousCode, from that vertex instead: the
-// cable stays where it is in the section. With previousCode equal to the
-// point's own code the point is left exactly as it was. Layout and node
-// must be valid positions.
-void RelocateSection(Section& copy, const Section& section, LayoutGroup& group, int layout,
-                     int node, int16_t previousCode);

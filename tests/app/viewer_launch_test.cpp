@@ -1,4 +1,4 @@
-#include "drawing/viewer_launch.h"
+#include "app/viewer_launch.h"
 
 #include <gtest/gtest.h>
 

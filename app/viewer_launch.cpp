@@ -1,9 +1,9 @@
-#include "drawing/viewer_launch.h"
+#include "app/viewer_launch.h"
 
 #include "common/atomic_file.h"
 #include "common/cp1252.h"
 #include "common/message.h"
-#include "layouts/number_text.h"
+#include "common/number_text.h"
 #include "platform/prompter.h"
 #include "platform/suite_path.h"
 #include "platform/task_control.h"
