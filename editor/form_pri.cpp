@@ -10,16 +10,20 @@
 
 #include "app/startup.h"
 #include "app/world.h"
-#include "common/val.h"
 #include "editor/control_state.h"
+#include "editor/grid_scroll.h"
+#include "editor/layout_panel.h"
+#include "editor/node_panel.h"
 #include "editor/toolkit_rules.h"
 #include "section_view/section_view_controller_ui.h"
-#include "common/number_text.h"
 #include "platform/task_control.h"
 
 FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
     : QWidget(parent), world_(world), prompter_(prompter) {
   BuildControls();
+  const PanelHost host{world_, prompter_, [this] { RedrawSectionView(); }};
+  nodePanel_ = std::make_unique<NodePanel>(*this, *DrawLayo, host);
+  layoutPanel_ = std::make_unique<LayoutPanel>(*this, *nodePanel_, std::array{NCnd, Description}, host);
   ConnectHandlers();
   WatchRowEvents();
   ConnectViewButtons();
@@ -28,19 +32,19 @@ FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
 
   // The grids open empty: no row and no scroll bar until there is something
   // to show.
-  DisplayTextLayo(0);
-  DisplayTextNode(0);
+  layoutPanel_->DisplayTextLayo(0);
+  nodePanel_->DisplayTextNode(0);
   ConfigureScrollBar(*VScrollT, 0, kGridRows);
   ConfigureScrollBar(*VScrollN, 0, kGridRows);
 }
 
 void FormPri::ConnectHandlers() {
-  connect(ButtonNewT, &QPushButton::clicked, this, &FormPri::ButtonNewT_Click);
-  connect(ButtonCopyT, &QPushButton::clicked, this, &FormPri::ButtonCopyT_Click);
-  connect(ButtonRemove, &QPushButton::clicked, this, &FormPri::ButtonRemove_Click);
-  connect(ButtonNewN, &QPushButton::clicked, this, &FormPri::ButtonNewN_Click);
-  connect(ButtonCopyN, &QPushButton::clicked, this, &FormPri::ButtonCopyN_Click);
-  connect(ButtonRemoveN, &QPushButton::clicked, this, &FormPri::ButtonRemoveN_Click);
+  connect(ButtonNewT, &QPushButton::clicked, this, [this] { layoutPanel_->ButtonNewT_Click(); });
+  connect(ButtonCopyT, &QPushButton::clicked, this, [this] { layoutPanel_->ButtonCopyT_Click(); });
+  connect(ButtonRemove, &QPushButton::clicked, this, [this] { layoutPanel_->ButtonRemove_Click(); });
+  connect(ButtonNewN, &QPushButton::clicked, this, [this] { nodePanel_->ButtonNewN_Click(); });
+  connect(ButtonCopyN, &QPushButton::clicked, this, [this] { nodePanel_->ButtonCopyN_Click(); });
+  connect(ButtonRemoveN, &QPushButton::clicked, this, [this] { nodePanel_->ButtonRemoveN_Click(); });
   connect(ButtonOpen, &QPushButton::clicked, this, &FormPri::ButtonOpen_Click);
   connect(ButtonSave, &QPushButton::clicked, this, &FormPri::ButtonSave_Click);
   connect(ButtonClose, &QPushButton::clicked, this, &FormPri::ButtonClose_Click);
@@ -49,15 +53,15 @@ void FormPri::ConnectHandlers() {
   connect(CheckEvLayo, &QCheckBox::toggled, this, &FormPri::CheckEvLayo_Click);
   // Code and user alike move the bars; toolkit_rules.h keeps that to one
   // change per move.
-  connect(VScrollT, &QScrollBar::valueChanged, this, &FormPri::VScrollT_Change);
-  connect(VScrollN, &QScrollBar::valueChanged, this, &FormPri::VScrollN_Change);
+  connect(VScrollT, &QScrollBar::valueChanged, this, [this] { layoutPanel_->VScrollT_Change(); });
+  connect(VScrollN, &QScrollBar::valueChanged, this, [this] { nodePanel_->VScrollN_Change(); });
   for (int row = 1; row <= kGridRows; ++row) {
     // `clicked` comes from the user, or from SelectOption for code.
-    connect(LayoAct[row], &QRadioButton::clicked, this, [this, row] { LayoAct_Click(row); });
-    connect(NodeAct[row], &QRadioButton::clicked, this, [this, row] { NodeAct_Click(row); });
+    connect(LayoAct[row], &QRadioButton::clicked, this, [this, row] { layoutPanel_->LayoAct_Click(row); });
+    connect(NodeAct[row], &QRadioButton::clicked, this, [this, row] { nodePanel_->NodeAct_Click(row); });
     // Only the user's choice: the grid sets the lists itself when it fills
     // the rows, and that must not write the cable type back.
-    connect(CableName[row], &QComboBox::activated, this, [this, row] { CableName_Click(row); });
+    connect(CableName[row], &QComboBox::activated, this, [this, row] { layoutPanel_->CableName_Click(row); });
   }
 }
 
@@ -71,8 +75,8 @@ std::optional<Message> FormPri::Load(const std::string& argument) {
   LabelMembr->setText(ToQString(MemberCaption(world_.Job)));
   setWindowTitle(ToQString(WindowCaption(world_.Job)));
   FillCableTypeLists();
-  RefreshTextNLayo();
-  CheckNLayout();
+  layoutPanel_->RefreshTextNLayo();
+  layoutPanel_->CheckNLayout();
   CheckEvLayo->setChecked(false);
   return std::nullopt;
 }
@@ -91,22 +95,17 @@ void FormPri::FillCableTypeLists() {
 
 void FormPri::ShowViewMode() { SectionView->ShowViewMode(); }
 
-void FormPri::ConfigureScrollBar(QScrollBar& bar, int16_t count, int16_t visible) {
-  if (count <= visible) {
-    bar.hide();
-    return;
-  }
-  bar.show();
-  // The grid jumps to its last rows.
-  const int last = count - visible + 1;
-  ConfigureScrollRange(bar, {1, last, visible, 1, last});
-}
+void FormPri::RefreshLayoutPanels() { layoutPanel_->RefreshLayoutPanels(); }
+
+void FormPri::CheckNLayout() { layoutPanel_->CheckNLayout(); }
+
+void FormPri::RefreshTextN(int16_t first, int16_t last) { nodePanel_->RefreshTextN(first, last); }
 
 void FormPri::RedrawSectionView() {
   // Only for an active point (both indices non-zero); indices left behind by
   // a removal name no point, and nothing is drawn for them either.
   const LayoutGroup& group = world_.Group;
-  if (!IsLayoutInUse(group.ActiveLayout) || !IsPointInUse(group.ActiveNode)) return;
+  if (!IsLayoutInUse(group, group.ActiveLayout) || !IsPointInUse(group, group.ActiveNode)) return;
   DrawActiveSection();
 }
 
@@ -114,20 +113,9 @@ void FormPri::DrawActiveSection() { SectionView->Redraw(); }
 
 LayoutGroup& FormPri::Group() { return world_.Group; }
 
-bool FormPri::IsLayoutInUse(int layout) const {
-  return layout >= 1 && layout <= world_.Group.LayoutCount;
-}
-
-int16_t FormPri::ActiveNodeCount() const {
-  const LayoutGroup& group = world_.Group;
-  return IsLayoutInUse(group.ActiveLayout) ? group.Layouts[group.ActiveLayout].NodeCount
-                                           : int16_t{0};
-}
-
-bool FormPri::IsPointInUse(int point) const { return point >= 1 && point <= ActiveNodeCount(); }
-
-int16_t FormPri::RowItem(const QLabel& ordinal) {
-  return NearestInt16(Val(ToStdString(ordinal.text()))).value_or(0);
+void FormPri::CheckEvLayo_Click() {
+  Group().ShowAllLayouts = CheckEvLayo->isChecked() ? 0 : 1;
+  RedrawSectionView();
 }
 
 void FormPri::ButtonClose_Click() {

@@ -194,11 +194,11 @@ QGroupBox* FormPri::BuildLayoutFrame() {
   grid->addWidget(Label1[0], 0, kName);
   grid->addWidget(Label1[6], 0, kCable);
 
-  layoActGroup_ = new QButtonGroup(this);
+  LayoActGroup = new QButtonGroup(this);
   for (int row = 1; row <= kGridRows; ++row) {
     LabelN[row] = MakeOrdinal(Frame2);
     LayoAct[row] = new QRadioButton(Frame2);
-    layoActGroup_->addButton(LayoAct[row], row);
+    LayoActGroup->addButton(LayoAct[row], row);
     LayoName[row] = new QLineEdit(Frame2);
     CableName[row] = new QComboBox(Frame2);
     CableName[row]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
@@ -250,11 +250,11 @@ QGroupBox* FormPri::BuildNodeFrame() {
   grid->addWidget(Label1[9], 0, kZ);
   grid->addWidget(Label1[10], 0, kDistortion);
 
-  nodeActGroup_ = new QButtonGroup(this);
+  NodeActGroup = new QButtonGroup(this);
   for (int row = 1; row <= kGridRows; ++row) {
     Labelnn[row] = MakeOrdinal(Frame1);
     NodeAct[row] = new QRadioButton(Frame1);
-    nodeActGroup_->addButton(NodeAct[row], row);
+    NodeActGroup->addButton(NodeAct[row], row);
     NodeName[row] = new QLineEdit(Frame1);
     SectionName[row] = MakeCell(Frame1, 14);
     TCoordSys[row] = MakeCell(Frame1, 3, Qt::AlignHCenter);

@@ -47,3 +47,16 @@ ArrowMove GridArrowMove(int keyCode, int row, int count, const GridScroll& scrol
   }
   return ArrowMove::kNone;
 }
+
+bool IsLayoutInUse(const LayoutGroup& group, int layout) {
+  return layout >= 1 && layout <= group.LayoutCount;
+}
+
+int16_t ActiveNodeCount(const LayoutGroup& group) {
+  return IsLayoutInUse(group, group.ActiveLayout) ? group.Layouts[group.ActiveLayout].NodeCount
+                                                  : int16_t{0};
+}
+
+bool IsPointInUse(const LayoutGroup& group, int point) {
+  return point >= 1 && point <= ActiveNodeCount(group);
+}

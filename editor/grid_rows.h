@@ -53,3 +53,9 @@ struct GridScroll {
 // row is 1..7; count is the number of items in the grid. The down arrow
 // compares the row, not the item, with the count, as the grid always did.
 ArrowMove GridArrowMove(int keyCode, int row, int count, const GridScroll& scroll);
+
+// Whether an index names a layout in use, the points of the active layout (0
+// when no layout in use is active), and whether an index names one of them.
+bool IsLayoutInUse(const LayoutGroup& group, int layout);
+int16_t ActiveNodeCount(const LayoutGroup& group);
+bool IsPointInUse(const LayoutGroup& group, int point);

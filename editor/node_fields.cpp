@@ -10,59 +10,60 @@
 #include "app/world.h"
 #include "common/val.h"
 #include "editor/control_state.h"
-#include "editor/form_pri.h"
+#include "editor/grid_scroll.h"
+#include "editor/node_panel.h"
 
-void FormPri::StorePointField(PointField field, int row) {
+void NodePanel::StorePointField(PointField field, int row) {
   LayoutGroup& group = Group();
-  const int16_t point = RowItem(*Labelnn[row]);
+  const int16_t point = RowItem(*grid_.Labelnn[row]);
   if (!IsPointInUse(point)) return;
   Layout& layout = group.Layouts[group.ActiveLayout];
   switch (field) {
     case PointField::kY:
-      layout.Y[point] = Val(ToStdString(TCoordY[row]->text()));
+      layout.Y[point] = Val(ToStdString(grid_.TCoordY[row]->text()));
       break;
     case PointField::kZ:
-      layout.Z[point] = Val(ToStdString(TCoordZ[row]->text()));
+      layout.Z[point] = Val(ToStdString(grid_.TCoordZ[row]->text()));
       break;
     case PointField::kAngDistortion:
-      layout.AngDistortion[point] = Val(ToStdString(TAngDisto[row]->text()));
+      layout.AngDistortion[point] = Val(ToStdString(grid_.TAngDisto[row]->text()));
       return;
   }
   // The section drawn is the active point's, which need not be this one.
-  RedrawSectionView();
+  host_.redrawSection();
 }
 
-void FormPri::TCoordY_GotFocus(int row) { TCoordY[row]->selectAll(); }
+void NodePanel::TCoordY_GotFocus(int row) { grid_.TCoordY[row]->selectAll(); }
 
-void FormPri::TCoordY_KeyDown(int row, int keyCode) {
-  MoveInGrid(TCoordY, row, keyCode, ActiveNodeCount(), *VScrollN);
+void NodePanel::TCoordY_KeyDown(int row, int keyCode) {
+  MoveInGrid(grid_.TCoordY, row, keyCode, ActiveNodeCount(), *grid_.VScrollN);
 }
 
-void FormPri::TCoordY_KeyPress(int row, int keyAscii) {
+void NodePanel::TCoordY_KeyPress(int row, int keyAscii) {
   if (keyAscii == kKeyEnter) StorePointField(PointField::kY, row);
 }
 
-void FormPri::TCoordY_LostFocus(int row) { StorePointField(PointField::kY, row); }
+void NodePanel::TCoordY_LostFocus(int row) { StorePointField(PointField::kY, row); }
 
-void FormPri::TCoordZ_GotFocus(int row) { TCoordZ[row]->selectAll(); }
+void NodePanel::TCoordZ_GotFocus(int row) { grid_.TCoordZ[row]->selectAll(); }
 
-void FormPri::TCoordZ_KeyDown(int row, int keyCode) {
-  MoveInGrid(TCoordZ, row, keyCode, ActiveNodeCount(), *VScrollN);
+void NodePanel::TCoordZ_KeyDown(int row, int keyCode) {
+  MoveInGrid(grid_.TCoordZ, row, keyCode, ActiveNodeCount(), *grid_.VScrollN);
 }
 
-void FormPri::TCoordZ_KeyPress(int row, int keyAscii) {
+void NodePanel::TCoordZ_KeyPress(int row, int keyAscii) {
   if (keyAscii == kKeyEnter) StorePointField(PointField::kZ, row);
 }
 
-void FormPri::TCoordZ_LostFocus(int row) { StorePointField(PointField::kZ, row); }
+void NodePanel::TCoordZ_LostFocus(int row) { StorePointField(PointField::kZ, row); }
 
-void FormPri::TAngDisto_GotFocus(int row) { TAngDisto[row]->selectAll(); }
+void NodePanel::TAngDisto_GotFocus(int row) { grid_.TAngDisto[row]->selectAll(); }
 
-void FormPri::TAngDisto_KeyDown(int row, int keyCode) {
-  MoveInGrid(TAngDisto, row, keyCode, ActiveNodeCount(), *VScrollN);
+void NodePanel::TAngDisto_KeyDown(int row, int keyCode) {
+  MoveInGrid(grid_.TAngDisto, row, keyCode, ActiveNodeCount(), *grid_.VScrollN);
 }
 
 // Enter does nothing in this column: the distortion is stored when the field
 // is left.
 
-void FormPri::TAngDisto_LostFocus(int row) { StorePointField(PointField::kAngDistortion, row); }
+void NodePanel::TAngDisto_LostFocus(int row) { StorePointField(PointField::kAngDistortion, row); }

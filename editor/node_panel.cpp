@@ -8,18 +8,29 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <utility>
 
 #include "app/show_message.h"
 #include "app/world.h"
 #include "common/message_catalogue.h"
 #include "common/min_max.h"
 #include "editor/control_state.h"
-#include "editor/form_pri.h"
+#include "editor/grid_scroll.h"
+#include "editor/node_panel.h"
 #include "editor/toolkit_rules.h"
 #include "layouts/group_entry.h"
 #include "layouts/layout_operations.h"
 
-void FormPri::RefreshTextN(int16_t first, int16_t last) {
+NodePanel::NodePanel(NodeGridControls& grid, QPushButton& drawLayo, PanelHost host)
+    : grid_(grid), drawLayo_(drawLayo), host_(std::move(host)) {}
+
+LayoutGroup& NodePanel::Group() { return host_.world.Group; }
+
+int16_t NodePanel::ActiveNodeCount() { return ::ActiveNodeCount(Group()); }
+
+bool NodePanel::IsPointInUse(int point) { return ::IsPointInUse(Group(), point); }
+
+void NodePanel::RefreshTextN(int16_t first, int16_t last) {
   const LayoutGroup& group = Group();
   // Only points in use: (1, 0) fills nothing, and so does a layout index
   // left behind by a removal.
@@ -28,59 +39,76 @@ void FormPri::RefreshTextN(int16_t first, int16_t last) {
   int row = 1;
   for (int k = first; k <= last && row <= kGridRows; ++k, ++row) {
     const NodeRowTexts texts =
-        NodeRowText(group.Layouts[group.ActiveLayout], k, world_.Structure, world_.Sections);
-    Labelnn[row]->setText(QString::number(k));
-    NodeName[row]->setText(ToQString(texts.NodeName));
-    SectionName[row]->setText(ToQString(texts.SectionName));
-    TCoordSys[row]->setText(ToQString(texts.TCoordSys));
-    TCoordY[row]->setText(ToQString(texts.TCoordY));
-    TCoordZ[row]->setText(ToQString(texts.TCoordZ));
-    TAngDisto[row]->setText(ToQString(texts.TAngDisto));
+        NodeRowText(group.Layouts[group.ActiveLayout], k, host_.world.Structure, host_.world.Sections);
+    grid_.Labelnn[row]->setText(QString::number(k));
+    grid_.NodeName[row]->setText(ToQString(texts.NodeName));
+    grid_.SectionName[row]->setText(ToQString(texts.SectionName));
+    grid_.TCoordSys[row]->setText(ToQString(texts.TCoordSys));
+    grid_.TCoordY[row]->setText(ToQString(texts.TCoordY));
+    grid_.TCoordZ[row]->setText(ToQString(texts.TCoordZ));
+    grid_.TAngDisto[row]->setText(ToQString(texts.TAngDisto));
   }
   const int filled = row - 1;
   const int activeRow = group.ActiveNode - first + 1;
   if (activeRow >= 1 && activeRow <= filled) {
-    SelectOption(*NodeAct[activeRow]);
+    SelectOption(*grid_.NodeAct[activeRow]);
   } else {
-    ClearOptions(*nodeActGroup_);
+    ClearOptions(*grid_.NodeActGroup);
   }
 }
 
-void FormPri::CheckNNode() {
+void NodePanel::CheckNNode() {
   const int16_t n = ActiveNodeCount();
   // "Nuovo" follows the layout count instead (CheckNLayout).
-  SetEnabled({ButtonCopyN, ButtonRemoveN, DrawLayo, Command1, Command2}, n > 0);
-  ConfigureScrollBar(*VScrollN, n, kGridRows);
+  SetEnabled({grid_.ButtonCopyN, grid_.ButtonRemoveN, &drawLayo_, grid_.Command1, grid_.Command2}, n > 0);
+  ConfigureScrollBar(*grid_.VScrollN, n, kGridRows);
 }
 
-void FormPri::RefreshTextNNode() { LNNode->setText(QString::number(ActiveNodeCount())); }
+void NodePanel::RefreshTextNNode() { grid_.LNNode->setText(QString::number(ActiveNodeCount())); }
 
-void FormPri::DisplayTextNode(int16_t n) {
+void NodePanel::DisplayTextNode(int16_t n) {
   for (int row = 1; row <= kGridRows; ++row) {
-    SetVisible(row <= n, Labelnn[row], NodeAct[row], NodeName[row], SectionName[row],
-               TCoordSys[row], TCoordY[row], TCoordZ[row], TAngDisto[row]);
+    SetVisible(row <= n, grid_.Labelnn[row], grid_.NodeAct[row], grid_.NodeName[row], grid_.SectionName[row],
+               grid_.TCoordSys[row], grid_.TCoordY[row], grid_.TCoordZ[row], grid_.TAngDisto[row]);
   }
 }
 
-void FormPri::ButtonNewN_Click() {
+void NodePanel::ShowActiveLayoutNodes() {
   LayoutGroup& group = Group();
-  if (!IsLayoutInUse(group.ActiveLayout)) return;
   const int16_t n = ActiveNodeCount();
-  if (auto refusal = SetNewNodeL(group, world_.Structure, group.ActiveLayout, n + 1)) {
-    ShowMessage(prompter_, *refusal);
+  if (group.ActiveNode > n) group.ActiveNode = n;
+  DisplayTextNode(MinOf<int16_t>(n, kGridRows));
+  RefreshTextN(FirstItemShown(n), n);
+  RefreshTextNNode();
+  ConfigureScrollBar(*grid_.VScrollN, n, kGridRows);
+  if (group.ActiveNode != 0) host_.redrawSection();
+}
+
+void NodePanel::ShowNoNodes() {
+  DisplayTextNode(0);
+  ConfigureScrollBar(*grid_.VScrollN, 0, kGridRows);
+  RefreshTextNNode();
+}
+
+void NodePanel::ButtonNewN_Click() {
+  LayoutGroup& group = Group();
+  if (!IsLayoutInUse(group, group.ActiveLayout)) return;
+  const int16_t n = ActiveNodeCount();
+  if (auto refusal = SetNewNodeL(group, host_.world.Structure, group.ActiveLayout, n + 1)) {
+    ShowMessage(host_.prompter, *refusal);
   }
   // Refused or not, the last point becomes the active one.
   ShowLastNode();
 }
 
-void FormPri::ButtonCopyN_Click() {
+void NodePanel::ButtonCopyN_Click() {
   LayoutGroup& group = Group();
-  if (!IsLayoutInUse(group.ActiveLayout)) return;
+  if (!IsLayoutInUse(group, group.ActiveLayout)) return;
   const int16_t source = group.ActiveNode;
   const bool sourceInUse = IsPointInUse(source);
   if (auto refusal =
-          SetNewNodeL(group, world_.Structure, group.ActiveLayout, ActiveNodeCount() + 1)) {
-    ShowMessage(prompter_, *refusal);
+          SetNewNodeL(group, host_.world.Structure, group.ActiveLayout, ActiveNodeCount() + 1)) {
+    ShowMessage(host_.prompter, *refusal);
     return;
   }
   // Without an active point the new one stays a copy of the last.
@@ -88,7 +116,7 @@ void FormPri::ButtonCopyN_Click() {
   ShowLastNode();
 }
 
-void FormPri::ShowLastNode() {
+void NodePanel::ShowLastNode() {
   const int16_t n = ActiveNodeCount();
   Group().ActiveNode = n;
   DisplayTextNode(MinOf<int16_t>(n, kGridRows));
@@ -97,12 +125,12 @@ void FormPri::ShowLastNode() {
   RefreshTextNNode();
 }
 
-void FormPri::ButtonRemoveN_Click() {
-  if (ShowMessage(prompter_, CatalogueText(kMsgRemoveAll) + "nodi ?", kStyleYesNo,
+void NodePanel::ButtonRemoveN_Click() {
+  if (ShowMessage(host_.prompter, CatalogueText(kMsgRemoveAll) + "nodi ?", kStyleYesNo,
                   kCaptionWarning) != kAnswerYes) {
     return;
   }
-  if (!IsLayoutInUse(Group().ActiveLayout)) return;
+  if (!IsLayoutInUse(Group(), Group().ActiveLayout)) return;
   RemoveAllNodes(Group());
   CheckNNode();
   DisplayTextNode(0);
@@ -110,9 +138,9 @@ void FormPri::ButtonRemoveN_Click() {
   RefreshTextNNode();
 }
 
-void FormPri::Labelnn_Click(int row) {
+void NodePanel::Labelnn_Click(int row) {
   LayoutGroup& group = Group();
-  const int16_t removed = RowItem(*Labelnn[row]);
+  const int16_t removed = RowItem(*grid_.Labelnn[row]);
   if (!IsPointInUse(removed)) return;
   RemoveNode(group, removed);
   const int16_t n = ActiveNodeCount();
@@ -123,54 +151,54 @@ void FormPri::Labelnn_Click(int row) {
   RefreshTextNNode();
 }
 
-void FormPri::NodeAct_Click(int row) {
-  const int16_t point = RowItem(*Labelnn[row]);
+void NodePanel::NodeAct_Click(int row) {
+  const int16_t point = RowItem(*grid_.Labelnn[row]);
   if (!IsPointInUse(point)) return;
   Group().ActiveNode = point;
-  RedrawSectionView();
+  host_.redrawSection();
 }
 
-void FormPri::VScrollN_Change() {
-  const int first = VScrollN->value();
+void NodePanel::VScrollN_Change() {
+  const int first = grid_.VScrollN->value();
   RefreshTextN(static_cast<int16_t>(first), static_cast<int16_t>(first + kGridRows - 1));
 }
 
-void FormPri::NodeName_GotFocus(int row) { NodeName[row]->selectAll(); }
+void NodePanel::NodeName_GotFocus(int row) { grid_.NodeName[row]->selectAll(); }
 
-void FormPri::NodeName_KeyDown(int row, int keyCode) {
-  MoveInGrid(NodeName, row, keyCode, ActiveNodeCount(), *VScrollN);
+void NodePanel::NodeName_KeyDown(int row, int keyCode) {
+  MoveInGrid(grid_.NodeName, row, keyCode, ActiveNodeCount(), *grid_.VScrollN);
 }
 
-void FormPri::NodeName_KeyPress(int row, int keyAscii) {
+void NodePanel::NodeName_KeyPress(int row, int keyAscii) {
   if (keyAscii == kKeyEnter) CheckNodeName(row);
 }
 
-void FormPri::NodeName_LostFocus(int row) {
+void NodePanel::NodeName_LostFocus(int row) {
   // A wrong node confirmed with Enter is reported once more here.
   CheckNodeName(row);
 }
 
-void FormPri::CheckNodeName(int row) {
+void NodePanel::CheckNodeName(int row) {
   LayoutGroup& group = Group();
   if (group.ActiveLayout == 0 || group.ActiveNode == 0) return;
-  const int16_t point = RowItem(*Labelnn[row]);
+  const int16_t point = RowItem(*grid_.Labelnn[row]);
   if (!IsPointInUse(point)) return;
-  const PointNodeEntry entry = SetPointNode(group, world_.Structure, group.ActiveLayout, point,
-                                            ToStdString(NodeName[row]->text()));
+  const PointNodeEntry entry = SetPointNode(group, host_.world.Structure, group.ActiveLayout, point,
+                                            ToStdString(grid_.NodeName[row]->text()));
   if (entry.refusal) {
-    ShowMessage(prompter_, *entry.refusal);
+    ShowMessage(host_.prompter, *entry.refusal);
     // Puts the stored node's number back in the box.
     if (entry.showStoredNode) RefreshShownNodeRows();
     return;
   }
   RefreshShownNodeRows();
   // The active point's section, which need not be the one just changed.
-  RedrawSectionView();
+  host_.redrawSection();
 }
 
-void FormPri::RefreshShownNodeRows() {
-  if (!VScrollN->isHidden()) {
-    const int first = VScrollN->value();
+void NodePanel::RefreshShownNodeRows() {
+  if (!grid_.VScrollN->isHidden()) {
+    const int first = grid_.VScrollN->value();
     RefreshTextN(static_cast<int16_t>(first), static_cast<int16_t>(first + kGridRows - 1));
   } else {
     RefreshTextN(1, ActiveNodeCount());

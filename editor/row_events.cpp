@@ -12,6 +12,8 @@
 #include <QScrollBar>
 
 #include "editor/form_pri.h"
+#include "editor/layout_panel.h"
+#include "editor/node_panel.h"
 #include "editor/toolkit_rules.h"
 
 namespace {
@@ -108,12 +110,12 @@ bool FormPri::eventFilter(QObject* watched, QEvent* event) {
       const bool clicked =
           pressedOrdinal_ == watched && Labelnn[row]->rect().contains(mouse.position().toPoint());
       pressedOrdinal_ = nullptr;
-      if (clicked) Labelnn_Click(row);
+      if (clicked) nodePanel_->Labelnn_Click(row);
       break;
     }
     case QEvent::MouseButtonDblClick:
       if (static_cast<QMouseEvent&>(*event).button() == Qt::LeftButton && cell == Cell::kLabelN) {
-        LabelN_DblClick(row);
+        layoutPanel_->LabelN_DblClick(row);
         return true;
       }
       break;
@@ -126,15 +128,15 @@ bool FormPri::eventFilter(QObject* watched, QEvent* event) {
 void FormPri::CellGotFocus(Cell cell, int row) {
   switch (cell) {
     case Cell::kLayoName:
-      return LayoName_GotFocus(row);
+      return layoutPanel_->LayoName_GotFocus(row);
     case Cell::kNodeName:
-      return NodeName_GotFocus(row);
+      return nodePanel_->NodeName_GotFocus(row);
     case Cell::kTCoordY:
-      return TCoordY_GotFocus(row);
+      return nodePanel_->TCoordY_GotFocus(row);
     case Cell::kTCoordZ:
-      return TCoordZ_GotFocus(row);
+      return nodePanel_->TCoordZ_GotFocus(row);
     case Cell::kTAngDisto:
-      return TAngDisto_GotFocus(row);
+      return nodePanel_->TAngDisto_GotFocus(row);
     default:
       return;
   }
@@ -143,15 +145,15 @@ void FormPri::CellGotFocus(Cell cell, int row) {
 void FormPri::CellLostFocus(Cell cell, int row) {
   switch (cell) {
     case Cell::kLayoName:
-      return LayoName_LostFocus(row);
+      return layoutPanel_->LayoName_LostFocus(row);
     case Cell::kNodeName:
-      return NodeName_LostFocus(row);
+      return nodePanel_->NodeName_LostFocus(row);
     case Cell::kTCoordY:
-      return TCoordY_LostFocus(row);
+      return nodePanel_->TCoordY_LostFocus(row);
     case Cell::kTCoordZ:
-      return TCoordZ_LostFocus(row);
+      return nodePanel_->TCoordZ_LostFocus(row);
     case Cell::kTAngDisto:
-      return TAngDisto_LostFocus(row);
+      return nodePanel_->TAngDisto_LostFocus(row);
     case Cell::kDescription:
       return Description_LostFocus();
     case Cell::kNCnd:
@@ -166,22 +168,22 @@ bool FormPri::CellKeyDown(Cell cell, int row, int keyCode) {
   // the choice as well.
   switch (cell) {
     case Cell::kLayoName:
-      LayoName_KeyDown(row, keyCode);
+      layoutPanel_->LayoName_KeyDown(row, keyCode);
       return true;
     case Cell::kCableName:
-      CableName_KeyDown(row, keyCode);
+      layoutPanel_->CableName_KeyDown(row, keyCode);
       return true;
     case Cell::kNodeName:
-      NodeName_KeyDown(row, keyCode);
+      nodePanel_->NodeName_KeyDown(row, keyCode);
       return true;
     case Cell::kTCoordY:
-      TCoordY_KeyDown(row, keyCode);
+      nodePanel_->TCoordY_KeyDown(row, keyCode);
       return true;
     case Cell::kTCoordZ:
-      TCoordZ_KeyDown(row, keyCode);
+      nodePanel_->TCoordZ_KeyDown(row, keyCode);
       return true;
     case Cell::kTAngDisto:
-      TAngDisto_KeyDown(row, keyCode);
+      nodePanel_->TAngDisto_KeyDown(row, keyCode);
       return true;
     default:
       return false;
@@ -193,38 +195,17 @@ bool FormPri::CellKeyPress(Cell cell, int row, int keyAscii) {
   // where it does nothing: it has no other use in the window.
   switch (cell) {
     case Cell::kNodeName:
-      NodeName_KeyPress(row, keyAscii);
+      nodePanel_->NodeName_KeyPress(row, keyAscii);
       return true;
     case Cell::kTCoordY:
-      TCoordY_KeyPress(row, keyAscii);
+      nodePanel_->TCoordY_KeyPress(row, keyAscii);
       return true;
     case Cell::kTCoordZ:
-      TCoordZ_KeyPress(row, keyAscii);
+      nodePanel_->TCoordZ_KeyPress(row, keyAscii);
       return true;
     case Cell::kTAngDisto:
       return true;
     default:
       return false;
-  }
-}
-
-void FormPri::MoveInGrid(int row, int keyCode, int count, QScrollBar& bar, QWidget* above,
-                         QWidget* below) {
-  const GridScroll scroll{!bar.isHidden(), bar.value(), bar.maximum()};
-  switch (GridArrowMove(keyCode, row, count, scroll)) {
-    case ArrowMove::kFocusUp:
-      above->setFocus();
-      break;
-    case ArrowMove::kFocusDown:
-      below->setFocus();
-      break;
-    case ArrowMove::kScrollUp:
-      SetScrollValue(bar, bar.value() - 1);
-      break;
-    case ArrowMove::kScrollDown:
-      SetScrollValue(bar, bar.value() + 1);
-      break;
-    case ArrowMove::kNone:
-      break;
   }
 }

@@ -12,6 +12,7 @@
 #include "app/world.h"
 #include "editor/form_pri.h"
 #include "editor/help_line_watcher.h"
+#include "editor/node_panel.h"
 #include "parabolic/form_parab_cable.h"
 #include "section_view/picture_box_ui.h"
 #include "section_view/section_view_controller_ui.h"
@@ -20,10 +21,10 @@ void FormPri::ConnectViewButtons() {
   SectionView = new SectionViewController(
       world_.Group, world_.Structure, world_.Sections, world_.ViewMode, world_.SectionView,
       {Picture1, LabelCoord[1], LabelCoord[2], ButtonAction, Labelnn[1]},
-      [this](int16_t first, int16_t last) { RefreshTextN(first, last); },
+      [this](int16_t first, int16_t last) { nodePanel_->RefreshTextN(first, last); },
       [this] {
-        CheckNNode();
-        RefreshTextNNode();
+        nodePanel_->CheckNNode();
+        nodePanel_->RefreshTextNNode();
       },
       this);
   connect(RefreshDrawing, &QPushButton::clicked, this, [this] { RedrawSectionView(); });
