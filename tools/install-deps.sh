@@ -9,6 +9,7 @@ packages=(
   clang libclang-rt-dev  # the fuzz targets: libFuzzer and the sanitizers' runtimes
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
+  python3-ezdxf  # the tests read the viewer's DXF export back with it
 )
 
 missing=()

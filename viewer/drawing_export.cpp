@@ -9,8 +9,11 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <algorithm>
+#include <filesystem>
 
+#include "common/atomic_file.h"
 #include "viewer/drawing_renderer.h"
+#include "viewer/dxf_writer.h"
 
 namespace {
 
@@ -40,6 +43,7 @@ std::optional<ExportFormat> ExportFormatOf(const QString& path) {
   if (suffix == QLatin1String("png")) return ExportFormat::Png;
   if (suffix == QLatin1String("svg")) return ExportFormat::Svg;
   if (suffix == QLatin1String("pdf")) return ExportFormat::Pdf;
+  if (suffix == QLatin1String("dxf")) return ExportFormat::Dxf;
   return std::nullopt;
 }
 
@@ -47,8 +51,16 @@ QString ExportView(const ViewerDrawing& drawing, const ViewTransform& view, QSiz
                    const QString& path) {
   const std::optional<ExportFormat> format = ExportFormatOf(path);
   if (!format) {
-    return QStringLiteral("Formato non riconosciuto per il file %1: usare .png, .svg o .pdf")
+    return QStringLiteral("Formato non riconosciuto per il file %1: usare .png, .svg, .pdf o .dxf")
         .arg(path);
+  }
+  if (*format == ExportFormat::Dxf) {
+    // Text, written through the same replace-when-complete save as the
+    // suite's other files.
+    if (!WriteFileAtomically(std::filesystem::path(path.toStdU16String()), DxfText(drawing))) {
+      return CannotWrite(path);
+    }
+    return {};
   }
   if (size.width() < 1 || size.height() < 1) return CannotWrite(path);
   QSaveFile file(path);
@@ -84,6 +96,8 @@ QString ExportView(const ViewerDrawing& drawing, const ViewTransform& view, QSiz
       Paint(pdf, drawing, view, size);
       break;
     }
+    case ExportFormat::Dxf:  // written above
+      break;
   }
   if (!file.commit()) return CannotWrite(path);
   return {};

@@ -2,7 +2,7 @@
 // picture without one.
 //   Ostrel [INPUT]                          the drawing named by the input file
 //                                           (default: Ostrel.inp beside Ostrel)
-//   Ostrel --export OUT.png|svg|pdf DRAWING.dis [--size WIDTHxHEIGHT]
+//   Ostrel --export OUT.png|svg|pdf|dxf DRAWING.dis [--size WIDTHxHEIGHT]
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
@@ -35,7 +35,7 @@ constexpr int kMaxExportSide = 20000;
 
 const char* const kUsage =
     "uso: Ostrel [FILE_DI_INGRESSO]\n"
-    "     Ostrel --export USCITA.png|svg|pdf DISEGNO.dis [--size LARGHEZZAxALTEZZA]\n";
+    "     Ostrel --export USCITA.png|svg|pdf|dxf DISEGNO.dis [--size LARGHEZZAxALTEZZA]\n";
 
 bool HasDisplay() {
 #if defined(__linux__) || defined(__unix__)

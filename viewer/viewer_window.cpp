@@ -103,7 +103,7 @@ QString ViewerWindow::StatusText() const {
 void ViewerWindow::ExportWithDialog() {
   const QString path = QFileDialog::getSaveFileName(
       this, QStringLiteral("Esporta vista"), QString(),
-      QStringLiteral("Immagine PNG (*.png);;Disegno SVG (*.svg);;Documento PDF (*.pdf)"));
+      QStringLiteral("Immagine PNG (*.png);;Disegno SVG (*.svg);;Documento PDF (*.pdf);;Disegno DXF (*.dxf)"));
   if (path.isEmpty()) return;
   const QString error = ExportViewTo(path);
   if (!error.isEmpty()) {

@@ -128,9 +128,11 @@ TEST_F(DrawingExportTest, AnArcFarBeyondTheWindowIsDrawnWithoutOverflow) {
 TEST_F(DrawingExportTest, RefusesWhatItCannotWrite) {
   EXPECT_EQ(ExportView(drawing, view, kSize, Q(dir.path() / "small.bmp")),
             "Formato non riconosciuto per il file " + Q(dir.path() / "small.bmp") +
-                ": usare .png, .svg o .pdf");
-  const QString nowhere = Q(dir.path() / "missing" / "small.png");
-  EXPECT_EQ(ExportView(drawing, view, kSize, nowhere), "Impossibile scrivere il file " + nowhere);
+                ": usare .png, .svg, .pdf o .dxf");
+  for (const char* name : {"small.png", "small.dxf"}) {
+    const QString nowhere = Q(dir.path() / "missing" / name);
+    EXPECT_EQ(ExportView(drawing, view, kSize, nowhere), "Impossibile scrivere il file " + nowhere);
+  }
 }
 
 }  // namespace
