@@ -7,6 +7,7 @@
 
 #include "structure/job_files_reader.h"
 #include "tests/support/bad_bytes.h"
+#include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
@@ -105,12 +106,7 @@ TEST_F(JobFilesTest, AssociationFaults) {
       {ReadAssociation({"1", "-5"}), bad + "(riga 2: conteggio non valido -5)"},
       {ReadAssociation({"1", "99999"}), bad + "(riga 2: numero intero non valido \"99999\")"},
   };
-  for (const auto& [outcome, text] : cases) {
-    ASSERT_TRUE(outcome.fault.has_value()) << text;
-    EXPECT_EQ(outcome.fault->text, text);
-    EXPECT_EQ(outcome.fault->caption, "PROBLEMA");
-    EXPECT_EQ(outcome.fault->style, 16);
-  }
+  for (const auto& [outcome, text] : cases) EXPECT_EQ(outcome.fault, Problem(text));
   // No first value to read: garbage, UTF-16, a folder.
   const std::string garbage = GarbageBytes();
   for (const std::string* bytes : {&garbage, &kUtf16, static_cast<const std::string*>(nullptr)}) {
@@ -140,30 +136,21 @@ TEST_F(JobFilesTest, SectionEntriesGiveSizesOutlinesAndExtents) {
   EXPECT_TRUE(outcome.opened);
   ASSERT_FALSE(outcome.fault.has_value()) << outcome.fault->text;
   ASSERT_EQ(sections->SectionCount, 2);
+  // Size, reference point and extents of each section; the second has no
+  // reference point on its data line.
+  using V = std::vector<double>;
   const Section& a = sections->Sections[1];
-  EXPECT_EQ(a.Name, "CASSONE CAMPATA");
-  EXPECT_DOUBLE_EQ(a.SizeZ, 10);
-  EXPECT_DOUBLE_EQ(a.SizeY, 20);
-  EXPECT_DOUBLE_EQ(a.RefPointZ, 1.5);
-  EXPECT_DOUBLE_EQ(a.RefPointY, -3);
-  ASSERT_EQ(a.ContourCount, 2);
-  EXPECT_EQ(a.VertexCount[1], 3);
-  EXPECT_EQ(a.VertexCount[2], 1);
-  EXPECT_DOUBLE_EQ(a.VertexZ[1][1], 12.5);
-  EXPECT_DOUBLE_EQ(a.VertexY[1][1], -40);
-  EXPECT_DOUBLE_EQ(a.VertexZ[1][2], 12);  // reading stops at the comma
-  EXPECT_DOUBLE_EQ(a.VertexY[1][2], -40);
-  EXPECT_DOUBLE_EQ(a.VertexZ[1][3], -7);
-  EXPECT_DOUBLE_EQ(a.VertexY[1][3], 3);
-  EXPECT_DOUBLE_EQ(a.MinZ, -7);
-  EXPECT_DOUBLE_EQ(a.MaxZ, 100);
-  EXPECT_DOUBLE_EQ(a.MinY, -40);
-  EXPECT_DOUBLE_EQ(a.MaxY, 3);
   const Section& b = sections->Sections[2];
-  EXPECT_DOUBLE_EQ(b.SizeZ, 10);
-  EXPECT_DOUBLE_EQ(b.SizeY, 20);
-  EXPECT_DOUBLE_EQ(b.RefPointZ, 0);
-  EXPECT_DOUBLE_EQ(b.RefPointY, 0);
+  EXPECT_EQ(a.Name, "CASSONE CAMPATA");
+  EXPECT_EQ((V{a.SizeZ, a.SizeY, a.RefPointZ, a.RefPointY}), (V{10, 20, 1.5, -3}));
+  EXPECT_EQ((V{a.MinZ, a.MaxZ, a.MinY, a.MaxY}), (V{-7, 100, -40, 3}));
+  EXPECT_EQ((V{b.SizeZ, b.SizeY, b.RefPointZ, b.RefPointY}), (V{10, 20, 0, 0}));
+  ASSERT_EQ(a.ContourCount, 2);
+  EXPECT_EQ(a.VertexCount[2], 1);
+  ASSERT_EQ(a.VertexCount[1], 3);
+  // The second vertex is "12,5": reading stops at the comma.
+  EXPECT_EQ((V{a.VertexZ[1][1], a.VertexZ[1][2], a.VertexZ[1][3]}), (V{12.5, 12, -7}));
+  EXPECT_EQ((V{a.VertexY[1][1], a.VertexY[1][2], a.VertexY[1][3]}), (V{-40, -40, 3}));
 }
 
 TEST_F(JobFilesTest, SectionFileFaults) {
@@ -181,13 +168,7 @@ TEST_F(JobFilesTest, SectionFileFaults) {
       {{"-5"}, bad + "(riga 1: conteggio non valido -5)"},
       {{"dodici"}, none},
   };
-  for (const auto& [lines, text] : cases) {
-    const ReadOutcome outcome = ReadSections(lines);
-    ASSERT_TRUE(outcome.fault.has_value()) << text;
-    EXPECT_EQ(outcome.fault->text, text);
-    EXPECT_EQ(outcome.fault->caption, "PROBLEMA");
-    EXPECT_EQ(outcome.fault->style, 16);
-  }
+  for (const auto& [lines, text] : cases) EXPECT_EQ(ReadSections(lines).fault, Problem(text));
   // No section count to read: garbage, UTF-16, a folder.
   const std::string garbage = GarbageBytes();
   for (const std::string* bytes : {&garbage, &kUtf16, static_cast<const std::string*>(nullptr)}) {
@@ -204,15 +185,11 @@ TEST_F(JobFilesTest, MissingCableTypesAreANotice) {
     Replace("Group.cap", bytes);
     return ReadCableTypes(Job(), *sections);
   };
-  for (const ReadOutcome& outcome :
-       {missing, ReadCables({}), ReadCables({"tipi"}), replaced(&garbage), replaced(&kUtf16),
-        replaced(nullptr)}) {
+  for (const ReadOutcome& outcome : {missing, ReadCables({}), ReadCables({"tipi"}),
+                                     replaced(&garbage), replaced(&kUtf16), replaced(nullptr)}) {
     EXPECT_FALSE(outcome.opened);
     EXPECT_FALSE(outcome.fault.has_value());
-    ASSERT_EQ(outcome.notices.size(), 1u);
-    EXPECT_EQ(outcome.notices[0].text, notice);
-    EXPECT_EQ(outcome.notices[0].caption, "INFORMAZIONE");
-    EXPECT_EQ(outcome.notices[0].style, 64);
+    EXPECT_EQ(outcome.notices, std::vector<Message>{Information(notice)});
     EXPECT_EQ(sections->CableTypeCount, 0);
   }
 }
