@@ -6,6 +6,7 @@
 #include <string>
 
 #include "platform/decimal_separator.h"
+#include "tests/support/messages.h"
 
 namespace {
 
@@ -90,11 +91,9 @@ TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
       // Every later box is at fault too: only the first one is named.
       for (int later = k + 1; later < 7; ++later) Box(texts, later) = "";
       ParabolicCableState state;
-      const auto fault = LeggiPannello(texts, ",", state);
-      ASSERT_TRUE(fault) << "box " << k;
-      EXPECT_EQ(fault->text, *text == '1' ? invalid[k] : missing[k]) << "box " << k;
-      EXPECT_EQ(fault->caption, "ATTENZIONE");
-      EXPECT_EQ(fault->style, 64);
+      const Message fault = {*text == '1' ? invalid[k] : missing[k], kCaptionWarning,
+                             kStyleInformation};
+      EXPECT_EQ(LeggiPannello(texts, ",", state), fault) << "box " << k;
     }
   }
 }

@@ -5,7 +5,7 @@
 #include <memory>
 #include <vector>
 
-#include "common/message_catalogue.h"
+#include "tests/support/messages.h"
 
 namespace {
 
@@ -133,11 +133,8 @@ TEST_F(Profile, RefusedNodesLeaveTheGroupUnchanged) {
   const Layout before = group_->Layouts[1];
   for (const Refusal& r : cases) {
     ParabolicCableState state = Cable(r.initial, r.middle, r.final, 0, 0, -1, 0);
-    const auto fault = CreaFunzione(*group_, *structure_, state);
-    ASSERT_TRUE(fault) << r.text;
-    EXPECT_EQ(fault->text, r.text);
-    EXPECT_EQ(fault->caption, "PROBLEMA");
-    EXPECT_EQ(fault->style, 48);
+    EXPECT_EQ(CreaFunzione(*group_, *structure_, state),
+              (Message{r.text, kCaptionProblem, kStyleExclamation}));
     EXPECT_EQ(group_->LayoutCount, 1);
   }
   EXPECT_EQ(group_->Layouts[1].NodeCount, before.NodeCount);
@@ -147,9 +144,9 @@ TEST_F(Profile, RefusedNodesLeaveTheGroupUnchanged) {
 // Nodes one above the other give no abscissa to fit a parabola on.
 TEST(ProfileAbscissas, CoincidentPlanPositionsAreRefused) {
   const std::vector<std::vector<double>> members = {
-      {0, 0, 0, 0},          // all differ only in the third coordinate
-      {0, 5, 5, 9},          // intermediate and final node one above the other
-      {0, 0.00005, 3, 4},    // closer than a tenth of a thousandth
+      {0, 0, 0, 0},        // all differ only in the third coordinate
+      {0, 5, 5, 9},        // intermediate and final node one above the other
+      {0, 0.00005, 3, 4},  // closer than a tenth of a thousandth
   };
   const int finals[] = {14, 13, 13};
   for (std::size_t k = 0; k < members.size(); ++k) {
@@ -183,12 +180,7 @@ TEST_F(Profile, A199LayoutGroupIsFull) {
   ASSERT_EQ(group_->LayoutCount, 199);
 
   const int16_t pointsBefore = group_->Layouts[200].NodeCount;
-  const auto fault = CreaFunzione(*group_, *structure_, state);
-  ASSERT_TRUE(fault);
-  EXPECT_EQ(fault->text, CatalogueText(kMsgTooManyLayouts));
-  EXPECT_EQ(fault->text, "Numero di tracciati eccessivo ");
-  EXPECT_EQ(fault->caption, "PROBLEMA");
-  EXPECT_EQ(fault->style, 16);
+  EXPECT_EQ(CreaFunzione(*group_, *structure_, state), Problem("Numero di tracciati eccessivo "));
   EXPECT_EQ(group_->LayoutCount, 199);
   EXPECT_EQ(group_->Layouts[200].NodeCount, pointsBefore);
 }
@@ -201,10 +193,9 @@ TEST(ProfileSpan, MoreThan1999PointsAreRefused) {
   auto group = std::make_unique<LayoutGroup>();
 
   ParabolicCableState tooLong = Cable(11, 1000, 2010, 0, 0, -1, 0);
-  const auto fault = CreaFunzione(*group, *structure, tooLong);
-  ASSERT_TRUE(fault);
-  EXPECT_EQ(fault->text, "Troppi nodi tra il punto iniziale e il punto finale (massimo 1999)");
-  EXPECT_EQ(fault->style, 48);
+  EXPECT_EQ(CreaFunzione(*group, *structure, tooLong),
+            (Message{"Troppi nodi tra il punto iniziale e il punto finale (massimo 1999)",
+                     kCaptionProblem, kStyleExclamation}));
   EXPECT_EQ(group->LayoutCount, 0);
 
   ParabolicCableState longest = Cable(12, 1000, 2010, 0, 0, -1, 0);
