@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/layouts/layouts_fixture.h"
+#include "tests/support/messages.h"
 
 namespace {
 
@@ -23,11 +24,9 @@ TEST(GroupEntry, LayoutNamesAreRoundedAndRefusedBeyondSixteenBits) {
     EXPECT_EQ(group->Layouts[3].Name, c.stored) << c.text;
   }
   for (const char* text : {"32768", "-32769", "1E9"}) {
-    const auto refusal = RenameLayout(*group, 3, text);
-    ASSERT_TRUE(refusal.has_value()) << text;
-    EXPECT_EQ(refusal->text,
-              "Nome del tracciato non valido: deve essere un intero tra -32768 e 32767");
-    EXPECT_EQ(refusal->style, 48);
+    EXPECT_EQ(RenameLayout(*group, 3, text),
+              (Message{"Nome del tracciato non valido: deve essere un intero tra -32768 e 32767",
+                       kCaptionProblem, kStyleExclamation}));
     EXPECT_EQ(group->Layouts[3].Name, -32768) << text;
   }
 }

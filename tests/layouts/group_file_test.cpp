@@ -8,6 +8,7 @@
 #include "layouts/layout_operations.h"
 #include "tests/layouts/layouts_fixture.h"
 #include "tests/support/bad_bytes.h"
+#include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -44,18 +45,14 @@ class GroupFile : public ::testing::Test {
     WriteBytes(HostFile(), bytes);
     return ReadLayoutGroup(SuitePath(), *group, *structure);
   }
+  Message WriteFault(const std::string& name) const {
+    return {kCannotWrite + SuitePath(name), kCaptionProblem, kStyleExclamation};
+  }
   // A group that shows whether a read emptied it or left it alone.
   void Prefill() {
     group->GroupDescription = "vecchio";
     group->LoadCondition = 7;
     group->LayoutCount = 2;
-  }
-  void ExpectMessage(const GroupFileOutcome& outcome, const std::string& text,
-                     const std::string& caption, int style) {
-    ASSERT_TRUE(outcome.fault);
-    EXPECT_EQ(outcome.fault->text.substr(0, text.size()), text);
-    EXPECT_EQ(outcome.fault->caption, caption);
-    EXPECT_EQ(outcome.fault->style, style);
   }
 
   TempDir dir;
@@ -185,10 +182,9 @@ TEST_F(GroupFile, APointAtANodeWithoutSectionEmptiesTheGroup) {
   Prefill();
   const GroupFileOutcome read = ReadFile(bytes);
   EXPECT_TRUE(read.opened);
-  ExpectMessage(read,
-                "Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna "
-                "sezione. Il gruppo di tracciati non è valido",
-                "PROBLEMA", 48);
+  EXPECT_EQ(read.fault, (Message{"Alcuni nodi presenti in uno o più tracciati non fanno riferimento "
+                                 "ad alcuna sezione. Il gruppo di tracciati non è valido",
+                                 kCaptionProblem, kStyleExclamation}));
   EXPECT_EQ(group->LayoutCount, 0);
   EXPECT_EQ(group->LoadCondition, 0);
 }
@@ -204,8 +200,7 @@ TEST_F(GroupFile, AFileThatCannotBeReadLeavesTheGroupAlone) {
     Prefill();
     const GroupFileOutcome read = ReadLayoutGroup(SuitePath(), *group, *structure);
     EXPECT_FALSE(read.opened);
-    ExpectMessage(read, kCannotRead + SuitePath(), "INFORMAZIONE", 64);
-    EXPECT_EQ(read.fault->text, kCannotRead + SuitePath());
+    EXPECT_EQ(read.fault, Information(kCannotRead + SuitePath()));
     EXPECT_EQ(group->GroupDescription, "vecchio");
     EXPECT_EQ(group->LayoutCount, 2);
   }
@@ -245,7 +240,9 @@ TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
     Prefill();
     const GroupFileOutcome read = ReadFile(bytes);
     EXPECT_TRUE(read.opened);
-    ExpectMessage(read, kCannotRead + SuitePath() + " (", "INFORMAZIONE", 64);
+    ASSERT_TRUE(read.fault);
+    const std::string prefix = kCannotRead + SuitePath() + " (";
+    EXPECT_EQ(*read.fault, Information(prefix + read.fault->text.substr(prefix.size())));
     EXPECT_TRUE(Holds(read.fault->text, detail)) << read.fault->text;
     // The message box can show it: no control characters, no endless field.
     EXPECT_EQ(read.fault->text.find_first_of(std::string("\0\x01\x02\r\n", 5)),
@@ -279,12 +276,12 @@ TEST_F(GroupFile, AFailedWriteKeepsWhatWasThere) {
   WriteBytes(folder / "dentro.txt", "x");
   GroupFileOutcome written = WriteLayoutGroup(*group, SuitePath("Memb003Gr_002.cap"));
   EXPECT_FALSE(written.opened);
-  ExpectMessage(written, kCannotWrite + SuitePath("Memb003Gr_002.cap"), "PROBLEMA", 48);
+  EXPECT_EQ(written.fault, WriteFault("Memb003Gr_002.cap"));
   EXPECT_EQ(ReadBytes(folder / "dentro.txt"), "x");
 
   written = WriteLayoutGroup(*group, SuitePath("manca\\Memb003Gr_001.cap"));
   EXPECT_FALSE(written.opened);
-  ExpectMessage(written, kCannotWrite + SuitePath("manca\\Memb003Gr_001.cap"), "PROBLEMA", 48);
+  EXPECT_EQ(written.fault, WriteFault("manca\\Memb003Gr_001.cap"));
 
   WriteBytes(HostFile(), kExample);
   const auto halfThenFail = [](const fs::path& path, const std::string& bytes) {
@@ -293,7 +290,7 @@ TEST_F(GroupFile, AFailedWriteKeepsWhatWasThere) {
   };
   written = WriteLayoutGroup(*group, SuitePath(), halfThenFail);
   EXPECT_FALSE(written.opened);
-  ExpectMessage(written, kCannotWrite + SuitePath(), "PROBLEMA", 48);
+  EXPECT_EQ(written.fault, WriteFault("Memb003Gr_001.cap"));
   EXPECT_EQ(ReadBytes(HostFile()), kExample);
   EXPECT_FALSE(fs::exists(TemporaryPathFor(HostFile())));
 

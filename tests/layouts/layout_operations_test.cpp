@@ -5,6 +5,7 @@
 #include <string>
 
 #include "tests/layouts/layouts_fixture.h"
+#include "tests/support/messages.h"
 
 namespace {
 
@@ -18,13 +19,6 @@ void Fill(LayoutGroup& group, int l, int points, int name) {
     SetNodeAt(layout, j,
               {static_cast<int16_t>(j), static_cast<int16_t>(l), l + j * 0.5, -j * 0.25, j * 0.01});
   }
-}
-
-void ExpectRefusal(const std::optional<Message>& refusal, const std::string& text) {
-  ASSERT_TRUE(refusal.has_value());
-  EXPECT_EQ(refusal->text, text);
-  EXPECT_EQ(refusal->caption, "PROBLEMA");
-  EXPECT_EQ(refusal->style, 16);
 }
 
 class LayoutOperations : public ::testing::Test {
@@ -66,22 +60,22 @@ TEST_F(LayoutOperations, TheLimitsAreRefusedAndNothingChanges) {
   for (int l = 1; l <= 199; ++l) Fill(*group, l, 1, l);
   group->LayoutCount = 199;
   group->Layouts[200].Name = 777;
-  ExpectRefusal(SetNewTrac(*group, *structure, 200), "Numero di tracciati eccessivo ");
+  EXPECT_EQ(SetNewTrac(*group, *structure, 200), Problem("Numero di tracciati eccessivo "));
   EXPECT_EQ(group->LayoutCount, 199);
   EXPECT_EQ(group->Layouts[200].Name, 777);
 
   Fill(*group, 1, 1999, 1);
   group->Layouts[1].NodeIndex[2000] = 9;
-  ExpectRefusal(SetNewNodeL(*group, *structure, 1, 2000), "Numero di nodi eccessivo ");
+  EXPECT_EQ(SetNewNodeL(*group, *structure, 1, 2000), Problem("Numero di nodi eccessivo "));
   EXPECT_EQ(group->Layouts[1].NodeCount, 1999);
   EXPECT_EQ(group->Layouts[1].NodeIndex[2000], 9);
 
   // A file may fill the whole table; "Nuovo" then asks for one slot past it.
   group->LayoutCount = 200;
-  ExpectRefusal(SetNewTrac(*group, *structure, 201), "Numero di tracciati eccessivo ");
+  EXPECT_EQ(SetNewTrac(*group, *structure, 201), Problem("Numero di tracciati eccessivo "));
   EXPECT_EQ(group->LayoutCount, 200);
   group->Layouts[1].NodeCount = 2000;
-  ExpectRefusal(SetNewNodeL(*group, *structure, 1, 2001), "Numero di nodi eccessivo ");
+  EXPECT_EQ(SetNewNodeL(*group, *structure, 1, 2001), Problem("Numero di nodi eccessivo "));
   EXPECT_EQ(group->Layouts[1].NodeCount, 2000);
 }
 
@@ -97,10 +91,10 @@ TEST_F(LayoutOperations, WithoutTheMembersFirstNodeNothingIsMade) {
   for (auto breakIt : breakages) {
     breakIt(*structure);
     group->Layouts[1].Name = 55;
-    ExpectRefusal(SetNewTrac(*group, *structure, 1), noFirst + "il tracciato");
+    EXPECT_EQ(SetNewTrac(*group, *structure, 1), Problem(noFirst + "il tracciato"));
     EXPECT_EQ(group->LayoutCount, 0);
     EXPECT_EQ(group->Layouts[1].Name, 55);
-    ExpectRefusal(SetNewNodeL(*group, *structure, 1, 1), noFirst + "il nodo");
+    EXPECT_EQ(SetNewNodeL(*group, *structure, 1, 1), Problem(noFirst + "il nodo"));
     EXPECT_EQ(group->Layouts[1].NodeCount, 0);
     structure = MakeStructure(10);
   }
