@@ -8,7 +8,6 @@
 #include <tuple>
 #include <vector>
 
-#include "common/next_token.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
@@ -225,19 +224,6 @@ TEST_F(StructureReaderTest, MalformedContentNamesFileAndLine) {
   for (const auto& [lines, where] : cases) {
     EXPECT_EQ(Read(lines).fault,
               Problem("Problemi con la lettura del file " + Path() + " " + where));
-  }
-}
-
-TEST(NextToken, SplitsAtBlanksAndTabs) {
-  struct Case {
-    std::string line, token, rest;
-  };
-  const Case cases[] = {
-      {"\t12   34", "12", "   34"}, {"   34", "34", ""}, {"", "", ""}, {" \t ", "", " \t "}};
-  for (const Case& c : cases) {
-    std::string line = c.line;
-    EXPECT_EQ(NextToken(line), c.token) << '"' << c.line << '"';
-    EXPECT_EQ(line, c.rest) << '"' << c.line << '"';
   }
 }
 
