@@ -1,5 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <string>
+#include <vector>
+
 #include "common/next_token.h"
 #include "common/text_reader.h"
 #include "common/val.h"
@@ -25,10 +28,7 @@ TEST(Val, ReadsTheLeadingNumberAndStops) {
 TEST(ParseNumber, AcceptsOnlyAWholeNumber) {
   EXPECT_EQ(ParseNumber("12"), 12.0);
   EXPECT_EQ(ParseNumber("-1.5E-1"), -0.15);
-  EXPECT_FALSE(ParseNumber(""));
-  EXPECT_FALSE(ParseNumber("12x"));
-  EXPECT_FALSE(ParseNumber("1 2"));
-  EXPECT_FALSE(ParseNumber("."));
+  for (const char* text : {"", "12x", "1 2", "."}) EXPECT_FALSE(ParseNumber(text)) << text;
 }
 
 TEST(NextToken, TakesTokensAndKeepsTheDelimiter) {
@@ -45,16 +45,13 @@ TEST(NextToken, TakesTokensAndKeepsTheDelimiter) {
 
 TEST(TextReader, NumbersEndAtBlanksCommasAndLineEnds) {
   TextReader r({"1 2,3", "", "  4 ,5", "6"});
-  double got[6];
-  for (double& g : got) {
+  std::vector<double> got;
+  for (int k = 0; k < 6; ++k) {
     const auto n = r.ReadNumber();
     ASSERT_EQ(n.status, TextReader::Status::kOk) << r.LineNumber();
-    g = n.value;
+    got.push_back(n.value);
   }
-  EXPECT_EQ(got[0], 1);
-  EXPECT_EQ(got[2], 3);
-  EXPECT_EQ(got[3], 4);
-  EXPECT_EQ(got[5], 6);
+  EXPECT_EQ(got, (std::vector<double>{1, 2, 3, 4, 5, 6}));
   EXPECT_EQ(r.ReadNumber().status, TextReader::Status::kEndOfFile);
 }
 
@@ -79,11 +76,9 @@ TEST(TextReader, ALineReadFollowsTheFieldsLine) {
 
 TEST(TextReader, TextFieldsAreTrimmedAndMayBeQuoted) {
   TextReader r({"  c:\\lavori  ", "\"a, b\" , next", "CAVO 7T15", ""});
-  EXPECT_EQ(r.ReadText(), "c:\\lavori");
-  EXPECT_EQ(r.ReadText(), "a, b");
-  EXPECT_EQ(r.ReadText(), "next");
-  EXPECT_EQ(r.ReadText(), "CAVO 7T15");
-  EXPECT_EQ(r.ReadText(), "");
+  for (const char* text : {"c:\\lavori", "a, b", "next", "CAVO 7T15", ""}) {
+    EXPECT_EQ(r.ReadText(), text);
+  }
   EXPECT_FALSE(r.ReadText());
 }
 
