@@ -8,7 +8,9 @@
 # own source tree is used, so the script can measure another worktree. It is
 # built, the counters are reset, ctest runs, and gcovr writes OUT.txt (one
 # row per file: lines, branches) and OUT.json (gcovr's JSON summary).
-# OUT defaults to BUILD/coverage. Needs gcovr (Debian package gcovr).
+# OUT defaults to BUILD/coverage. Needs gcovr (Debian package gcovr). No
+# --object-directory: gcov must run from each object's own folder, where the
+# relative source paths of a ccache build (CCACHE_BASEDIR) resolve.
 set -euo pipefail
 build=$(realpath -m "${1:?uso: tools/coverage.sh BUILD [OUT]}")
 out=${2:-$build/coverage}
@@ -46,7 +48,7 @@ while read -r qt; do
   excludes+=(--exclude "$(realpath "$qt")")
 done < <(grep -lE '#include <Q' "$src"/{common,platform,structure,layouts,section_view,parabolic,drawing,app,batch}/*.{h,cpp} 2>/dev/null)
 
-gcovr --root "$src" --object-directory "$build" "${filters[@]}" "${excludes[@]}" \
+gcovr --root "$src" "${filters[@]}" "${excludes[@]}" \
   --exclude-throw-branches --exclude-unreachable-branches -j"${JOBS:-2}" \
   --json-summary-pretty -o "$out.json" "$build"
 
