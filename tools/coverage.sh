@@ -43,7 +43,7 @@ done
 for f in view_transform viewer_drawing viewer_input; do
   filters+=(--filter "$src/viewer/$f\.")
 done
-excludes=(--exclude '.*_ui[._].*' --exclude '.*/main\.cpp')
+excludes=(--exclude '.*_ui[._].*' --exclude '.*/main\.cpp' --exclude '.*/qt_[^/]*')
 while read -r qt; do
   excludes+=(--exclude "$(realpath "$qt")")
 done < <(grep -lE '#include <Q' "$src"/{common,platform,structure,layouts,section_view,parabolic,drawing,app,batch}/*.{h,cpp} 2>/dev/null)
