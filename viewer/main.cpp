@@ -31,7 +31,8 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kDefaultExportWidth = 1600;
 constexpr int kDefaultExportHeight = 1000;
-constexpr int kMaxExportSide = 20000;
+// A bigger picture needs more than a gigabyte in memory.
+constexpr int kMaxExportSide = 16384;
 
 const char* const kUsage =
     "uso: Ostrel [FILE_DI_INGRESSO]\n"
@@ -68,7 +69,7 @@ bool ParseSize(const std::string& text, int& width, int& height) {
   } catch (...) {
     return false;
   }
-  return width > 0 && height > 0 && width <= kMaxExportSide && height <= kMaxExportSide;
+  return width > 0 && height > 0;
 }
 
 int RunExport(const ExportRequest& request) {
@@ -173,6 +174,11 @@ int main(int argc, char** argv) {
       if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
         if (!ParseSize(args[i + 1].toStdString(), request.width, request.height)) {
           std::fputs(kUsage, stderr);
+          return kExitUsage;
+        }
+        if (request.width > kMaxExportSide || request.height > kMaxExportSide) {
+          PrintLine(QStringLiteral("Immagine troppo grande: al massimo %1 punti per lato")
+                        .arg(kMaxExportSide));
           return kExitUsage;
         }
         i += 2;
