@@ -13,7 +13,7 @@ std::size_t SkipDigits(std::string_view t, std::size_t i) {
 }
 
 // Converts a text already known to be a well-formed number.
-double Convert(std::string_view number) {
+double Convert(std::string_view number, bool* overflow = nullptr) {
   std::string s(number);
   for (char& c : s) {
     if (c == 'D' || c == 'd') c = 'E';
@@ -35,6 +35,7 @@ double Convert(std::string_view number) {
     const bool tiny = body.find_first_of("eE") != std::string::npos &&
                       body.find('-', body.find_first_of("eE")) != std::string::npos;
     value = tiny ? 0.0 : 1.7976931348623157e308;
+    if (overflow && !tiny) *overflow = true;
   }
   return negative ? -value : value;
 }
@@ -78,5 +79,9 @@ double Val(std::string_view text) {
 std::optional<double> ParseNumber(std::string_view text) {
   const std::size_t n = NumberPrefixLength(text);
   if (n == 0 || n != text.size()) return std::nullopt;
-  return Convert(text);
+  // A number too big for a double would only come back as inf or nan later.
+  bool overflow = false;
+  const double value = Convert(text, &overflow);
+  if (overflow) return std::nullopt;
+  return value;
 }

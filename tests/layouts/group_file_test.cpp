@@ -239,6 +239,7 @@ TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
       {layout + "1\r\n0 0\r\n0 0 0\r\n", "riga 7: nodo in posizione 0 non presente"},
       {layout + "1\r\n13 0\r\n0 0 0\r\n", "riga 7: nodo in posizione 13 non presente"},
       {layout + "1\r\n5 -1\r\n0 0 0\r\n", "riga 7: vertice di riferimento -1 non valido"},
+      {layout + "1\r\n5 1\r\n1e400 0 0\r\n", "riga 8: numero non valido \"1e400\""},
       {layout + "3\r\n" + point + point, "file troncato"},
       {head + "2\r\n1 1\r\n1\r\n" + point, "file troncato"},
       {std::string("\x00\xff\r\n\x01\x02", 6), "riga 2: numero non valido"},
