@@ -66,14 +66,32 @@ std::size_t NumberPrefixLength(std::string_view t) {
   return i;
 }
 
-double Val(std::string_view text) {
+namespace {
+
+std::string Compact(std::string_view text) {
   std::string compact;
   compact.reserve(text.size());
   for (char c : text) {
     if (c != ' ' && c != '\t' && c != '\n') compact += c;
   }
+  return compact;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  const std::string compact = Compact(text);
   const std::size_t n = NumberPrefixLength(compact);
   return n == 0 ? 0.0 : Convert(std::string_view(compact).substr(0, n));
+}
+
+std::optional<double> FiniteVal(std::string_view text) {
+  const std::string compact = Compact(text);
+  const std::size_t n = NumberPrefixLength(compact);
+  bool overflow = false;
+  const double value = n == 0 ? 0.0 : Convert(std::string_view(compact).substr(0, n), &overflow);
+  if (overflow) return std::nullopt;
+  return value;
 }
 
 std::optional<double> ParseNumber(std::string_view text) {

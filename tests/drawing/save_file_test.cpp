@@ -4,6 +4,7 @@
 
 #include <filesystem>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <string>
 
@@ -55,6 +56,25 @@ TEST(SaveFile, NeverTouchesAnotherFileAndLeavesNoTemporary) {
     for ([[maybe_unused]] const auto& entry : fs::directory_iterator(dir.path())) ++files;
     EXPECT_EQ(files, 2);
   }
+}
+
+// A value that is not finite would write a file its own reader refuses: the
+// write fails and the old file stays.
+TEST(SaveFile, AValueThatIsNotFiniteWritesNothing) {
+  TempDir dir;
+  WriteBytes(dir.path() / "g.cap", "vecchio");
+  WriteBytes(dir.path() / "d.dis", "vecchio");
+  auto group = std::make_unique<LayoutGroup>();
+  group->LayoutCount = 1;
+  group->Layouts[1].NodeCount = 1;
+  group->Layouts[1].Z[1] = std::numeric_limits<double>::quiet_NaN();
+  EXPECT_FALSE(WriteLayoutGroup(*group, SuiteOf(dir.path() / "g.cap")).opened);
+  auto drawing = std::make_unique<DrawingFile>();
+  drawing->PointCount = 1;
+  drawing->Points[0].X = std::numeric_limits<double>::infinity();
+  EXPECT_FALSE(WriteDrawing(*drawing, SuiteOf(dir.path() / "d.dis"), ","));
+  EXPECT_EQ(ReadBytes(dir.path() / "g.cap"), "vecchio");
+  EXPECT_EQ(ReadBytes(dir.path() / "d.dis"), "vecchio");
 }
 
 #ifndef _WIN32
