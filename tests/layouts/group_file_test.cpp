@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/line_reader.h"
 #include "layouts/layout_operations.h"
 #include "tests/layouts/layouts_fixture.h"
 #include "tests/support/bad_bytes.h"
@@ -247,6 +248,7 @@ TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
       {"D\r3\r\r\n1 1\r-1\r", "riga 5: conteggio non valido -1"},
       {Utf16Bytes(kExample), "riga 2: numero non valido \" \""},
       {"D\r\n" + std::string(100000, '3') + "x\r\n", "riga 2: numero non valido \"333"},
+      {"D\r\n" + std::string(LineReader::kMaxLineBytes + 1, '\0'), "riga 2: riga troppo lunga"},
   };
   for (const auto& [bytes, detail] : cases) {
     Prefill();
