@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
@@ -73,17 +72,8 @@ bool ParseSize(const std::string& text, int& width, int& height) {
 }
 
 int RunExport(const ExportRequest& request) {
-  QFile file(request.drawing);
-  if (!file.open(QIODevice::ReadOnly)) {
-    PrintLine(
-        QString::fromStdString(ReadDrawing(std::filesystem::path(request.drawing.toStdU16String()),
-                                           request.drawing.toStdString())
-                                   .error));
-    return kExitFailed;
-  }
-  const QByteArray bytes = file.readAll();
-  DrawingReadResult result = ParseDrawing(std::string_view(bytes.constData(), bytes.size()),
-                                          request.drawing.toStdString());
+  DrawingReadResult result = ReadDrawing(std::filesystem::path(request.drawing.toStdU16String()),
+                                         request.drawing.toStdString());
   if (!result.drawing) {
     PrintLine(QString::fromStdString(result.error));
     return kExitFailed;
