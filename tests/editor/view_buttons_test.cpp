@@ -148,6 +148,18 @@ TEST_F(ViewButtons, DrawingsThatCannotBeWrittenAreReported) {
   EXPECT_FALSE(std::filesystem::exists(job.Root() / "progra" / "Ostrel.inp"));
 }
 
+// A description that no Windows file name could hold is mended in the file
+// names only (a "/" would otherwise point into a folder that is not there).
+TEST_F(ViewButtons, DrawingFileNamesMendTheDescription) {
+  FillGroup(1, 3);
+  world->Job.MemberDescription = "TR/AVE:1";
+  const std::string folder = job.JobSuitePath();
+  prompter.ExpectMessage("Tracciati disegnati: (1)\n\r" + folder + "\\MembTR_AVE_1TmpTrac001.dis",
+                         "INFORMAZIONE", 64);
+  Click(form.DrawAllLayo);
+  EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTR_AVE_1TmpTrac001.dis"));
+}
+
 // The fixture suite has no viewer program: the preview is written, the
 // start fails and the user is asked to retry or give up.
 TEST_F(ViewButtons, PreviewWritesTheDrawingAndStartsTheViewer) {
