@@ -45,9 +45,17 @@ std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
   return drawn;
 }
 
+void ShowUnwrittenDrawings(Prompter& prompter, const std::vector<std::string>& unwritten) {
+  if (unwritten.empty()) return;
+  std::string text = CatalogueText(kMsgCannotWrite);
+  for (std::size_t i = 0; i < unwritten.size(); ++i) text += (i == 0 ? "" : "\n") + unwritten[i];
+  ShowMessage(prompter, text, kStyleCritical, kCaptionError);
+}
+
 void DrawAllLayo(World& world, Prompter& prompter, const std::string& decimalSeparator) {
   if (const auto drawn = DrawAllLayouts(world, prompter, decimalSeparator)) {
     ShowMessage(prompter, drawn->Summary);
+    ShowUnwrittenDrawings(prompter, drawn->Unwritten);
   }
 }
 

@@ -10,8 +10,9 @@
 
 // "Disegna tracciati" and "Anteprima" without the window. Reals in the
 // drawings take decimalSeparator, the one of the user's regional settings
-// (platform/decimal_separator.h). A drawing that cannot be written is not
-// reported, as the viewer will show the old one or none.
+// (platform/decimal_separator.h). A drawing that cannot be written is
+// reported after the summary: a silent failure would leave the user looking
+// at an old drawing.
 
 struct DrawnLayouts {
   // Message 24, the count in brackets, then per drawing a line feed, a
@@ -27,7 +28,12 @@ struct DrawnLayouts {
 std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
                                            const std::string& decimalSeparator);
 
-// "Disegna tracciati": DrawAllLayouts, then the summary shown.
+// Message 3 followed by every drawing that could not be written, one a line
+// ("ERRORE", critical-stop icon); nothing when the list is empty.
+void ShowUnwrittenDrawings(Prompter& prompter, const std::vector<std::string>& unwritten);
+
+// "Disegna tracciati": DrawAllLayouts, then the summary shown, then the
+// drawings that could not be written.
 void DrawAllLayo(World& world, Prompter& prompter, const std::string& decimalSeparator);
 
 struct PreviewDrawing {

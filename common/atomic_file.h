@@ -11,13 +11,17 @@ bool WriteWholeFile(const std::filesystem::path& path, const std::string& bytes)
 // part-way to see that the old file survives.
 using ContentWriter = bool (*)(const std::filesystem::path& path, const std::string& bytes);
 
-// Replaces the file at target with bytes only once they are completely
-// written: they go to a temporary file beside it (same folder, so the rename
-// stays within one volume), which is then renamed over the target. On any
-// failure the temporary file is removed, the target is left as it was, and
-// the result is false.
+// The one way the programs save a file. The bytes go to a temporary file
+// beside the target (same folder, so the rename stays within one volume),
+// created under a fresh name that no existing file has; it is flushed to
+// disk, renamed over the target, and the folder is flushed too, so a save
+// reported as done survives a crash. A target the user may not write (or, on
+// Windows, one marked read-only) is refused with nothing changed. The new file
+// keeps the old one's permissions (and owner, where the process may set it).
+// A symbolic link is followed: its target is what gets replaced. A file with
+// several hard links is replaced as a new file at the path given, so the
+// other names keep the old content (writing through them would not be
+// atomic). On any failure the temporary file is removed, the target is left
+// as it was, and the result is false.
 bool WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes,
                          ContentWriter write = WriteWholeFile);
-
-// The temporary file used for target: its name with ".tmp" added.
-std::filesystem::path TemporaryPathFor(const std::filesystem::path& target);

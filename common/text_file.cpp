@@ -4,6 +4,7 @@
 #include <sstream>
 
 #include "common/cp1252.h"
+#include "common/line_reader.h"
 
 std::filesystem::path PathFromUtf8(const std::string& text) {
   return std::filesystem::path(std::u8string(text.begin(), text.end()));
@@ -28,12 +29,10 @@ std::vector<std::string> SplitLines(const std::string& text) {
 }
 
 std::optional<std::vector<std::string>> ReadTextFileLines(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return SplitLines(Cp1252ToUtf8(bytes.str()));
+  LineReader reader(path);
+  if (!reader.Opened()) return std::nullopt;
+  std::vector<std::string> lines;
+  while (std::optional<std::string> line = reader.Next()) lines.push_back(Cp1252ToUtf8(*line));
+  if (reader.Failed()) return std::nullopt;
+  return lines;
 }

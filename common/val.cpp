@@ -13,7 +13,7 @@ std::size_t SkipDigits(std::string_view t, std::size_t i) {
 }
 
 // Converts a text already known to be a well-formed number.
-double Convert(std::string_view number) {
+double Convert(std::string_view number, bool* overflow = nullptr) {
   std::string s(number);
   for (char& c : s) {
     if (c == 'D' || c == 'd') c = 'E';
@@ -35,6 +35,7 @@ double Convert(std::string_view number) {
     const bool tiny = body.find_first_of("eE") != std::string::npos &&
                       body.find('-', body.find_first_of("eE")) != std::string::npos;
     value = tiny ? 0.0 : 1.7976931348623157e308;
+    if (overflow && !tiny) *overflow = true;
   }
   return negative ? -value : value;
 }
@@ -65,18 +66,40 @@ std::size_t NumberPrefixLength(std::string_view t) {
   return i;
 }
 
-double Val(std::string_view text) {
+namespace {
+
+std::string Compact(std::string_view text) {
   std::string compact;
   compact.reserve(text.size());
   for (char c : text) {
     if (c != ' ' && c != '\t' && c != '\n') compact += c;
   }
+  return compact;
+}
+
+}  // namespace
+
+double Val(std::string_view text) {
+  const std::string compact = Compact(text);
   const std::size_t n = NumberPrefixLength(compact);
   return n == 0 ? 0.0 : Convert(std::string_view(compact).substr(0, n));
+}
+
+std::optional<double> FiniteVal(std::string_view text) {
+  const std::string compact = Compact(text);
+  const std::size_t n = NumberPrefixLength(compact);
+  bool overflow = false;
+  const double value = n == 0 ? 0.0 : Convert(std::string_view(compact).substr(0, n), &overflow);
+  if (overflow) return std::nullopt;
+  return value;
 }
 
 std::optional<double> ParseNumber(std::string_view text) {
   const std::size_t n = NumberPrefixLength(text);
   if (n == 0 || n != text.size()) return std::nullopt;
-  return Convert(text);
+  // A number too big for a double would only come back as inf or nan later.
+  bool overflow = false;
+  const double value = Convert(text, &overflow);
+  if (overflow) return std::nullopt;
+  return value;
 }

@@ -1,6 +1,7 @@
 #include "drawing/drawing_writer.h"
 
 #include <charconv>
+#include <cmath>
 
 #include "common/cp1252.h"
 #include "drawing/compact_drawing.h"
@@ -110,9 +111,26 @@ std::string DrawingFileBytes(const DrawingFile& drawing, const std::string& deci
   return out;
 }
 
+namespace {
+
+// A value that is not finite would be written as text no reader takes back.
+bool AllFinite(const DrawingFile& drawing) {
+  if (!std::isfinite(drawing.Xmin) || !std::isfinite(drawing.Xmax) ||
+      !std::isfinite(drawing.Ymin) || !std::isfinite(drawing.Ymax)) {
+    return false;
+  }
+  for (int32_t i = 0; i < drawing.PointCount; ++i) {
+    const DrawingPoint& p = drawing.Points[static_cast<std::size_t>(i)];
+    if (!std::isfinite(p.X) || !std::isfinite(p.Y)) return false;
+  }
+  return true;
+}
+
+}  // namespace
+
 bool WriteDrawing(const DrawingFile& drawing, const std::string& suitePath,
                   const std::string& decimalSeparator, ContentWriter write) {
-  return WriteFileAtomically(HostPath(suitePath), DrawingFileBytes(drawing, decimalSeparator),
+  return AllFinite(drawing) && WriteFileAtomically(HostPath(suitePath), DrawingFileBytes(drawing, decimalSeparator),
                              write);
 }
 

@@ -16,7 +16,8 @@ std::string DrawingFileBytes(const DrawingFile& drawing, const std::string& deci
 
 // Writes the drawing as it stands to the suite path. The file is replaced
 // only once the new content is completely written; false when it could not
-// be, and then nothing is shown and the old file is left as it was.
+// be, or a value is not finite, and then nothing is shown and the old file
+// is left as it was.
 bool WriteDrawing(const DrawingFile& drawing, const std::string& suitePath,
                   const std::string& decimalSeparator, ContentWriter write = WriteWholeFile);
 

@@ -1,5 +1,7 @@
 #include "drawing/layout_views.h"
 
+#include <string_view>
+
 #include <algorithm>
 #include <cmath>
 #include <vector>
@@ -164,15 +166,31 @@ std::string LayoutTitle(const std::string& memberDescription, const std::string&
          IntText(layout);
 }
 
-std::string LayoutDrawingFileName(const std::string& memberDescription,
+namespace {
+
+// The description as part of a file name: a character no Windows file name
+// may hold (a NUL would even cut the name short) becomes "_".
+std::string FileNamePart(const std::string& text) {
+  std::string part = text;
+  for (char& c : part) {
+    const auto byte = static_cast<unsigned char>(c);
+    if (byte < 32 || std::string_view("\\/:*?\"<>|").find(c) != std::string_view::npos) c = '_';
+  }
+  return part;
+}
+
+}  // namespace
+
+std::string LayoutDrawingFileName(const std::string& description,
                                   const std::string& groupFileName, int layout) {
+  const std::string memberDescription = FileNamePart(description);
   const std::string number = ThreeDigits(layout) + ".dis";
   if (groupFileName.empty()) return "\\Memb" + memberDescription + "TmpTrac" + number;
   return "\\Memb" + memberDescription + "G" + Utf8Mid(Trim(groupFileName), 12, 3) + "Trac" + number;
 }
 
 std::string PreviewDrawingFileName(const std::string& memberDescription) {
-  return "\\Memb" + memberDescription + "TmpTrac.dis";
+  return "\\Memb" + FileNamePart(memberDescription) + "TmpTrac.dis";
 }
 
 ViewOffsets DrawMemberViews(DrawingFile& drawing, const ViewInputs& inputs, const Layout& layout,

@@ -32,7 +32,8 @@ std::string LayoutTitle(const std::string& memberDescription, const std::string&
 
 // The drawing of layout i, relative to the job folder:
 // "\Memb<description>G<group>Trac<iii>.dis", or "\Memb<description>TmpTrac<iii>.dis"
-// without a group file.
+// without a group file. In the description, characters that a Windows file
+// name cannot hold (\ / : * ? " < > | and control characters) become "_".
 std::string LayoutDrawingFileName(const std::string& memberDescription,
                                   const std::string& groupFileName, int layout);
 

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "common/cp1252.h"
+#include "common/line_reader.h"
 #include "common/text.h"
 #include "common/text_file.h"
 #include "common/val.h"
@@ -26,14 +27,8 @@ int16_t ToInt16(double value) {
 }
 
 std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary);
-  if (!in) return std::nullopt;
-  std::ostringstream bytes;
-  bytes << in.rdbuf();
-  if (in.bad()) return std::nullopt;
-  return bytes.str();
+  LineReader reader(path);
+  return ReadBoundedText(reader);
 }
 
 // The spacing: the first field of line 1, an integer.

@@ -38,6 +38,11 @@ void FormPri::DrawAllLayo_Click() {
 void FormPri::DrawLayo_Click() {
   const auto preview = WritePreviewDrawing(world_, prompter_, DecimalSeparator());
   if (!preview) return;
+  if (!preview->Written) {
+    // An old preview would be another layout's drawing: the viewer stays as it is.
+    ShowUnwrittenDrawings(prompter_, {preview->Path});
+    return;
+  }
   ViewerLaunch launch{world_.Viewer, *tasks_, prompter_, world_.Job.ProgramDir, SetHourglass};
   ShowDrawing(launch, preview->Path, kPreviewWindowValues);
 }

@@ -8,6 +8,7 @@
 #include <QScrollBar>
 
 #include "app/world.h"
+#include "common/number_text.h"
 #include "common/val.h"
 #include "editor/control_state.h"
 #include "editor/grid_scroll.h"
@@ -18,17 +19,20 @@ void NodePanel::StorePointField(PointField field, int row) {
   const int16_t point = RowItem(*grid_.Labelnn[row]);
   if (!IsPointInUse(point)) return;
   Layout& layout = group.Layouts[group.ActiveLayout];
-  switch (field) {
-    case PointField::kY:
-      layout.Y[point] = Val(ToStdString(grid_.TCoordY[row]->text()));
-      break;
-    case PointField::kZ:
-      layout.Z[point] = Val(ToStdString(grid_.TCoordZ[row]->text()));
-      break;
-    case PointField::kAngDistortion:
-      layout.AngDistortion[point] = Val(ToStdString(grid_.TAngDisto[row]->text()));
-      return;
+  QLineEdit* box = field == PointField::kY   ? grid_.TCoordY[row]
+                   : field == PointField::kZ ? grid_.TCoordZ[row]
+                                             : grid_.TAngDisto[row];
+  double& stored = field == PointField::kY   ? layout.Y[point]
+                   : field == PointField::kZ ? layout.Z[point]
+                                             : layout.AngDistortion[point];
+  const std::optional<double> value = FiniteVal(ToStdString(box->text()));
+  if (!value) {
+    // A number too big to hold: the box shows the old value again.
+    box->setText(QString::fromStdString(OneDecimalText(stored)));
+    return;
   }
+  stored = *value;
+  if (field == PointField::kAngDistortion) return;
   // The section drawn is the active point's, which need not be this one.
   host_.redrawSection();
 }

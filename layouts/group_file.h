@@ -53,6 +53,7 @@ std::string LayoutGroupFileBytes(const LayoutGroup& group);
 
 // Writes the file at suitePath, replacing it only once the new content is
 // completely written. On failure the previous file is left as it was and the
-// outcome carries message 3 + path ("PROBLEMA", 48), opened false.
+// outcome carries message 3 + path ("PROBLEMA", 48), opened false; so it
+// does, writing nothing, when a value is not finite.
 GroupFileOutcome WriteLayoutGroup(const LayoutGroup& group, const std::string& suitePath,
                                   ContentWriter write = WriteWholeFile);

@@ -4,6 +4,8 @@
 #include <system_error>
 #include <utility>
 
+#include "common/file_fault.h"
+#include "common/line_reader.h"
 #include "common/message_catalogue.h"
 #include "layouts/group_file.h"
 #include "layouts/group_file_fields.h"
@@ -30,21 +32,6 @@ Message AsNotice(Message fault) {
 void Empty(LayoutGroup& group) {
   group.LoadCondition = 0;
   group.LayoutCount = 0;
-}
-
-// The whole file in one piece; nothing when it is not a readable file.
-std::optional<std::string> ReadWholeFile(const std::filesystem::path& path) {
-  std::error_code ec;
-  if (!std::filesystem::is_regular_file(path, ec)) return std::nullopt;
-  std::ifstream in(path, std::ios::binary | std::ios::ate);
-  if (!in) return std::nullopt;
-  const std::streamoff size = in.tellg();
-  if (size < 0) return std::nullopt;
-  std::string bytes(static_cast<std::size_t>(size), '\0');
-  in.seekg(0);
-  in.read(bytes.data(), size);
-  if (in.gcount() != size) return std::nullopt;
-  return bytes;
 }
 
 void ReadPoint(GroupFileFields& in, const StructureModel& structure, Layout& layout, int j) {
@@ -119,10 +106,18 @@ GroupFileOutcome ReadLayoutGroupBytes(std::string_view bytes, const std::string&
 
 GroupFileOutcome ReadLayoutGroup(const std::string& suitePath, LayoutGroup& group,
                                  const StructureModel& structure) {
-  const std::optional<std::string> bytes = ReadWholeFile(HostPath(suitePath));
+  LineReader reader(HostPath(suitePath));
+  const std::optional<std::string> bytes = ReadBoundedText(reader);
   if (!bytes) {
     GroupFileOutcome outcome;
-    outcome.fault = CannotRead(suitePath);
+    if (!reader.TooLong()) {
+      outcome.fault = CannotRead(suitePath);
+      return outcome;
+    }
+    // Malformed, as any other line the format does not allow.
+    Empty(group);
+    outcome.opened = true;
+    outcome.fault = AsNotice(FileContentFault(suitePath, reader.LineNumber(), "riga troppo lunga"));
     return outcome;
   }
   return ReadLayoutGroupBytes(*bytes, suitePath, group, structure);

@@ -1,6 +1,7 @@
 // Writer of the layout group file.
 
 #include <charconv>
+#include <cmath>
 #include <cstddef>
 
 #include "common/cp1252.h"
@@ -67,6 +68,20 @@ std::size_t ExpectedSize(const LayoutGroup& group) {
   return size;
 }
 
+// A value that is not finite would be written as text no reader takes back.
+bool AllFinite(const LayoutGroup& group) {
+  for (int l = 1; l <= group.LayoutCount; ++l) {
+    const Layout& layout = group.Layouts[l];
+    for (int j = 1; j <= layout.NodeCount; ++j) {
+      if (!std::isfinite(layout.Y[j]) || !std::isfinite(layout.Z[j]) ||
+          !std::isfinite(layout.AngDistortion[j])) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
 }  // namespace
 
 std::string LayoutGroupFileBytes(const LayoutGroup& group) {
@@ -113,7 +128,8 @@ std::string LayoutGroupFileBytes(const LayoutGroup& group) {
 GroupFileOutcome WriteLayoutGroup(const LayoutGroup& group, const std::string& suitePath,
                                   ContentWriter write) {
   GroupFileOutcome outcome;
-  if (WriteFileAtomically(HostPath(suitePath), LayoutGroupFileBytes(group), write)) {
+  if (AllFinite(group) &&
+      WriteFileAtomically(HostPath(suitePath), LayoutGroupFileBytes(group), write)) {
     outcome.opened = true;
   } else {
     outcome.fault =

@@ -120,6 +120,14 @@ std::optional<Message> CreaFunzione(LayoutGroup& group, const StructureModel& st
   state.b = p.b;
   state.c = p.c;
 
+  // Values near the largest double overflow on the way: such a layout could
+  // be neither drawn nor saved.
+  bool finite = std::isfinite(state.CableZ);
+  WalkSpan(structure, pI, pF, [&](int, int16_t, double s) {
+    finite = finite && std::isfinite(p.a * s * s + p.b * s + p.c);
+  });
+  if (!finite) return Problem("Quote del tracciato troppo grandi: ridurre i valori");
+
   if (group.LayoutCount + 1 >= kMaxLayouts) {
     return Message{CatalogueText(kMsgTooManyLayouts), kCaptionProblem, kStyleCritical};
   }

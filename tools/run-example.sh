@@ -10,13 +10,7 @@ suite=${TRACCIATI_SUITE:-$build/suite}
 member=${1:-2}
 
 "$top/tools/build.sh"
-mkdir -p "$suite"
-cp -rn "$top/examples/suite/." "$suite/"
+"$top/tools/prepare-example-suite.sh" "$suite" "$build/viewer/Ostrel"
 suite=$(cd "$suite" && pwd)
-printf '%s\r\n' "$suite/lavori" > "$suite/impostazioni/dirlav"
-# The preview's viewer, where the suite keeps its programs (renamed into
-# place: a viewer left running from an earlier session keeps its file).
-cp "$build/viewer/Ostrel" "$suite/progra/Ostrel.new"
-mv -f "$suite/progra/Ostrel.new" "$suite/progra/Ostrel"
 
 exec "$build/app/tracciati" "|diroot=$suite|MEMBRA=$member|"

@@ -6,10 +6,11 @@
 #include <QPageSize>
 #include <QPainter>
 #include <QPdfWriter>
-#include <QSaveFile>
+#include <QBuffer>
 #include <QSvgGenerator>
 #include <algorithm>
 #include <filesystem>
+#include <string>
 
 #include "common/atomic_file.h"
 #include "viewer/drawing_renderer.h"
@@ -25,15 +26,23 @@ QString CannotWrite(const QString& path) {
   return QStringLiteral("Impossibile scrivere il file %1").arg(path);
 }
 
-void Paint(QPaintDevice& device, const ViewerDrawing& drawing, const ViewTransform& view,
+QString CannotPaint(const QString& path) {
+  return QStringLiteral("Impossibile disegnare l'immagine del file %1: memoria insufficiente")
+      .arg(path);
+}
+
+// False when the device could not be painted on (short of memory, say).
+bool Paint(QPaintDevice& device, const ViewerDrawing& drawing, const ViewTransform& view,
            QSize size) {
-  QPainter painter(&device);
+  QPainter painter;
+  if (!painter.begin(&device)) return false;
   // The device may count more pixels than the window: scale the view, and
   // the pens with it.
   const double k = std::min(static_cast<double>(device.width()) / size.width(),
                             static_cast<double>(device.height()) / size.height());
   RenderDrawing(painter, drawing, view.Scaled(k), QRectF(0, 0, device.width(), device.height()),
                 RenderOptions{k});
+  return painter.end();
 }
 
 }  // namespace
@@ -63,14 +72,15 @@ QString ExportView(const ViewerDrawing& drawing, const ViewTransform& view, QSiz
     return {};
   }
   if (size.width() < 1 || size.height() < 1) return CannotWrite(path);
-  QSaveFile file(path);
-  if (!file.open(QIODevice::WriteOnly)) return CannotWrite(path);
+  // The picture is made in memory, then saved like every other file.
+  QBuffer file;
+  file.open(QIODevice::WriteOnly);
 
   switch (*format) {
     case ExportFormat::Png: {
       QImage image(size, QImage::Format_RGB32);
       image.fill(PaperColour());
-      Paint(image, drawing, view, size);
+      if (image.isNull() || !Paint(image, drawing, view, size)) return CannotPaint(path);
       if (!image.save(&file, "PNG")) return CannotWrite(path);
       break;
     }
@@ -81,7 +91,7 @@ QString ExportView(const ViewerDrawing& drawing, const ViewTransform& view, QSiz
       svg.setViewBox(QRect(QPoint(0, 0), size));
       svg.setResolution(kPixelsPerInch);
       svg.setTitle(QFileInfo(path).completeBaseName());
-      Paint(svg, drawing, view, size);
+      if (!Paint(svg, drawing, view, size)) return CannotPaint(path);
       break;
     }
     case ExportFormat::Pdf: {
@@ -93,12 +103,16 @@ QString ExportView(const ViewerDrawing& drawing, const ViewTransform& view, QSiz
                       QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
       pdf.setResolution(kPixelsPerInch);
       pdf.setTitle(QFileInfo(path).completeBaseName());
-      Paint(pdf, drawing, view, size);
+      if (!Paint(pdf, drawing, view, size)) return CannotPaint(path);
       break;
     }
     case ExportFormat::Dxf:  // written above
       break;
   }
-  if (!file.commit()) return CannotWrite(path);
+  const QByteArray& bytes = file.data();
+  if (!WriteFileAtomically(std::filesystem::path(path.toStdU16String()),
+                           std::string(bytes.constData(), static_cast<std::size_t>(bytes.size())))) {
+    return CannotWrite(path);
+  }
   return {};
 }

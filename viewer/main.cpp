@@ -6,7 +6,6 @@
 #include <QApplication>
 #include <QCoreApplication>
 #include <QDir>
-#include <QFile>
 #include <QGuiApplication>
 #include <QScreen>
 #include <QStringList>
@@ -31,7 +30,8 @@ constexpr int kExitFailed = 1;
 constexpr int kExitUsage = 2;
 constexpr int kDefaultExportWidth = 1600;
 constexpr int kDefaultExportHeight = 1000;
-constexpr int kMaxExportSide = 20000;
+// A bigger picture needs more than a gigabyte in memory.
+constexpr int kMaxExportSide = 16384;
 
 const char* const kUsage =
     "uso: Ostrel [FILE_DI_INGRESSO]\n"
@@ -68,21 +68,12 @@ bool ParseSize(const std::string& text, int& width, int& height) {
   } catch (...) {
     return false;
   }
-  return width > 0 && height > 0 && width <= kMaxExportSide && height <= kMaxExportSide;
+  return width > 0 && height > 0;
 }
 
 int RunExport(const ExportRequest& request) {
-  QFile file(request.drawing);
-  if (!file.open(QIODevice::ReadOnly)) {
-    PrintLine(
-        QString::fromStdString(ReadDrawing(std::filesystem::path(request.drawing.toStdU16String()),
-                                           request.drawing.toStdString())
-                                   .error));
-    return kExitFailed;
-  }
-  const QByteArray bytes = file.readAll();
-  DrawingReadResult result = ParseDrawing(std::string_view(bytes.constData(), bytes.size()),
-                                          request.drawing.toStdString());
+  DrawingReadResult result = ReadDrawing(std::filesystem::path(request.drawing.toStdU16String()),
+                                         request.drawing.toStdString());
   if (!result.drawing) {
     PrintLine(QString::fromStdString(result.error));
     return kExitFailed;
@@ -173,6 +164,11 @@ int main(int argc, char** argv) {
       if (args[i] == QLatin1String("--size") && i + 1 < args.size()) {
         if (!ParseSize(args[i + 1].toStdString(), request.width, request.height)) {
           std::fputs(kUsage, stderr);
+          return kExitUsage;
+        }
+        if (request.width > kMaxExportSide || request.height > kMaxExportSide) {
+          PrintLine(QStringLiteral("Immagine troppo grande: al massimo %1 punti per lato")
+                        .arg(kMaxExportSide));
           return kExitUsage;
         }
         i += 2;

@@ -9,6 +9,7 @@
 
 #include "common/cp1252.h"
 #include "common/file_fault.h"
+#include "common/line_reader.h"
 #include "common/text.h"
 #include "common/text_file.h"
 #include "common/val.h"
@@ -252,16 +253,16 @@ DrawingReadResult ParseDrawing(std::string_view bytes, const std::string& fileNa
 }
 
 DrawingReadResult ReadDrawing(const std::filesystem::path& path, const std::string& fileName) {
-  std::ifstream file(path, std::ios::binary);
-  std::error_code ec;
-  if (!file || !std::filesystem::is_regular_file(path, ec)) {
+  LineReader reader(path);
+  if (!reader.Opened()) {
     return {std::nullopt, FileContentFault(fileName, 0, "file inesistente o non leggibile").text};
   }
-  const std::string bytes((std::istreambuf_iterator<char>(file)), std::istreambuf_iterator<char>());
-  if (file.bad()) {
-    return {std::nullopt, FileContentFault(fileName, 0, "errore di lettura").text};
+  const std::optional<std::string> bytes = ReadBoundedText(reader);
+  if (reader.TooLong()) {
+    return {std::nullopt, FileContentFault(fileName, reader.LineNumber(), "riga troppo lunga").text};
   }
-  return ParseDrawing(bytes, fileName);
+  if (!bytes) return {std::nullopt, FileContentFault(fileName, 0, "errore di lettura").text};
+  return ParseDrawing(*bytes, fileName);
 }
 
 ArcGeometry ArcGeometryOf(const ViewerDrawing& drawing, const ViewerArc& arc) {

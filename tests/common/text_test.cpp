@@ -3,6 +3,8 @@
 #include "common/cp1252.h"
 #include "common/text.h"
 #include "common/text_file.h"
+#include "common/line_reader.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -38,6 +40,28 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
   EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
   EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
   EXPECT_TRUE(SplitLines("").empty());
+}
+
+// Files are read a line at a time: every line end as above, and a line over
+// the limit (a file of NULs, say) stops the reading instead of being held.
+TEST(ReadTextFileLines, ReadsEveryLineEndAndRefusesAnEndlessLine) {
+  TempDir dir;
+  const std::pair<std::string, std::optional<std::vector<std::string>>> cases[] = {
+      {"a\r\nb\nc\rd", std::vector<std::string>{"a", "b", "c", "d"}},
+      {"a\r\n\r\n\xe8", std::vector<std::string>{"a", "", "\u00e8"}},
+      {"", std::vector<std::string>{}},
+      {std::string(LineReader::kMaxLineBytes, 'x'), std::vector<std::string>{std::string(LineReader::kMaxLineBytes, 'x')}},
+      {"a\r\n" + std::string(LineReader::kMaxLineBytes + 1, '\0'), std::nullopt},
+  };
+  for (const auto& [bytes, lines] : cases) {
+    WriteBytes(dir.path() / "f.txt", bytes);
+    EXPECT_EQ(ReadTextFileLines(dir.path() / "f.txt"), lines) << bytes.size();
+  }
+  LineReader reader(dir.path() / "f.txt");
+  EXPECT_EQ(reader.Next(), "a");
+  EXPECT_EQ(reader.Next(), std::nullopt);
+  EXPECT_TRUE(reader.TooLong());
+  EXPECT_EQ(reader.LineNumber(), 2);
 }
 
 }  // namespace

@@ -21,6 +21,10 @@ TEST(LayoutViews, TitlesAndFileNames) {
   EXPECT_EQ(LayoutDrawingFileName("001", group, 120), "\\Memb001G002Trac120.dis");
   EXPECT_EQ(LayoutDrawingFileName("001", "", 3), "\\Memb001TmpTrac003.dis");
   EXPECT_EQ(PreviewDrawingFileName("001"), "\\Memb001TmpTrac.dis");
+  const std::string unfit("A/B\\C:D*E?F\"G<H>I|J\tK\0L", 23);
+  EXPECT_EQ(LayoutDrawingFileName(unfit, "", 1), "\\MembA_B_C_D_E_F_G_H_I_J_K_LTmpTrac001.dis");
+  EXPECT_EQ(PreviewDrawingFileName(unfit), "\\MembA_B_C_D_E_F_G_H_I_J_K_LTmpTrac.dis");
+  EXPECT_EQ(LayoutTitle(unfit, "", 1), "MEMBRATURA " + unfit + " Tracciato 1");
 }
 
 // A member of nodes at the given coordinates, element k joining nodes k and

@@ -120,6 +120,13 @@ TEST_F(NodeGrid, NumericFieldsStoreTheLeadingNumber) {
     Focus(form.TCoordZ[2]);
     EXPECT_EQ(ActiveLayout().Z[1], c.stored) << c.text;
   }
+  // Too big for a double: nothing stored, the old value shown again.
+  Type(form.TCoordZ[1], "3E2");
+  Focus(form.TCoordZ[2]);
+  Type(form.TCoordZ[1], "1e400");
+  Focus(form.TCoordZ[2]);
+  EXPECT_EQ(ActiveLayout().Z[1], 300);
+  EXPECT_EQ(Text(form.TCoordZ[1]), "300");
 
   Type(form.TCoordY[1], "7.25");
   PressKey(form.TCoordY[1], Qt::Key_Return);

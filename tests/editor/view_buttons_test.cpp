@@ -128,6 +128,38 @@ TEST_F(ViewButtons, DrawingAllLayoutsWritesOneFilePerLayoutAndListsThem) {
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
 }
 
+// A drawing that cannot be written (here a folder stands where it should go,
+// which stops root as well) is reported after the summary; an unwritten
+// preview is reported and the viewer is left alone.
+TEST_F(ViewButtons, DrawingsThatCannotBeWrittenAreReported) {
+  FillGroup(2, 3);
+  std::filesystem::create_directory(job.JobFolder() / "MembTRAVE 1TmpTrac001.dis");
+  std::filesystem::create_directory(job.JobFolder() / "MembTRAVE 1TmpTrac.dis");
+  const std::string folder = job.JobSuitePath();
+  prompter.ExpectMessage("Tracciati disegnati: (2)\n\r" + folder + "\\MembTRAVE 1TmpTrac001.dis\n\r" +
+                             folder + "\\MembTRAVE 1TmpTrac002.dis",
+                         "INFORMAZIONE", 64);
+  prompter.ExpectMessage(
+      "Problemi con la scrittura del file " + folder + "\\MembTRAVE 1TmpTrac001.dis", "ERRORE", 16);
+  Click(form.DrawAllLayo);
+  prompter.ExpectMessage(
+      "Problemi con la scrittura del file " + folder + "\\MembTRAVE 1TmpTrac.dis", "ERRORE", 16);
+  Click(form.DrawLayo);
+  EXPECT_FALSE(std::filesystem::exists(job.Root() / "progra" / "Ostrel.inp"));
+}
+
+// A description that no Windows file name could hold is mended in the file
+// names only (a "/" would otherwise point into a folder that is not there).
+TEST_F(ViewButtons, DrawingFileNamesMendTheDescription) {
+  FillGroup(1, 3);
+  world->Job.MemberDescription = "TR/AVE:1";
+  const std::string folder = job.JobSuitePath();
+  prompter.ExpectMessage("Tracciati disegnati: (1)\n\r" + folder + "\\MembTR_AVE_1TmpTrac001.dis",
+                         "INFORMAZIONE", 64);
+  Click(form.DrawAllLayo);
+  EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTR_AVE_1TmpTrac001.dis"));
+}
+
 // The fixture suite has no viewer program: the preview is written, the
 // start fails and the user is asked to retry or give up.
 TEST_F(ViewButtons, PreviewWritesTheDrawingAndStartsTheViewer) {

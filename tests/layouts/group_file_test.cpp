@@ -5,6 +5,7 @@
 #include <filesystem>
 #include <string>
 
+#include "common/line_reader.h"
 #include "layouts/layout_operations.h"
 #include "tests/layouts/layouts_fixture.h"
 #include "tests/support/bad_bytes.h"
@@ -33,6 +34,12 @@ const std::string kCannotWrite = "Problemi con la scrittura del file ";
 
 bool Holds(const std::string& bytes, const std::string& part) {
   return bytes.find(part) != std::string::npos;
+}
+
+int FilesIn(const fs::path& folder) {
+  int files = 0;
+  for ([[maybe_unused]] const auto& entry : fs::directory_iterator(folder)) ++files;
+  return files;
 }
 
 class GroupFile : public ::testing::Test {
@@ -228,6 +235,7 @@ TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
       {layout + "1\r\n0 0\r\n0 0 0\r\n", "riga 7: nodo in posizione 0 non presente"},
       {layout + "1\r\n13 0\r\n0 0 0\r\n", "riga 7: nodo in posizione 13 non presente"},
       {layout + "1\r\n5 -1\r\n0 0 0\r\n", "riga 7: vertice di riferimento -1 non valido"},
+      {layout + "1\r\n5 1\r\n1e400 0 0\r\n", "riga 8: numero non valido \"1e400\""},
       {layout + "3\r\n" + point + point, "file troncato"},
       {head + "2\r\n1 1\r\n1\r\n" + point, "file troncato"},
       {std::string("\x00\xff\r\n\x01\x02", 6), "riga 2: numero non valido"},
@@ -235,6 +243,7 @@ TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
       {"D\r3\r\r\n1 1\r-1\r", "riga 5: conteggio non valido -1"},
       {Utf16Bytes(kExample), "riga 2: numero non valido \" \""},
       {"D\r\n" + std::string(100000, '3') + "x\r\n", "riga 2: numero non valido \"333"},
+      {"D\r\n" + std::string(LineReader::kMaxLineBytes + 1, '\0'), "riga 2: riga troppo lunga"},
   };
   for (const auto& [bytes, detail] : cases) {
     Prefill();
@@ -292,11 +301,11 @@ TEST_F(GroupFile, AFailedWriteKeepsWhatWasThere) {
   EXPECT_FALSE(written.opened);
   EXPECT_EQ(written.fault, WriteFault("Memb003Gr_001.cap"));
   EXPECT_EQ(ReadBytes(HostFile()), kExample);
-  EXPECT_FALSE(fs::exists(TemporaryPathFor(HostFile())));
+  EXPECT_EQ(FilesIn(dir.path()), 2);  // the file and the folder
 
   EXPECT_TRUE(WriteLayoutGroup(*group, SuitePath()).opened);
   EXPECT_EQ(ReadBytes(HostFile()), LayoutGroupFileBytes(*group));
-  EXPECT_FALSE(fs::exists(TemporaryPathFor(HostFile())));
+  EXPECT_EQ(FilesIn(dir.path()), 2);  // the file and the folder
 }
 
 }  // namespace

@@ -137,6 +137,12 @@ TEST_F(Profile, RefusedNodesLeaveTheGroupUnchanged) {
               (Message{r.text, kCaptionProblem, kStyleExclamation}));
     EXPECT_EQ(group_->LayoutCount, 1);
   }
+  // Values near the largest double overflow to coordinates no file can hold.
+  ParabolicCableState huge = Cable(11, 12, 14, 0, 1.7e308, -1.7e308, 1.7e308);
+  const auto fault = CreaFunzione(*group_, *structure_, huge);
+  ASSERT_TRUE(fault);
+  EXPECT_EQ(fault->text, "Quote del tracciato troppo grandi: ridurre i valori");
+  EXPECT_EQ(group_->LayoutCount, 1);
   EXPECT_EQ(group_->Layouts[1].NodeCount, before.NodeCount);
   EXPECT_EQ(NodeAt(group_->Layouts[1], 2), NodeAt(before, 2));
 }

@@ -217,6 +217,7 @@ TEST_F(StructureReaderTest, MalformedContentNamesFileAndLine) {
       {changed(1, "-5"), "(riga 2: conteggio non valido -5)"},
       {changed(5, "99999"), "(riga 6: numero intero non valido \"99999\")"},
       {changed(12, "1e300"), "(riga 13: numero intero non valido \"1e300\")"},
+      {changed(3, "200, 1e400, 0"), "(riga 4: numero non valido \"1e400\")"},
       // A field that never ends is shown cut, so that the message stays readable.
       {changed(3, std::string(5000, '7') + "x"),
        "(riga 4: numero non valido \"" + std::string(61, '7') + "...)"},

@@ -7,6 +7,7 @@
 #include <numbers>
 #include <string>
 
+#include "common/line_reader.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/temp_dir.h"
 #include "tests/viewer/dis_text.h"
@@ -91,6 +92,7 @@ TEST(ViewerDrawing, MalformedFilesNameTheFileAndTheLine) {
       {replaceLine(5, " 99 "), 11, "valori mancanti nella sezione dei punti (attesi 2, trovati 1)"},
       {good.substr(0, good.find(DisNumberLine({1, 2, 1, 1}))), 14,
        "il file finisce prima della fine della sezione delle linee"},
+      {replaceLine(6, " 1e400  0  0 "), 6, "numero non valido \"1e400\""},
       {replaceLine(7, " 100 "), 7, "valori mancanti nella sezione dei punti (attesi 2, trovati 1)"},
       {replaceLine(7, " 1  2  3  4 "), 7, "troppi valori nella sezione dei punti (al massimo 3)"},
       {replaceLine(13, " 0  5  4  0 "), 13, "punto 5 inesistente (il disegno ha 5 punti)"},
@@ -135,6 +137,10 @@ TEST(ViewerDrawing, MissingFileIsAFaultNamingIt) {
   EXPECT_FALSE(result.drawing);
   EXPECT_EQ(result.error,
             "Problemi con la lettura del file c:\\x\\none.dis (file inesistente o non leggibile)");
+  // Read a line at a time: an endless line stops the reading where it passes 1 MiB.
+  WriteBytes(dir.path() / "nul.dis", std::string(LineReader::kMaxLineBytes + 1, '\0'));
+  EXPECT_EQ(ReadDrawing(dir.path() / "nul.dis", "c:\\x\\nul.dis").error,
+            "Problemi con la lettura del file c:\\x\\nul.dis (riga 1: riga troppo lunga)");
   std::filesystem::create_directory(dir.path() / "folder.dis");
   EXPECT_EQ(ReadDrawing(dir.path() / "folder.dis", "c:\\x\\folder.dis").error,
             "Problemi con la lettura del file c:\\x\\folder.dis (file inesistente o non leggibile)");

@@ -73,6 +73,9 @@ TEST(OstrelExport, MalformedDrawingAndBadCommandLines) {
 
   EXPECT_EQ(Ostrel({"--export", Q(dir.path() / "x.png")}).exitCode, 2);
   EXPECT_EQ(Ostrel({"--export", "a.png", "b.dis", "--size", "0x5"}).exitCode, 2);
+  const OstrelRun huge = Ostrel({"--export", "a.png", "b.dis", "--size", "20000x20000"});
+  EXPECT_EQ(huge.exitCode, 2);
+  EXPECT_TRUE(huge.errors.contains("al massimo 16384 punti per lato")) << huge.errors.toStdString();
   EXPECT_EQ(Ostrel({"--bogus"}).exitCode, 2);
 }
 
