@@ -261,20 +261,19 @@ ViewOffsets DrawMemberViews(DrawingFile& drawing, const ViewInputs& inputs, cons
   return offsets;
 }
 
-void DrawCableViews(DrawingFile& drawing, const ViewInputs& inputs, const Layout& layout,
-                    const ViewOffsets& offsets) {
-  const int count = std::min<int>(layout.NodeCount, kMaxLayoutNodes);
-  if (count < 2) return;
-  const StructureModel& structure = inputs.Structure;
+std::vector<CableViewPoint> CableViewPoints(const StructureModel& structure,
+                                            const SectionTable& sections, const Layout& layout) {
+  const int count = std::clamp<int>(layout.NodeCount, 0, kMaxLayoutNodes);
+  std::vector<CableViewPoint> points(static_cast<std::size_t>(count));
+  if (count < 2) return points;
   const MemberAxis axis = WalkMember(structure);
   const Stations stations(axis);
   const NodeCoordinate origin = axis.elements.empty()
                                     ? NodeCoordinate{}
                                     : structure.NodeCoordinates[axis.elements.front().first];
 
-  std::vector<Point> side(static_cast<std::size_t>(count));
-  std::vector<Point> top(static_cast<std::size_t>(count));
   for (int j = 1; j <= count; ++j) {
+    CableViewPoint& point = points[static_cast<std::size_t>(j - 1)];
     const int n = layout.NodeIndex[j];
     const Station station = stations.At(n);
     // Off the member, or on an element of no length: the view's origin.
@@ -282,7 +281,7 @@ void DrawCableViews(DrawingFile& drawing, const ViewInputs& inputs, const Layout
     const AxisElement& e = *station.element;
 
     double vz = 0.0, vy = 0.0, refZ = 0.0, refY = 0.0;
-    if (const Section* section = SectionAt(inputs, n)) {
+    if (const Section* section = SectionOfStructureNode(structure, sections, n)) {
       VertexCoordinates(*section, layout.RefVertex[j], vz, vy);
       refZ = section->RefPointZ;
       refY = section->RefPointY;
@@ -294,8 +293,9 @@ void DrawCableViews(DrawingFile& drawing, const ViewInputs& inputs, const Layout
     const NodeCoordinate& b = structure.NodeCoordinates[e.second];
 
     const double rise = b.Z - a.Z;
-    side[static_cast<std::size_t>(j - 1)] = {station.s - localY * rise / e.space,
-                                             at.Z + localY * e.plan / e.space};
+    point.SideX = station.s - localY * rise / e.space;
+    point.SideY = at.Z + localY * e.plan / e.space;
+    point.Placed = true;
 
     // Across the plan direction of the element, or at the first point of
     // the way to the second point.
@@ -310,15 +310,27 @@ void DrawCableViews(DrawingFile& drawing, const ViewInputs& inputs, const Layout
       }
     }
     if (plan < kDrawingTolerance) continue;
-    top[static_cast<std::size_t>(j - 1)] = {at.X - origin.X - localZ * dy / plan,
-                                            at.Y + localZ * dx / plan};
+    point.TopX = at.X - origin.X - localZ * dy / plan;
+    point.TopY = at.Y + localZ * dx / plan;
+    point.PlacedInPlan = true;
   }
+  return points;
+}
 
+void DrawCableViews(DrawingFile& drawing, const ViewInputs& inputs, const Layout& layout,
+                    const ViewOffsets& offsets) {
+  const std::vector<CableViewPoint> points =
+      CableViewPoints(inputs.Structure, inputs.Sections, layout);
+  if (points.size() < 2) return;
   SetPen(drawing, kCableColour, kCableLineType);
   drawing.DrawOffsetX = offsets.SideX;
   drawing.DrawOffsetY = offsets.SideY;
-  for (std::size_t k = 1; k < side.size(); ++k) Line(drawing, side[k - 1], side[k]);
+  for (std::size_t k = 1; k < points.size(); ++k) {
+    Line(drawing, {points[k - 1].SideX, points[k - 1].SideY}, {points[k].SideX, points[k].SideY});
+  }
   drawing.DrawOffsetX = offsets.TopX;
   drawing.DrawOffsetY = offsets.TopY;
-  for (std::size_t k = 1; k < top.size(); ++k) Line(drawing, top[k - 1], top[k]);
+  for (std::size_t k = 1; k < points.size(); ++k) {
+    Line(drawing, {points[k - 1].TopX, points[k - 1].TopY}, {points[k].TopX, points[k].TopY});
+  }
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <string>
+#include <vector>
 
 #include "drawing/drawing_file.h"
 #include "drawing/stroke_font.h"
@@ -47,6 +48,24 @@ std::string PreviewDrawingFileName(const std::string& memberDescription);
 // points. Returns the offsets the cable must be drawn with.
 ViewOffsets DrawMemberViews(DrawingFile& drawing, const ViewInputs& inputs, const Layout& layout,
                             const std::string& title);
+
+// Where the views put point j of a layout's cable (index j - 1): in the side
+// view (developed position along the member, height) and in the top view
+// (X from the member's start, Y), at full scale in the structure's unit.
+// Placed is false for a point off the member, or on an element of no
+// length, which the views draw at the origin; PlacedInPlan likewise for the
+// top view alone.
+struct CableViewPoint {
+  double SideX = 0.0;
+  double SideY = 0.0;
+  double TopX = 0.0;
+  double TopY = 0.0;
+  bool Placed = false;
+  bool PlacedInPlan = false;
+};
+
+std::vector<CableViewPoint> CableViewPoints(const StructureModel& structure,
+                                            const SectionTable& sections, const Layout& layout);
 
 // Draws the layout's cable in both views. Nothing for fewer than 2 points.
 void DrawCableViews(DrawingFile& drawing, const ViewInputs& inputs, const Layout& layout,
