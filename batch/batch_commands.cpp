@@ -10,6 +10,7 @@
 #include "batch/draw_commands.h"
 #include "batch/parabola_command.h"
 #include "batch/stream_prompter.h"
+#include "batch/verify_command.h"
 #include "common/text_file.h"
 #include "platform/suite_path.h"
 
@@ -20,7 +21,8 @@ const char* const kUsage =
     "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' resave IN OUT\n"
     "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' parabola IN OUT I M F Z Y1 Y2 Y3\n"
     "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' draw-all IN\n"
-    "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' preview IN N\n";
+    "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' preview IN N\n"
+    "     tracciati-batch '|diroot=<cartella>|MEMBRA=<n>|' verify IN [--copriferro C] [--raggio R]\n";
 
 int Usage(std::ostream& err) {
   err << kUsage;
@@ -77,6 +79,9 @@ int RunBatch(const std::vector<std::string>& args, std::ostream& out, std::ostre
     if (const auto status = RunDrawCommand(args, prompter, out, err, SuiteFileArgument)) {
       return *status;
     }
+  }
+  if (command == "verify") {
+    if (const auto status = RunVerify(args, prompter, out, err, SuiteFileArgument)) return *status;
   }
   return Usage(err);
 }
