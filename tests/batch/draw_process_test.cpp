@@ -165,4 +165,45 @@ TEST_F(DrawRun, MalformedCommandLinesGetTheUsage) {
   }
 }
 
+// The checks of the example group with a cover and a radius, as they were
+// read through once: the cables of layouts 1 and 2 leave the sloping webs at
+// the bottom of the spans, those of 3 and 4 start in the box's void.
+TEST_F(DrawRun, VerifyReportOfTheExampleGroup) {
+  const Result r = Batch({Argument(), "verify", Group(), "--copriferro", "5", "--raggio", "1000"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_EQ(r.err, "");
+  const fs::path expected = fs::path(EXPECTED_DIR) / "example_verify.txt";
+  if (std::getenv("TRACCIATI_UPDATE_EXPECTED") != nullptr) WriteBytes(expected, r.out);
+  EXPECT_EQ(r.out, ReadBytes(expected));
+}
+
+// 0 for a group without problems, which still lists its radii; 1 after a
+// message; 2, with the usage, for options that do not read.
+TEST_F(DrawRun, VerifyExitStatuses) {
+  const std::string straight = (Job() / "Memb002Gr_007.cap").string();
+  ASSERT_EQ(Batch({Argument(), "parabola", "-", straight, "104", "108", "113", "0", "-120", "-120",
+                   "-120"})
+                .status,
+            0);
+  const Result clean = Batch({Argument(), "verify", straight, "--copriferro", "9.5"});
+  EXPECT_EQ(clean.status, 0) << clean.err;
+  EXPECT_EQ(clean.out, "Tracciato 1: nessuna curva\nProblemi: 0\n");
+  EXPECT_EQ(Batch({Argument(), "verify", straight, "--copriferro", "10.5"}).status, 1);
+
+  const Result missing = Batch({Argument(), "verify", (Job() / "Memb002Gr_005.cap").string()});
+  EXPECT_EQ(missing.status, 1);
+  EXPECT_EQ(missing.out, "");
+  EXPECT_NE(missing.err.find("Problemi con la lettura del file"), std::string::npos);
+
+  for (const std::vector<std::string>& options :
+       {std::vector<std::string>{"--copriferro"}, {"--copriferro", "x"}, {"--raggio", "-1"},
+        {"--spessore", "3"}}) {
+    std::vector<std::string> args = {Argument(), "verify", Group()};
+    args.insert(args.end(), options.begin(), options.end());
+    const Result r = Batch(args);
+    EXPECT_EQ(r.status, 2) << options[0];
+    EXPECT_NE(r.err.find("verify IN [--copriferro C] [--raggio R]"), std::string::npos) << r.err;
+  }
+}
+
 }  // namespace
