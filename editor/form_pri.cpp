@@ -29,6 +29,7 @@ FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
   ConnectViewButtons();
   ConnectDrawingButtons();
   WatchHelpLine();
+  ConnectVerifyWindow();
 
   // The grids open empty: no row and no scroll bar until there is something
   // to show.

@@ -18,6 +18,7 @@ class HelpLineWatcher;
 class PictureBox;
 class Prompter;
 class TaskControl;
+class VerifyWindow;
 class SectionViewController;
 class QButtonGroup;
 class QCheckBox;
@@ -98,6 +99,13 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   FormParabCable* ParabDialog = nullptr;
   HelpLineWatcher* HelpLine = nullptr;
 
+  // "Verifica tracciati", made at the first F7 and kept for the run, so
+  // that it remembers its limits (verify_link.cpp).
+  VerifyWindow* Verify = nullptr;
+  // Makes the layout and its point active as clicking them in the grids
+  // does: each grid scrolled to show its row, the row's option clicked.
+  void ActivateLayoutPoint(int16_t layout, int16_t point);
+
  private:
   // Building the controls (form_pri_layout.cpp).
   void BuildControls();
@@ -158,6 +166,10 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   void ConnectViewButtons();
   void WatchHelpLine();
   void TracParab_Click();
+
+  // F7 opens "Verifica tracciati" (verify_link.cpp).
+  void ConnectVerifyWindow();
+  void ShowVerifyWindow();
 
   // The two drawing buttons (drawing_buttons.cpp).
   void ConnectDrawingButtons();
