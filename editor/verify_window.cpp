@@ -68,6 +68,8 @@ VerifyWindow::VerifyWindow(World& world, Prompter& prompter, Activate activate, 
   Table->setSelectionBehavior(QAbstractItemView::SelectRows);
   Table->verticalHeader()->hide();
   Table->horizontalHeader()->setSectionResizeMode(kProblem, QHeaderView::Stretch);
+  // By layout, as the check lists them; the header's own default is descending.
+  Table->horizontalHeader()->setSortIndicator(kLayout, Qt::AscendingOrder);
   Table->setSortingEnabled(true);
 
   auto* limits = new QGridLayout;
@@ -78,6 +80,8 @@ VerifyWindow::VerifyWindow(World& world, Prompter& prompter, Activate activate, 
   limits->addWidget(new QLabel("(unità di lunghezza del lavoro; vuoto o 0: nessun limite)", this),
                     2, 0, 1, 2);
   limits->addWidget(VerifyButton, 0, 2, 2, 1);
+  limits->setColumnStretch(3, 1);
+  for (QLineEdit* box : {CoverBox, RadiusBox}) box->setMaximumWidth(120);
   auto* layout = new QVBoxLayout(this);
   layout->addLayout(limits);
   layout->addWidget(Table);
