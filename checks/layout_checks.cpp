@@ -4,9 +4,9 @@
 #include <optional>
 
 #include "checks/section_contours.h"
+#include "checks/three_point_radius.h"
 #include "common/number_text.h"
 #include "common/text.h"
-#include "checks/three_point_radius.h"
 #include "drawing/layout_views.h"
 #include "structure/section_geometry.h"
 
@@ -101,8 +101,8 @@ CheckReport CheckLayouts(const LayoutGroup& group, const StructureModel& structu
     for (int j = 1; j <= count; ++j) {
       CheckPoint(layout, l, j, structure, sections, options, report.Findings);
       if (j > 1 && layout.NodeIndex[j] == layout.NodeIndex[j - 1]) {
-        report.Findings.push_back({l, j, NodeNumber(structure, layout.NodeIndex[j]),
-                                   FindingKind::SameNodeTwice, 0.0});
+        report.Findings.push_back(
+            {l, j, NodeNumber(structure, layout.NodeIndex[j]), FindingKind::SameNodeTwice, 0.0});
       }
     }
     SmallestRadius smallest{l, 0, 0, false, 0.0};
@@ -118,15 +118,24 @@ CheckReport CheckLayouts(const LayoutGroup& group, const StructureModel& structu
 
 std::string FindingText(FindingKind kind) {
   switch (kind) {
-    case FindingKind::OutsideConcrete: return "fuori dal calcestruzzo";
-    case FindingKind::InVoid: return "nel vuoto della sezione";
-    case FindingKind::CoverTooSmall: return "copriferro insufficiente";
-    case FindingKind::NoSection: return "nodo senza sezione";
-    case FindingKind::NoVertex: return "vertice di riferimento inesistente";
-    case FindingKind::RadiusInElevation: return "raggio in prospetto insufficiente";
-    case FindingKind::RadiusInPlan: return "raggio in pianta insufficiente";
-    case FindingKind::TooFewPoints: return "meno di due punti";
-    case FindingKind::SameNodeTwice: return "due punti consecutivi sullo stesso nodo";
+    case FindingKind::OutsideConcrete:
+      return "fuori dal calcestruzzo";
+    case FindingKind::InVoid:
+      return "nel vuoto della sezione";
+    case FindingKind::CoverTooSmall:
+      return "copriferro insufficiente";
+    case FindingKind::NoSection:
+      return "nodo senza sezione";
+    case FindingKind::NoVertex:
+      return "vertice di riferimento inesistente";
+    case FindingKind::RadiusInElevation:
+      return "raggio in prospetto insufficiente";
+    case FindingKind::RadiusInPlan:
+      return "raggio in pianta insufficiente";
+    case FindingKind::TooFewPoints:
+      return "meno di due punti";
+    case FindingKind::SameNodeTwice:
+      return "due punti consecutivi sullo stesso nodo";
   }
   return "";
 }
@@ -134,10 +143,13 @@ std::string FindingText(FindingKind kind) {
 std::string FindingValueText(const Finding& finding) {
   switch (finding.Kind) {
     case FindingKind::NoSection:
-    case FindingKind::SameNodeTwice: return "";
+    case FindingKind::SameNodeTwice:
+      return "";
     case FindingKind::NoVertex:
-    case FindingKind::TooFewPoints: return IntText(static_cast<long long>(finding.Value));
-    default: return NumberText(RoundTo(finding.Value, 2));
+    case FindingKind::TooFewPoints:
+      return IntText(static_cast<long long>(finding.Value));
+    default:
+      return NumberText(RoundTo(finding.Value, 2));
   }
 }
 

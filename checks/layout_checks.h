@@ -14,15 +14,15 @@ struct CheckOptions {
 };
 
 enum class FindingKind {
-  OutsideConcrete,   // value: distance to the nearest outline
-  InVoid,            // value: distance to the nearest outline
-  CoverTooSmall,     // value: distance to the nearest outline
-  NoSection,         // the point's node has no section
-  NoVertex,          // its reference vertex names no vertex; value: the code
-  RadiusInElevation, // value: the radius, at the middle of the three points
+  OutsideConcrete,    // value: distance to the nearest outline
+  InVoid,             // value: distance to the nearest outline
+  CoverTooSmall,      // value: distance to the nearest outline
+  NoSection,          // the point's node has no section
+  NoVertex,           // its reference vertex names no vertex; value: the code
+  RadiusInElevation,  // value: the radius, at the middle of the three points
   RadiusInPlan,
-  TooFewPoints,      // value: the point count
-  SameNodeTwice,     // the point and the one before it are on one node
+  TooFewPoints,   // value: the point count
+  SameNodeTwice,  // the point and the one before it are on one node
 };
 
 // One problem of one point (point 0: of the whole layout).

@@ -36,8 +36,8 @@ void FormPri::ConnectVerifyWindow() {
 void FormPri::ShowVerifyWindow() {
   if (Verify == nullptr) {
     Verify = new VerifyWindow(
-        world_, prompter_, [this](int16_t layout, int16_t point) { ActivateLayoutPoint(layout, point); },
-        this);
+        world_, prompter_,
+        [this](int16_t layout, int16_t point) { ActivateLayoutPoint(layout, point); }, this);
   }
   Verify->show();
   Verify->raise();

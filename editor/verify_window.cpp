@@ -55,7 +55,9 @@ void AddRow(QTableWidget& table, int layout, int point, int node, const std::str
 }  // namespace
 
 VerifyWindow::VerifyWindow(World& world, Prompter& prompter, Activate activate, QWidget* parent)
-    : QWidget(parent, Qt::Window), world_(world), prompter_(prompter),
+    : QWidget(parent, Qt::Window),
+      world_(world),
+      prompter_(prompter),
       activate_(std::move(activate)) {
   setWindowTitle("Verifica tracciati");
   CoverBox = new QLineEdit(this);
@@ -113,8 +115,7 @@ bool VerifyWindow::ReadLimit(const QLineEdit& box, double& value) {
 void VerifyWindow::Verifica_Click() {
   CheckOptions options;
   if (!ReadLimit(*CoverBox, options.MinCover) || !ReadLimit(*RadiusBox, options.MinRadius)) return;
-  const CheckReport report =
-      CheckLayouts(world_.Group, world_.Structure, world_.Sections, options);
+  const CheckReport report = CheckLayouts(world_.Group, world_.Structure, world_.Sections, options);
   ClearTable();
   Table->setSortingEnabled(false);  // rows stay where they are put while filling
   for (const Finding& f : report.Findings) {

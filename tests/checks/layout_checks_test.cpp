@@ -36,14 +36,14 @@ TEST(SectionContours, PointsAroundTheOutlineAndTheVoid) {
     bool inConcrete, insideOutline;
     double distance;
   } cases[] = {
-      {0.001, 50, true, true, 0.001},    // just inside the outer outline
-      {-0.001, 50, false, false, 0.001}, // just outside it
-      {0, 50, true, true, 0},            // on an edge
-      {100, 100, true, true, 0},         // on a corner
-      {19.999, 50, true, true, 0.001},   // in the web, next to the void
-      {20.001, 50, false, true, 0.001},  // just inside the void
-      {50, 30, false, true, 10},         // deep in the void
-      {-3, -4, false, false, 5},         // off a corner
+      {0.001, 50, true, true, 0.001},     // just inside the outer outline
+      {-0.001, 50, false, false, 0.001},  // just outside it
+      {0, 50, true, true, 0},             // on an edge
+      {100, 100, true, true, 0},          // on a corner
+      {19.999, 50, true, true, 0.001},    // in the web, next to the void
+      {20.001, 50, false, true, 0.001},   // just inside the void
+      {50, 30, false, true, 10},          // deep in the void
+      {-3, -4, false, false, 5},          // off a corner
   };
   for (const Case& c : cases) {
     const ContourPlace place = PlaceInSection(box, c.z, c.y);
@@ -113,14 +113,10 @@ TEST(LayoutChecks, PointsAreMeasuredFromTheirReferenceVertex) {
     double value;
   };
   const std::vector<Expected> expected = {
-      {1, 11, FindingKind::InVoid, 30},
-      {3, 13, FindingKind::OutsideConcrete, std::sqrt(2.0)},
-      {4, 14, FindingKind::CoverTooSmall, 2},
-      {5, 15, FindingKind::InVoid, 2},
-      {6, 15, FindingKind::NoVertex, 100},
-      {6, 15, FindingKind::SameNodeTwice, 0},
-      {7, 16, FindingKind::NoVertex, 5},
-      {8, 17, FindingKind::NoVertex, 205},
+      {1, 11, FindingKind::InVoid, 30},       {3, 13, FindingKind::OutsideConcrete, std::sqrt(2.0)},
+      {4, 14, FindingKind::CoverTooSmall, 2}, {5, 15, FindingKind::InVoid, 2},
+      {6, 15, FindingKind::NoVertex, 100},    {6, 15, FindingKind::SameNodeTwice, 0},
+      {7, 16, FindingKind::NoVertex, 5},      {8, 17, FindingKind::NoVertex, 205},
       {9, 18, FindingKind::NoSection, 0},
   };
   ASSERT_EQ(report.Findings.size(), expected.size());
@@ -164,9 +160,9 @@ TEST(LayoutChecks, ParabolaRadiusAndLayoutsWithoutBends) {
   // below 12.6 its bend is reported; the short layout has too few points.
   std::vector<FindingKind> kinds;
   for (const Finding& f : report.Findings) kinds.push_back(f.Kind);
-  EXPECT_EQ(kinds, (std::vector<FindingKind>{
-                       FindingKind::InVoid, FindingKind::InVoid, FindingKind::RadiusInElevation,
-                       FindingKind::InVoid, FindingKind::TooFewPoints}));
+  EXPECT_EQ(kinds, (std::vector<FindingKind>{FindingKind::InVoid, FindingKind::InVoid,
+                                             FindingKind::RadiusInElevation, FindingKind::InVoid,
+                                             FindingKind::TooFewPoints}));
   EXPECT_EQ(job.Check({0.0, 12.4}).Findings.size(), 4u) << "12.5 is not below 12.4";
 }
 
