@@ -22,17 +22,22 @@ uint64_t Bits(double value) {
 
 uint64_t GroupFingerprint(const LayoutGroup& group) {
   uint64_t hash = 0;
+  for (const char c : group.GroupDescription) Mix(hash, static_cast<unsigned char>(c));
+  Mix(hash, static_cast<uint64_t>(static_cast<uint16_t>(group.LoadCondition)));
   const int layouts = std::clamp<int>(group.LayoutCount, 0, kMaxLayouts);
   Mix(hash, static_cast<uint64_t>(layouts));
   for (int l = 1; l <= layouts; ++l) {
     const Layout& layout = group.Layouts[l];
     const int count = std::clamp<int>(layout.NodeCount, 0, kMaxLayoutNodes);
-    Mix(hash, static_cast<uint64_t>(count));
+    Mix(hash, static_cast<uint64_t>(count) << 32 |
+                  static_cast<uint64_t>(static_cast<uint16_t>(layout.Name)) << 16 |
+                  static_cast<uint16_t>(layout.CableType));
     for (int j = 1; j <= count; ++j) {
       Mix(hash, static_cast<uint64_t>(static_cast<uint16_t>(layout.NodeIndex[j])) << 16 |
                     static_cast<uint16_t>(layout.RefVertex[j]));
       Mix(hash, Bits(layout.Y[j]));
       Mix(hash, Bits(layout.Z[j]));
+      Mix(hash, Bits(layout.AngDistortion[j]));
     }
   }
   return hash;

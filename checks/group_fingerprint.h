@@ -4,7 +4,8 @@
 
 #include "layouts/layout_group.h"
 
-// A digest of what the checks read from a group: the layouts in use and
-// their points (node, reference vertex, Y, Z). Two groups with the same
-// points give the same value; a change of any of them, in practice, another.
+// A digest of the group's contents: description, load condition, the layouts
+// in use and every value of their points; not which layout or point is
+// active. Equal groups give the same value; a change of any of it, in
+// practice, another.
 uint64_t GroupFingerprint(const LayoutGroup& group);

@@ -16,8 +16,8 @@ struct World;
 // (in the structure's length unit; empty or 0 leaves a limit out), the
 // "Verifica" button and the table of what the check found, one problem a
 // row, then each layout's tightest bend. Double-clicking a row hands its
-// layout and point to `activate`. The table empties as soon as the layouts'
-// points differ from those it was made from. Controls are public for the
+// layout and point to `activate`. The table empties as soon as the group
+// differs from the one it was made from. Controls are public for the
 // tests.
 class VerifyWindow : public QWidget {
   Q_OBJECT
@@ -37,7 +37,7 @@ class VerifyWindow : public QWidget {
   QLabel* Summary = nullptr;
 
  private:
-  // Empties the table when the group's points changed since it was filled.
+  // Empties the table when the group changed since it was filled.
   void WatchGroup();
   void ClearTable();
   bool ReadLimit(const QLineEdit& box, double& value);
