@@ -7,6 +7,8 @@
 
 #include "app/world.h"
 #include "editor/form_pri.h"
+#include "editor/layout_panel.h"
+#include "editor/node_panel.h"
 #include "editor/toolkit_rules.h"
 #include "editor/verify_window.h"
 
@@ -45,8 +47,10 @@ void FormPri::ShowVerifyWindow() {
 }
 
 void FormPri::ActivateLayoutPoint(int16_t layout, int16_t point) {
-  if (!IsLayoutInUse(layout)) return;
-  ClickItem(*VScrollT, LabelN, LayoAct, layout, [this](int row) { LayoAct_Click(row); });
-  if (Group().ActiveLayout != layout || !IsPointInUse(point)) return;
-  ClickItem(*VScrollN, Labelnn, NodeAct, point, [this](int row) { NodeAct_Click(row); });
+  if (!IsLayoutInUse(Group(), layout)) return;
+  ClickItem(*VScrollT, LabelN, LayoAct, layout,
+            [this](int row) { layoutPanel_->LayoAct_Click(row); });
+  if (Group().ActiveLayout != layout || !IsPointInUse(Group(), point)) return;
+  ClickItem(*VScrollN, Labelnn, NodeAct, point,
+            [this](int row) { nodePanel_->NodeAct_Click(row); });
 }
