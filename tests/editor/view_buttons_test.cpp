@@ -140,9 +140,37 @@ TEST_F(ViewButtons, ParabolicCableIsAppendedAndMadeActive) {
   EXPECT_EQ(Text(form.LNNode), "5");
 }
 
+// Records each change of the window's pointer with the number of messages
+// shown before it, so that the order of hourglass and message boxes shows.
+class PointerTrace : public QObject {
+ public:
+  PointerTrace(QWidget& window, const ScriptedPrompter& prompter)
+      : window_(window), prompter_(prompter) {
+    window.installEventFilter(this);
+  }
+  std::vector<std::pair<Qt::CursorShape, std::size_t>> changes;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != &window_ || event->type() != QEvent::CursorChange) return false;
+    const auto change = std::make_pair(window_.cursor().shape(), prompter_.messages().size());
+    if (changes.empty() || changes.back() != change) changes.push_back(change);  // sent twice
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  const ScriptedPrompter& prompter_;
+};
+
+// Message 10 comes before any hourglass; the hourglass is the window's (the
+// application's would cover the message boxes) and is gone before the
+// summary is shown.
 TEST_F(ViewButtons, DrawingAllLayoutsOfAnEmptyGroupOnlySaysSo) {
   prompter.ExpectMessage("Nessun tracciato definito ", "INFORMAZIONE", 64);
+  PointerTrace trace(form, prompter);
   Click(form.DrawAllLayo);
+  EXPECT_TRUE(trace.changes.empty());
 }
 
 TEST_F(ViewButtons, DrawingAllLayoutsWritesOneFilePerLayoutAndListsThem) {
@@ -151,8 +179,12 @@ TEST_F(ViewButtons, DrawingAllLayoutsWritesOneFilePerLayoutAndListsThem) {
   prompter.ExpectMessage("Tracciati disegnati: (2)\n\r" + folder + "\\MembTRAVE 1TmpTrac001.dis\n\r" +
                              folder + "\\MembTRAVE 1TmpTrac002.dis",
                          "INFORMAZIONE", 64);
+  PointerTrace trace(form, prompter);
   Click(form.DrawAllLayo);
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
+  using Change = std::pair<Qt::CursorShape, std::size_t>;
+  EXPECT_EQ(trace.changes, (std::vector<Change>{{Qt::WaitCursor, 0}, {Qt::ArrowCursor, 0}}));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // A drawing that cannot be written (here a folder stands where it should go,
@@ -194,7 +226,11 @@ TEST_F(ViewButtons, PreviewWritesTheDrawingAndStartsTheViewer) {
   prompter.ExpectMessage(
       "Problemi con l'apertura dell'applicazione: " + ToLowerRoot() + "\\progra\\Ostrel.exe",
       "MESSAGGIO", kStyleRetryCancelCritical, kAnswerCancel);
+  PointerTrace trace(form, prompter);
   Click(form.DrawLayo);
+  ASSERT_FALSE(trace.changes.empty());  // the window's hourglass, put back after the message
+  EXPECT_EQ(trace.changes.back(), std::make_pair(Qt::ArrowCursor, std::size_t{1}));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac.dis"));
   EXPECT_EQ(world->Viewer.ViewerTaskId, 0);
   EXPECT_TRUE(std::filesystem::exists(job.Root() / "progra" / "Ostrel.inp"));
