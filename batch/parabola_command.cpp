@@ -8,6 +8,7 @@
 #include "app/startup.h"
 #include "app/world.h"
 #include "batch/batch_commands.h"
+#include "common/text.h"
 #include "parabolic/parabolic_panel.h"
 #include "parabolic/parabolic_profile.h"
 
@@ -22,35 +23,37 @@ constexpr std::array<const char*, kCount> kOperandNames = {
 // An empty group, as the editor holds before anything is opened.
 const char* const kEmptyGroup = "-";
 
-bool Malformed(std::ostream& err, std::size_t operand, const std::string& text) {
+void Malformed(std::ostream& err, std::size_t operand, const std::string& text) {
   err << "tracciati-batch: parabola: " << kOperandNames[operand] << " non valido: '" << text
       << "'\n";
-  return false;
 }
 
-// The operands as the dialog's boxes would give them, numbers with a point.
-bool ReadOperands(const std::vector<std::string>& args, std::ostream& err,
-                  ParabolicCableState& state) {
-  const std::array<std::pair<Operand, int16_t ParabolicCableState::*>, 3> names = {
-      {{kInitial, &ParabolicCableState::InitialName},
-       {kMiddle, &ParabolicCableState::MiddleName},
-       {kFinal, &ParabolicCableState::FinalName}}};
-  for (const auto& [operand, field] : names) {
-    const auto name = ParseNodeName(args[operand]);
-    if (!name) return Malformed(err, operand, args[operand]);
-    state.*field = *name;
+enum class Operands { kRead, kEmptyBox, kMalformed };
+
+// The operands as the dialog's boxes would give them, numbers with a point,
+// read in the dialog's order. An empty operand is an empty box and gets the
+// dialog's own message; one that does not read is a command-line fault.
+Operands ReadOperands(const std::vector<std::string>& args, Prompter& prompter, std::ostream& err,
+                      ParabolicCableState& state) {
+  const ParabolicPanelTexts texts = {{args[kInitial], args[kMiddle], args[kFinal]},
+                                     args[kZ],
+                                     {args[kY1], args[kY2], args[kY3]}};
+  const auto fault = LeggiPannello(texts, ".", state);
+  if (!fault) return Operands::kRead;
+  for (std::size_t operand = kInitial; operand <= kY3; ++operand) {
+    const std::string& text = args[operand];
+    if (Trim(text).empty()) {
+      ShowMessage(prompter, *fault);
+      return Operands::kEmptyBox;
+    }
+    const bool reads = operand <= kFinal ? ParseNodeName(text).has_value()
+                                         : ParseRegionalNumber(text, ".").has_value();
+    if (!reads) {
+      Malformed(err, operand, text);
+      return Operands::kMalformed;
+    }
   }
-  const std::array<std::pair<Operand, double ParabolicCableState::*>, 4> numbers = {
-      {{kZ, &ParabolicCableState::CableZ},
-       {kY1, &ParabolicCableState::InitialY},
-       {kY2, &ParabolicCableState::MiddleY},
-       {kY3, &ParabolicCableState::FinalY}}};
-  for (const auto& [operand, field] : numbers) {
-    const auto value = ParseRegionalNumber(args[operand], ".");
-    if (!value) return Malformed(err, operand, args[operand]);
-    state.*field = *value;
-  }
-  return true;
+  return Operands::kMalformed;  // not reached: the dialog refused some operand
 }
 
 // Passes everything on, noting whether a message was shown.
@@ -82,7 +85,14 @@ std::optional<int> RunParabola(const std::vector<std::string>& args, Prompter& p
                                std::ostream& err, FileArgumentPath fileArgument) {
   if (args.size() != kCount) return std::nullopt;
   ParabolicCableState state;
-  if (!ReadOperands(args, err, state)) return std::nullopt;
+  switch (ReadOperands(args, prompter, err, state)) {
+    case Operands::kRead:
+      break;
+    case Operands::kEmptyBox:
+      return kExitStopped;
+    case Operands::kMalformed:
+      return std::nullopt;
+  }
 
   auto world = std::make_unique<World>();
   if (auto fault = RunStartup(*world, args[0], prompter)) {
