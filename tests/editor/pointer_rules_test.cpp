@@ -10,15 +10,13 @@
 #include <QEvent>
 #include <QLineEdit>
 #include <QScrollBar>
-#include <QStyle>
-#include <QStyleOptionSlider>
 #include <QTest>
 #include <QVBoxLayout>
 #include <QWidget>
 #include <string>
 #include <vector>
 
-#include "tests/support/wheel.h"
+#include "tests/support/real_input.h"
 
 namespace {
 
@@ -51,20 +49,8 @@ class Panel : public QWidget {
   ~Panel() override { field.removeEventFilter(this); }
 
   QPoint On(QStyle::SubControl part) {
-    QStyleOptionSlider option;
-    option.initFrom(&bar);
-    option.orientation = bar.orientation();
-    option.minimum = bar.minimum();
-    option.maximum = bar.maximum();
-    option.sliderPosition = bar.sliderPosition();
-    option.sliderValue = bar.value();
-    option.singleStep = bar.singleStep();
-    option.pageStep = bar.pageStep();
-    option.upsideDown = bar.invertedAppearance();
-    option.subControls = QStyle::SC_All;
-    const QRect rect = bar.style()->subControlRect(QStyle::CC_ScrollBar, &option, part, &bar);
-    return part == QStyle::SC_ScrollBarAddPage ? rect.center() + QPoint(0, rect.height() / 4)
-                                               : rect.center();
+    const QPoint at = ScrollBarPart(bar, part);
+    return part == QStyle::SC_ScrollBarAddPage ? at + QPoint(0, bar.height() / 8) : at;
   }
 
   QLineEdit field;

@@ -10,7 +10,7 @@
 #include <QTest>
 
 #include "tests/support/temp_dir.h"
-#include "tests/support/wheel.h"
+#include "tests/support/real_input.h"
 #include "tests/viewer/dis_text.h"
 #include "viewer/drawing_view.h"
 
