@@ -10,6 +10,7 @@
 #include "batch/batch_commands.h"
 #include "common/text.h"
 #include "parabolic/parabolic_panel.h"
+#include "platform/message_watch.h"
 #include "parabolic/parabolic_profile.h"
 
 namespace {
@@ -56,29 +57,6 @@ Operands ReadOperands(const std::vector<std::string>& args, Prompter& prompter, 
   return Operands::kMalformed;  // not reached: the dialog refused some operand
 }
 
-// Passes everything on, noting whether a message was shown.
-class MessageWatch : public Prompter {
- public:
-  explicit MessageWatch(Prompter& inner) : inner_(inner) {}
-  bool shown() const { return shown_; }
-
-  int16_t ShowMessageBox(const std::string& prompt, int16_t style,
-                         const std::string& caption) override {
-    shown_ = true;
-    return inner_.ShowMessageBox(prompt, style, caption);
-  }
-  std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) override {
-    return inner_.AskOpenFileName(request);
-  }
-  std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) override {
-    return inner_.AskSaveFileName(request);
-  }
-
- private:
-  Prompter& inner_;
-  bool shown_ = false;
-};
-
 }  // namespace
 
 std::optional<int> RunParabola(const std::vector<std::string>& args, Prompter& prompter,
@@ -105,7 +83,7 @@ std::optional<int> RunParabola(const std::vector<std::string>& args, Prompter& p
     // would write a group the user never had.
     MessageWatch watch(prompter);
     OpenLayoutGroupFile(*world, watch, fileArgument(args[kIn]));
-    if (world->LastOperationOk == 0 || watch.shown()) return kExitStopped;
+    if (world->LastOperationOk == 0 || watch.count() != 0) return kExitStopped;
   }
   if (auto fault = CreaFunzione(world->Group, world->Structure, state)) {
     ShowMessage(prompter, *fault);

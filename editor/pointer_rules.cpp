@@ -54,15 +54,22 @@ class WheelWhenFocused : public QObject {
 // on the press only if the focus is its own.
 class PressNeedsFocus : public QObject {
  public:
-  explicit PressNeedsFocus(QScrollBar& bar) : QObject(&bar), bar_(bar) {
+  PressNeedsFocus(QScrollBar& bar, std::function<bool()> refused)
+      : QObject(&bar), bar_(bar), leaveRefused_(std::move(refused)) {
     bar.installEventFilter(this);
   }
 
  protected:
   bool eventFilter(QObject*, QEvent* event) override {
     const QEvent::Type type = event->type();
+    if (type == QEvent::FocusIn) {
+      // The field left for this click has just run its lost-focus step.
+      justFocused_ = static_cast<QFocusEvent*>(event)->reason() == Qt::MouseFocusReason;
+      return false;
+    }
     if (type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) {
-      refused_ = !bar_.hasFocus();
+      refused_ = !bar_.hasFocus() || (justFocused_ && leaveRefused_ && leaveRefused_());
+      justFocused_ = false;
       return refused_;
     }
     // The rest of a refused click (moves of a drag, the release) goes too.
@@ -76,6 +83,8 @@ class PressNeedsFocus : public QObject {
 
  private:
   QScrollBar& bar_;
+  std::function<bool()> leaveRefused_;
+  bool justFocused_ = false;
   bool refused_ = false;
 };
 
@@ -88,7 +97,7 @@ void WheelOnlyWhenFocused(QComboBox& box) {
   new WheelWhenFocused(box);
 }
 
-void FocusBeforeScrolling(QScrollBar& bar) {
+void FocusBeforeScrolling(QScrollBar& bar, std::function<bool()> refused) {
   bar.setFocusPolicy(Qt::ClickFocus);
-  new PressNeedsFocus(bar);
+  new PressNeedsFocus(bar, std::move(refused));
 }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 class QComboBox;
 class QLineEdit;
 class QScrollBar;
@@ -20,6 +22,7 @@ void WheelOnlyWhenFocused(QComboBox& box);
 
 // A click on the scroll bar (arrow, trough or thumb) takes the focus first,
 // so the field being left stores its value, with its checks and messages,
-// before the rows move. When the focus does not reach the bar (the field
-// took it back after refusing its value) the click moves nothing.
-void FocusBeforeScrolling(QScrollBar& bar);
+// before the rows move. When leaving the field refused its value with a
+// message (refused() says so), or the focus did not reach the bar, the
+// click moves nothing: the message box took it.
+void FocusBeforeScrolling(QScrollBar& bar, std::function<bool()> refused);
