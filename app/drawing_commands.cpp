@@ -1,5 +1,6 @@
 #include "app/drawing_commands.h"
 
+#include "app/hourglass.h"
 #include "app/show_message.h"
 #include "common/message_catalogue.h"
 #include "common/text.h"
@@ -23,12 +24,14 @@ bool DrawLayout(World& world, int layout, const std::string& title, const std::s
 }  // namespace
 
 std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
-                                           const std::string& decimalSeparator) {
+                                           const std::string& decimalSeparator,
+                                           const std::function<void(bool)>& setHourglass) {
   const int count = world.Group.LayoutCount;
   if (count <= 0) {
     ShowMessage(prompter, CatalogueText(kMsgNoLayout), kStyleInformation, kCaptionInformation);
     return std::nullopt;
   }
+  const Hourglass hourglass(setHourglass);
   const DrawingWarningsTo warnings(world.Drawing, prompter);
   const JobContext& job = world.Job;
   DrawnLayouts drawn;
@@ -52,8 +55,9 @@ void ShowUnwrittenDrawings(Prompter& prompter, const std::vector<std::string>& u
   ShowMessage(prompter, text, kStyleCritical, kCaptionError);
 }
 
-void DrawAllLayo(World& world, Prompter& prompter, const std::string& decimalSeparator) {
-  if (const auto drawn = DrawAllLayouts(world, prompter, decimalSeparator)) {
+void DrawAllLayo(World& world, Prompter& prompter, const std::string& decimalSeparator,
+                 const std::function<void(bool)>& setHourglass) {
+  if (const auto drawn = DrawAllLayouts(world, prompter, decimalSeparator, setHourglass)) {
     ShowMessage(prompter, drawn->Summary);
     ShowUnwrittenDrawings(prompter, drawn->Unwritten);
   }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <functional>
 #include <optional>
 #include <string>
 #include <vector>
@@ -24,17 +25,20 @@ struct DrawnLayouts {
 
 // Writes one drawing per layout of the group into the job folder, named
 // after the group file open (or as temporary ones without). With no layouts
-// shows message 10 and returns nothing.
+// shows message 10 and returns nothing; otherwise shows the hourglass
+// (setHourglass, as in ViewerLaunch) while the drawings are written.
 std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
-                                           const std::string& decimalSeparator);
+                                           const std::string& decimalSeparator,
+                                           const std::function<void(bool)>& setHourglass = {});
 
 // Message 3 followed by every drawing that could not be written, one a line
 // ("ERRORE", critical-stop icon); nothing when the list is empty.
 void ShowUnwrittenDrawings(Prompter& prompter, const std::vector<std::string>& unwritten);
 
-// "Disegna tracciati": DrawAllLayouts, then the summary shown, then the
-// drawings that could not be written.
-void DrawAllLayo(World& world, Prompter& prompter, const std::string& decimalSeparator);
+// "Disegna tracciati": DrawAllLayouts, then, the hourglass gone, the summary
+// shown, then the drawings that could not be written.
+void DrawAllLayo(World& world, Prompter& prompter, const std::string& decimalSeparator,
+                 const std::function<void(bool)>& setHourglass = {});
 
 struct PreviewDrawing {
   std::string Path;  // suite path of the preview file

@@ -8,6 +8,7 @@
 #include "app/show_message.h"
 #include "app/world.h"
 #include "editor/form_pri.h"
+#include "platform/toolkit_translations.h"
 
 namespace {
 
@@ -33,6 +34,7 @@ int main(int argc, char** argv) {
   }
   const std::string argument = JoinArguments(argc, argv);
   QApplication application(argc, argv);
+  LoadToolkitTranslations(application);
   QtPrompter prompter;
   auto world = std::make_unique<World>();
   FormPri form(*world, prompter);

@@ -1,5 +1,6 @@
 #include "app/viewer_launch.h"
 
+#include "app/hourglass.h"
 #include "common/atomic_file.h"
 #include "common/cp1252.h"
 #include "common/message.h"
@@ -12,23 +13,6 @@ namespace {
 
 // The keys that make a running viewer reload its drawing: Alt+F, G.
 constexpr const char* kReloadKeys = "%(fg)";
-
-// Shows the hourglass for as long as it lives, whatever way the operation
-// ends.
-class Hourglass {
- public:
-  explicit Hourglass(const std::function<void(bool)>& set) : set_(set) {
-    if (set_) set_(true);
-  }
-  ~Hourglass() {
-    if (set_) set_(false);
-  }
-  Hourglass(const Hourglass&) = delete;
-  Hourglass& operator=(const Hourglass&) = delete;
-
- private:
-  const std::function<void(bool)>& set_;
-};
 
 }  // namespace
 

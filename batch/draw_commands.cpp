@@ -19,13 +19,19 @@ namespace {
 // "Tracciato non valido ": a layout the group does not have.
 constexpr int kMsgBadLayout = 18;
 
-// Start-up, then the group as "Apri" reads it; false after a message.
-bool OpenGroup(World& world, const std::string& argument, const std::string& in,
-               Prompter& prompter) {
+// Start-up; false after its message.
+bool StartUp(World& world, const std::string& argument, Prompter& prompter) {
   if (auto fault = RunStartup(world, argument, prompter)) {
     ShowMessage(prompter, *fault);
     return false;
   }
+  return true;
+}
+
+// Start-up, then the group as "Apri" reads it; false after a message.
+bool OpenGroup(World& world, const std::string& argument, const std::string& in,
+               Prompter& prompter) {
+  if (!StartUp(world, argument, prompter)) return false;
   OpenLayoutGroupFile(world, prompter, in);
   return world.LastOperationOk != 0;
 }
@@ -33,7 +39,10 @@ bool OpenGroup(World& world, const std::string& argument, const std::string& in,
 int DrawAll(const std::string& argument, const std::string& in, Prompter& prompter,
             std::ostream& out, std::ostream& err) {
   auto world = std::make_unique<World>();
-  if (!OpenGroup(*world, argument, in, prompter)) return kExitStopped;
+  // As in the window, a group that cannot be opened leaves the group as it
+  // was (here empty), which "Disegna tracciati" then reports.
+  if (!StartUp(*world, argument, prompter)) return kExitStopped;
+  OpenLayoutGroupFile(*world, prompter, in);
   const auto drawn = DrawAllLayouts(*world, prompter, DecimalSeparator());
   if (!drawn) return kExitStopped;
   out << CatalogueText(kMsgLayoutsDrawn) << "(" << drawn->Files.size() << ")\n";

@@ -8,7 +8,9 @@
 #include "app/startup.h"
 #include "app/world.h"
 #include "batch/batch_commands.h"
+#include "common/text.h"
 #include "parabolic/parabolic_panel.h"
+#include "platform/message_watch.h"
 #include "parabolic/parabolic_profile.h"
 
 namespace {
@@ -22,59 +24,38 @@ constexpr std::array<const char*, kCount> kOperandNames = {
 // An empty group, as the editor holds before anything is opened.
 const char* const kEmptyGroup = "-";
 
-bool Malformed(std::ostream& err, std::size_t operand, const std::string& text) {
+void Malformed(std::ostream& err, std::size_t operand, const std::string& text) {
   err << "tracciati-batch: parabola: " << kOperandNames[operand] << " non valido: '" << text
       << "'\n";
-  return false;
 }
 
-// The operands as the dialog's boxes would give them, numbers with a point.
-bool ReadOperands(const std::vector<std::string>& args, std::ostream& err,
-                  ParabolicCableState& state) {
-  const std::array<std::pair<Operand, int16_t ParabolicCableState::*>, 3> names = {
-      {{kInitial, &ParabolicCableState::InitialName},
-       {kMiddle, &ParabolicCableState::MiddleName},
-       {kFinal, &ParabolicCableState::FinalName}}};
-  for (const auto& [operand, field] : names) {
-    const auto name = ParseNodeName(args[operand]);
-    if (!name) return Malformed(err, operand, args[operand]);
-    state.*field = *name;
+enum class Operands { kRead, kEmptyBox, kMalformed };
+
+// The operands as the dialog's boxes would give them, numbers with a point,
+// read in the dialog's order. An empty operand is an empty box and gets the
+// dialog's own message; one that does not read is a command-line fault.
+Operands ReadOperands(const std::vector<std::string>& args, Prompter& prompter, std::ostream& err,
+                      ParabolicCableState& state) {
+  const ParabolicPanelTexts texts = {{args[kInitial], args[kMiddle], args[kFinal]},
+                                     args[kZ],
+                                     {args[kY1], args[kY2], args[kY3]}};
+  const auto fault = LeggiPannello(texts, ".", state);
+  if (!fault) return Operands::kRead;
+  for (std::size_t operand = kInitial; operand <= kY3; ++operand) {
+    const std::string& text = args[operand];
+    if (Trim(text).empty()) {
+      ShowMessage(prompter, *fault);
+      return Operands::kEmptyBox;
+    }
+    const bool reads = operand <= kFinal ? ParseNodeName(text).has_value()
+                                         : ParseRegionalNumber(text, ".").has_value();
+    if (!reads) {
+      Malformed(err, operand, text);
+      return Operands::kMalformed;
+    }
   }
-  const std::array<std::pair<Operand, double ParabolicCableState::*>, 4> numbers = {
-      {{kZ, &ParabolicCableState::CableZ},
-       {kY1, &ParabolicCableState::InitialY},
-       {kY2, &ParabolicCableState::MiddleY},
-       {kY3, &ParabolicCableState::FinalY}}};
-  for (const auto& [operand, field] : numbers) {
-    const auto value = ParseRegionalNumber(args[operand], ".");
-    if (!value) return Malformed(err, operand, args[operand]);
-    state.*field = *value;
-  }
-  return true;
+  return Operands::kMalformed;  // not reached: the dialog refused some operand
 }
-
-// Passes everything on, noting whether a message was shown.
-class MessageWatch : public Prompter {
- public:
-  explicit MessageWatch(Prompter& inner) : inner_(inner) {}
-  bool shown() const { return shown_; }
-
-  int16_t ShowMessageBox(const std::string& prompt, int16_t style,
-                         const std::string& caption) override {
-    shown_ = true;
-    return inner_.ShowMessageBox(prompt, style, caption);
-  }
-  std::optional<std::string> AskOpenFileName(const FileDialogRequest& request) override {
-    return inner_.AskOpenFileName(request);
-  }
-  std::optional<std::string> AskSaveFileName(const FileDialogRequest& request) override {
-    return inner_.AskSaveFileName(request);
-  }
-
- private:
-  Prompter& inner_;
-  bool shown_ = false;
-};
 
 }  // namespace
 
@@ -82,7 +63,14 @@ std::optional<int> RunParabola(const std::vector<std::string>& args, Prompter& p
                                std::ostream& err, FileArgumentPath fileArgument) {
   if (args.size() != kCount) return std::nullopt;
   ParabolicCableState state;
-  if (!ReadOperands(args, err, state)) return std::nullopt;
+  switch (ReadOperands(args, prompter, err, state)) {
+    case Operands::kRead:
+      break;
+    case Operands::kEmptyBox:
+      return kExitStopped;
+    case Operands::kMalformed:
+      return std::nullopt;
+  }
 
   auto world = std::make_unique<World>();
   if (auto fault = RunStartup(*world, args[0], prompter)) {
@@ -95,7 +83,7 @@ std::optional<int> RunParabola(const std::vector<std::string>& args, Prompter& p
     // would write a group the user never had.
     MessageWatch watch(prompter);
     OpenLayoutGroupFile(*world, watch, fileArgument(args[kIn]));
-    if (world->LastOperationOk == 0 || watch.shown()) return kExitStopped;
+    if (world->LastOperationOk == 0 || watch.count() != 0) return kExitStopped;
   }
   if (auto fault = CreaFunzione(world->Group, world->Structure, state)) {
     ShowMessage(prompter, *fault);

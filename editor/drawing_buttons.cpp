@@ -1,7 +1,6 @@
 // "Disegna tracciati" and "Anteprima": the drawings are written by the plain
 // code; the window only shows the hourglass and hands the preview to the
 // viewer.
-#include <QApplication>
 #include <QPushButton>
 
 #include "app/drawing_commands.h"
@@ -13,12 +12,16 @@
 
 namespace {
 
-void SetHourglass(bool busy) {
-  if (busy) {
-    QApplication::setOverrideCursor(Qt::WaitCursor);
-  } else {
-    QApplication::restoreOverrideCursor();
-  }
+// The hourglass is the window's pointer, not the application's, so that a
+// message box shown meanwhile keeps its own arrow.
+std::function<void(bool)> WindowHourglass(QWidget* window) {
+  return [window](bool busy) {
+    if (busy) {
+      window->setCursor(Qt::WaitCursor);
+    } else {
+      window->unsetCursor();
+    }
+  };
 }
 
 }  // namespace
@@ -30,9 +33,7 @@ void FormPri::ConnectDrawingButtons() {
 }
 
 void FormPri::DrawAllLayo_Click() {
-  SetHourglass(true);
-  ::DrawAllLayo(world_, prompter_, DecimalSeparator());
-  SetHourglass(false);
+  ::DrawAllLayo(world_, prompter_, DecimalSeparator(), WindowHourglass(this));
 }
 
 void FormPri::DrawLayo_Click() {
@@ -43,7 +44,8 @@ void FormPri::DrawLayo_Click() {
     ShowUnwrittenDrawings(prompter_, {preview->Path});
     return;
   }
-  ViewerLaunch launch{world_.Viewer, *tasks_, prompter_, world_.Job.ProgramDir, SetHourglass};
+  ViewerLaunch launch{world_.Viewer, *tasks_, prompter_, world_.Job.ProgramDir,
+                      WindowHourglass(this)};
   ShowDrawing(launch, preview->Path, kPreviewWindowValues);
 }
 

@@ -14,12 +14,13 @@
 #include "editor/grid_scroll.h"
 #include "editor/layout_panel.h"
 #include "editor/node_panel.h"
+#include "editor/pointer_rules.h"
 #include "editor/toolkit_rules.h"
 #include "section_view/section_view_controller_ui.h"
 #include "platform/task_control.h"
 
 FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
-    : QWidget(parent), world_(world), prompter_(prompter) {
+    : QWidget(parent), world_(world), messages_(prompter), prompter_(messages_) {
   BuildControls();
   const PanelHost host{world_, prompter_, [this] { RedrawSectionView(); }};
   nodePanel_ = std::make_unique<NodePanel>(*this, *DrawLayo, host);
@@ -56,6 +57,17 @@ void FormPri::ConnectHandlers() {
   // change per move.
   connect(VScrollT, &QScrollBar::valueChanged, this, [this] { layoutPanel_->VScrollT_Change(); });
   connect(VScrollN, &QScrollBar::valueChanged, this, [this] { nodePanel_->VScrollN_Change(); });
+  // A click on a bar leaves the field first, so its value is stored before
+  // the rows move; the grids' fields and boxes follow the mouse rules.
+  for (QScrollBar* bar : {VScrollT, VScrollN}) {
+    FocusBeforeScrolling(*bar, [this] { return leaveShowedMessage_; });
+  }
+  for (int row = 1; row <= kGridRows; ++row) {
+    WheelOnlyWhenFocused(*CableName[row]);
+    for (QLineEdit* field : {LayoName[row], NodeName[row], TCoordY[row], TCoordZ[row], TAngDisto[row]}) {
+      SelectAllOnClickFocus(*field);
+    }
+  }
   for (int row = 1; row <= kGridRows; ++row) {
     // `clicked` comes from the user, or from SelectOption for code.
     connect(LayoAct[row], &QRadioButton::clicked, this, [this, row] { layoutPanel_->LayoAct_Click(row); });

@@ -12,6 +12,7 @@
 #include "editor/grid_controls.h"
 #include "editor/layout_panel.h"
 #include "editor/node_panel.h"
+#include "platform/message_watch.h"
 
 class FormParabCable;
 class HelpLineWatcher;
@@ -179,7 +180,11 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   std::unique_ptr<TaskControl> tasks_;
 
   World& world_;
+  // Every message of the window goes through here, so that leaving a field
+  // can tell whether it showed one.
+  MessageWatch messages_;
   Prompter& prompter_;
+  bool leaveShowedMessage_ = false;  // the last field left refused its value
   std::unique_ptr<NodePanel> nodePanel_;
   std::unique_ptr<LayoutPanel> layoutPanel_;
 

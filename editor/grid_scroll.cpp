@@ -1,5 +1,6 @@
 #include "editor/grid_scroll.h"
 
+#include <QApplication>
 #include <QLabel>
 #include <QScrollBar>
 
@@ -23,6 +24,20 @@ int16_t RowItem(const QLabel& ordinal) {
   return NearestInt16(Val(ToStdString(ordinal.text()))).value_or(0);
 }
 
+namespace {
+
+// The rows are about to show other items under a focus that stays: the
+// field leaves and comes back, so that its value is stored, with its
+// checks, for the item it was typed for.
+void StoreByLeaving(QScrollBar& bar) {
+  QWidget* field = QApplication::focusWidget();
+  if (field == nullptr) return;
+  bar.setFocus(Qt::OtherFocusReason);
+  field->setFocus(Qt::OtherFocusReason);
+}
+
+}  // namespace
+
 void MoveInGrid(int row, int keyCode, int count, QScrollBar& bar, QWidget* above, QWidget* below) {
   const GridScroll scroll{!bar.isHidden(), bar.value(), bar.maximum()};
   switch (GridArrowMove(keyCode, row, count, scroll)) {
@@ -33,9 +48,11 @@ void MoveInGrid(int row, int keyCode, int count, QScrollBar& bar, QWidget* above
       below->setFocus();
       break;
     case ArrowMove::kScrollUp:
+      StoreByLeaving(bar);
       SetScrollValue(bar, bar.value() - 1);
       break;
     case ArrowMove::kScrollDown:
+      StoreByLeaving(bar);
       SetScrollValue(bar, bar.value() + 1);
       break;
     case ArrowMove::kNone:

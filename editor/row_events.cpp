@@ -85,7 +85,11 @@ bool FormPri::eventFilter(QObject* watched, QEvent* event) {
       if (MovesBetweenFields(static_cast<QFocusEvent&>(*event))) CellGotFocus(cell, row);
       break;
     case QEvent::FocusOut:
-      if (MovesBetweenFields(static_cast<QFocusEvent&>(*event))) CellLostFocus(cell, row);
+      if (MovesBetweenFields(static_cast<QFocusEvent&>(*event))) {
+        const int shown = messages_.count();
+        CellLostFocus(cell, row);
+        leaveShowedMessage_ = messages_.count() != shown;
+      }
       break;
     case QEvent::KeyPress: {
       const auto& key = static_cast<QKeyEvent&>(*event);

@@ -10,6 +10,8 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   xvfb xauth
   python3-ezdxf  # the tests read the viewer's DXF export back with it
+  qt6-translations-l10n  # the toolkit's own Italian texts (file dialogs, context menus)
+  qt6-base-private-dev  # the tests deliver the mouse wheel through the platform layer
 )
 
 missing=()

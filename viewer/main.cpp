@@ -16,6 +16,7 @@
 #include <string>
 
 #include "platform/suite_path.h"
+#include "platform/toolkit_translations.h"
 #include "viewer/drawing_export.h"
 #include "viewer/task_listener.h"
 #include "viewer/view_transform.h"
@@ -101,6 +102,7 @@ int RunWindow(int argc, char** argv, const QString& inputArgument) {
     return kExitFailed;
   }
   QApplication application(argc, argv);
+  LoadToolkitTranslations(application);
   // The input file beside the program, its name matched without regard to
   // case as the suite's paths are.
   const QString inputPath =

@@ -136,7 +136,8 @@ TEST_F(DrawRun, StopsAfterAMessage) {
        "INFORMAZIONE: Nessun tracciato definito \n"},
       {{"draw-all", missing},
        "INFORMAZIONE: Problemi con la lettura del file " + suite_.SuitePath() +
-           "\\lavori\\pont01\\Memb002Gr_005.cap\n"},
+           "\\lavori\\pont01\\Memb002Gr_005.cap\n"
+           "INFORMAZIONE: Nessun tracciato definito \n"},  // the group stays empty
       {{"preview", Group(), "7"}, "PROBLEMA: Tracciato non valido 7\n"},
       {{"preview", Group(), "0"}, "PROBLEMA: Tracciato non valido 0\n"},
   };

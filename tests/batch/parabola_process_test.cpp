@@ -179,6 +179,22 @@ TEST_F(ParabolaRun, AnInputGroupThatIsNotReadStopsIt) {
   }
 }
 
+// An empty operand is an empty box of the dialog: its message, not the usage.
+TEST_F(ParabolaRun, AnEmptyOperandGetsTheDialogsMessage) {
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"", "111", "118", "0", "0", "-1", "0"}, "Nome nodo iniziale non inserito"},
+      {{"101", "111", "  ", "0", "0", "-1", "0"}, "Nome nodo finale non inserito"},
+      {{"101", "111", "118", "", "0", "-1", "0"}, "Coordinata z non inserita"},
+      {{"101", "111", "118", "0", "0", "-1", ""}, "Coordinata y del punto finale non inserita"},
+  };
+  for (const auto& [values, message] : cases) {
+    const Result r = Parabola("-", InJob("Memb002Gr_008.cap"), values);
+    EXPECT_EQ(r.status, 1) << message;
+    EXPECT_EQ(r.err, "ATTENZIONE: " + message + "\n");
+    EXPECT_FALSE(fs::exists(Job() / "Memb002Gr_008.cap"));
+  }
+}
+
 // Numbers on the command line take a point, whatever the user's settings.
 TEST_F(ParabolaRun, AMalformedCommandLineGivesTheUsage) {
   const std::vector<std::vector<std::string>> cases = {

@@ -5,7 +5,6 @@
 #include <QComboBox>
 #include <QGroupBox>
 #include <QRadioButton>
-#include <QEnterEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -25,35 +24,63 @@ class ViewButtons : public EditorWindow {
  protected:
   std::string ToLowerRoot() const { return world->Job.RootDir; }
 
-  static void Enter(QWidget* widget) {
-    QEnterEvent enter(QPointF(1, 1), QPointF(1, 1), widget->mapToGlobal(QPointF(1, 1)));
-    QApplication::sendEvent(widget, &enter);
+  // The pointer moved by the platform (the offscreen one moves it as a
+  // display would, with Enter and Leave to the widgets it crosses).
+  static void MoveOnto(QWidget* widget) { QTest::mouseMove(widget); }
+  static void MoveOntoBarePart(QWidget* widget) {
+    for (int y = 1; y < widget->height(); y += 3) {
+      for (int x = 1; x < widget->width(); x += 3) {
+        if (widget->childAt(x, y) != nullptr) continue;
+        QTest::mouseMove(widget, QPoint(x, y));
+        return;
+      }
+    }
+    FAIL() << "no bare part in " << widget->objectName().toStdString();
   }
 };
 
 // The help text follows the mouse on the timer's tick; a hide request acts at
 // once. A test with the real timer guards against the tick never being
-// connected, which a direct call would not show.
-TEST_F(ViewButtons, HelpLineShowsTheControlUnderTheMouseWithinHalfASecond) {
-  Enter(form.ButtonClose);
-  EXPECT_FALSE(form.LabMsg->isVisible());
-  QTRY_VERIFY_WITH_TIMEOUT(form.LabMsg->isVisible(), 2000);
-  EXPECT_EQ(Text(form.LabMsg), " Esce dal programma ");
+// connected, which a direct call would not show. Leaving a control for its own
+// frame or the window sends the parent no Enter, so these moves catch a line
+// left shown there; the window itself is the frames' parent.
+TEST_F(ViewButtons, HelpLineFollowsThePointerAndHidesOnTheBareWindowOrFrame) {
+  struct Case {
+    QPushButton* control;
+    QWidget* bare;
+    const char* text;
+  };
+  const Case cases[] = {
+      {form.ButtonClose, form.ButtonClose->parentWidget(), " Esce dal programma "},
+      {form.ButtonNewT, form.ButtonNewT->parentWidget(), " Crea un nuovo tracciato "},
+      {form.ButtonOpen, &form, " Apre un gruppo di tracciati già creato "},
+  };
+  FillGroup(1, 1);
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.text);
+    MoveOnto(c.control);
+    QTRY_VERIFY_WITH_TIMEOUT(form.LabMsg->isVisible(), 2000);
+    EXPECT_EQ(Text(form.LabMsg), c.text);
+    MoveOntoBarePart(c.bare);
+    EXPECT_FALSE(form.LabMsg->isVisible());
+    EXPECT_FALSE(form.Timer1->isActive());
+  }
 
-  Enter(form.ButtonSave);
+  MoveOnto(form.ButtonClose);
+  QTRY_VERIFY_WITH_TIMEOUT(form.LabMsg->isVisible(), 2000);
+  MoveOnto(form.ButtonSave);  // straight onto another control: the text changes, the line stays
   QTRY_COMPARE_WITH_TIMEOUT(form.LabMsg->text(),
                             QStringLiteral(" Salva con nome il gruppo di tracciati "), 2000);
   EXPECT_TRUE(form.LabMsg->isVisible());
-
-  Enter(form.Frame2);
-  EXPECT_FALSE(form.LabMsg->isVisible());
-  EXPECT_FALSE(form.Timer1->isActive());
+  MoveOnto(form.TCoordY[1]);  // a move over a field does not count as its frame's
+  QTRY_COMPARE_WITH_TIMEOUT(form.LabMsg->text(), QString::fromStdString(ToolTipTexts()[kTipCoordY]),
+                            2000);
 }
 
 TEST_F(ViewButtons, HelpLineChoosesTheCursorLabelByIndexAndCableBoxesOnFocus) {
-  Enter(form.LabelCoord[1]);
+  MoveOnto(form.LabelCoord[1]);
   EXPECT_EQ(form.HelpLine->State().text, 29);
-  Enter(form.LabelCoord[2]);
+  MoveOnto(form.LabelCoord[2]);
   EXPECT_EQ(form.HelpLine->State().text, 28);
   FillGroup(1, 1);
   Focus(form.CableName[1]);
@@ -113,9 +140,37 @@ TEST_F(ViewButtons, ParabolicCableIsAppendedAndMadeActive) {
   EXPECT_EQ(Text(form.LNNode), "5");
 }
 
+// Records each change of the window's pointer with the number of messages
+// shown before it, so that the order of hourglass and message boxes shows.
+class PointerTrace : public QObject {
+ public:
+  PointerTrace(QWidget& window, const ScriptedPrompter& prompter)
+      : window_(window), prompter_(prompter) {
+    window.installEventFilter(this);
+  }
+  std::vector<std::pair<Qt::CursorShape, std::size_t>> changes;
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    if (watched != &window_ || event->type() != QEvent::CursorChange) return false;
+    const auto change = std::make_pair(window_.cursor().shape(), prompter_.messages().size());
+    if (changes.empty() || changes.back() != change) changes.push_back(change);  // sent twice
+    return false;
+  }
+
+ private:
+  QWidget& window_;
+  const ScriptedPrompter& prompter_;
+};
+
+// Message 10 comes before any hourglass; the hourglass is the window's (the
+// application's would cover the message boxes) and is gone before the
+// summary is shown.
 TEST_F(ViewButtons, DrawingAllLayoutsOfAnEmptyGroupOnlySaysSo) {
   prompter.ExpectMessage("Nessun tracciato definito ", "INFORMAZIONE", 64);
+  PointerTrace trace(form, prompter);
   Click(form.DrawAllLayo);
+  EXPECT_TRUE(trace.changes.empty());
 }
 
 TEST_F(ViewButtons, DrawingAllLayoutsWritesOneFilePerLayoutAndListsThem) {
@@ -124,8 +179,12 @@ TEST_F(ViewButtons, DrawingAllLayoutsWritesOneFilePerLayoutAndListsThem) {
   prompter.ExpectMessage("Tracciati disegnati: (2)\n\r" + folder + "\\MembTRAVE 1TmpTrac001.dis\n\r" +
                              folder + "\\MembTRAVE 1TmpTrac002.dis",
                          "INFORMAZIONE", 64);
+  PointerTrace trace(form, prompter);
   Click(form.DrawAllLayo);
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
+  using Change = std::pair<Qt::CursorShape, std::size_t>;
+  EXPECT_EQ(trace.changes, (std::vector<Change>{{Qt::WaitCursor, 0}, {Qt::ArrowCursor, 0}}));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
 }
 
 // A drawing that cannot be written (here a folder stands where it should go,
@@ -167,7 +226,11 @@ TEST_F(ViewButtons, PreviewWritesTheDrawingAndStartsTheViewer) {
   prompter.ExpectMessage(
       "Problemi con l'apertura dell'applicazione: " + ToLowerRoot() + "\\progra\\Ostrel.exe",
       "MESSAGGIO", kStyleRetryCancelCritical, kAnswerCancel);
+  PointerTrace trace(form, prompter);
   Click(form.DrawLayo);
+  ASSERT_FALSE(trace.changes.empty());  // the window's hourglass, put back after the message
+  EXPECT_EQ(trace.changes.back(), std::make_pair(Qt::ArrowCursor, std::size_t{1}));
+  EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac.dis"));
   EXPECT_EQ(world->Viewer.ViewerTaskId, 0);
   EXPECT_TRUE(std::filesystem::exists(job.Root() / "progra" / "Ostrel.inp"));

@@ -8,9 +8,9 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTest>
-#include <QWheelEvent>
 
 #include "tests/support/temp_dir.h"
+#include "tests/support/real_input.h"
 #include "tests/viewer/dis_text.h"
 #include "viewer/drawing_view.h"
 
@@ -55,9 +55,7 @@ TEST_F(ViewerWindowTest, WheelZoomsAroundTheCursorAndDragPans) {
   const QPointF cursor(100, 80);
   const auto under = view.view().ToDrawing(cursor.x(), cursor.y());
   const double scale = view.view().scale;
-  QWheelEvent wheel(cursor, view.mapToGlobal(cursor), QPoint(), QPoint(0, 120), Qt::NoButton,
-                    Qt::NoModifier, Qt::NoScrollPhase, false);
-  QApplication::sendEvent(&view, &wheel);
+  TurnWheel(&view, 1, cursor.toPoint());
   EXPECT_GT(view.view().scale, scale);
   const auto after = view.view().ToWindow(under.x, under.y);
   EXPECT_NEAR(after.x, cursor.x(), 1e-6);
