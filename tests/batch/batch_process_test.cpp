@@ -17,7 +17,7 @@ using Result = ProcessResult;
 class BatchRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::copy(EXAMPLE_SUITE_DIR, suite_.path(), fs::copy_options::recursive);
+    CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
     WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
   }
 

@@ -35,7 +35,7 @@ std::vector<std::string> BarFont() {
 class DrawRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::copy(EXAMPLE_SUITE_DIR, suite_.path(), fs::copy_options::recursive);
+    CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
     WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
   }
 

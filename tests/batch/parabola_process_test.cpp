@@ -40,7 +40,7 @@ std::vector<std::string> Lines(const std::string& bytes) {
 class ParabolaRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::copy(EXAMPLE_SUITE_DIR, suite_.path(), fs::copy_options::recursive);
+    CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
     WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
   }
 
