@@ -2,7 +2,8 @@
 # The Windows check: cross-builds with mingw-w64 what builds without Qt (the
 # plain libraries, the Win32 task layer among them, tracciati-batch.exe and
 # their test programs) into build-mingw/, then runs every test program under
-# wine. The wine prefix is made once, before the build: its first start takes
+# wine, on a virtual display (the Win32 task layer's test opens a window).
+# The wine prefix is made once, before the build: its first start takes
 # longer than a test listing may.
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
@@ -13,4 +14,4 @@ prefix=${WINEPREFIX:-$HOME/.wine}
 [ -f "$prefix/system.reg" ] || "$wine" wineboot --init
 cmake --preset mingw >/dev/null
 cmake --build --preset mingw -j"$(nproc)"
-ctest --preset mingw -j"$(nproc)"
+xvfb-run -a ctest --preset mingw -j"$(nproc)"
