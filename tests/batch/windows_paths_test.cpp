@@ -1,5 +1,7 @@
 // tracciati-batch.exe given paths as Windows users and the suite write them:
 // a drive letter, backslashes, folder names in another case than on disk.
+#include <windows.h>
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -42,6 +44,21 @@ TEST_F(WindowsPaths, ResaveByAnotherCaseWritesTheGroupByteForByte) {
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(ReadBytes(output_.path() / "copy.cap"),
             ReadBytes(suite_.path() / "lavori" / "pont01" / "Memb002Gr_001.cap"));
+}
+
+// A group file with the read-only attribute is refused by a save and keeps
+// its content and its attribute.
+TEST_F(WindowsPaths, AReadOnlyGroupFileIsNotOverwritten) {
+  const fs::path target = suite_.path() / "lavori" / "pont01" / "Memb002Gr_002.cap";
+  WriteBytes(target, "vecchio");
+  ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
+  const ProcessResult r = Batch({Argument(), "resave", JobPath() + "\Memb002Gr_001.cap",
+                                 JobPath() + "\Memb002Gr_002.cap"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_NE(r.err, "");
+  EXPECT_EQ(ReadBytes(target), "vecchio");
+  EXPECT_TRUE(GetFileAttributesW(target.c_str()) & FILE_ATTRIBUTE_READONLY);
+  SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_NORMAL);  // so that the folder can go
 }
 
 // Windows takes forward slashes as separators too; so does the editor: the
