@@ -24,6 +24,12 @@ function(tracciati_add_test name)
   if(ARG_GUI)
     list(APPEND props ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
   endif()
-  gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 30
-                       PROPERTIES ${props})
+  # Cross-built programs are listed under wine when ctest runs, once the
+  # wine prefix exists, not at build time.
+  if(CMAKE_CROSSCOMPILING)
+    set(discovery DISCOVERY_MODE PRE_TEST DISCOVERY_TIMEOUT 120)
+  else()
+    set(discovery DISCOVERY_TIMEOUT 30)
+  endif()
+  gtest_discover_tests(${name} TEST_PREFIX "${name}." ${discovery} PROPERTIES ${props})
 endfunction()

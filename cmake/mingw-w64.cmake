@@ -1,9 +1,8 @@
-# Cross build for 64-bit Windows with Debian's mingw-w64 (posix threads):
-#   cmake -S . -B build-mingw -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-#         -DTRACCIATI_WITH_QT=OFF -DTRACCIATI_TESTS=OFF -DTRACCIATI_BENCH=OFF
-# Builds the plain libraries (the Win32 task layer among them) and
-# tracciati-batch, statically linked so that it runs without the compiler's
-# DLLs.
+# Cross build for 64-bit Windows with Debian's mingw-w64 (posix threads);
+# the "mingw" preset of CMakePresets.json uses it. Builds the plain libraries
+# (the Win32 task layer among them), tracciati-batch and their test programs,
+# statically linked so that they run without the compiler's DLLs; ctest runs
+# the test programs under wine.
 set(CMAKE_SYSTEM_NAME Windows)
 set(CMAKE_SYSTEM_PROCESSOR x86_64)
 set(TRACCIATI_MINGW_PREFIX x86_64-w64-mingw32)
@@ -16,3 +15,9 @@ set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
 set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
+
+# Debian puts the 64-bit loader outside PATH.
+find_program(TRACCIATI_WINE NAMES wine wine64 PATHS /usr/lib/wine NO_CMAKE_FIND_ROOT_PATH)
+if(TRACCIATI_WINE)
+  set(CMAKE_CROSSCOMPILING_EMULATOR ${TRACCIATI_WINE})
+endif()

@@ -8,6 +8,7 @@ packages=(
   g++-mingw-w64-x86-64-posix
   clang libclang-rt-dev  # the fuzz targets: libFuzzer and the sanitizers' runtimes
   libgtest-dev libgmock-dev libbenchmark-dev
+  googletest wine64  # the Windows tests: GoogleTest cross-built from its sources, run under wine
   xvfb xauth
   python3-ezdxf  # the tests read the viewer's DXF export back with it
   qt6-translations-l10n  # the toolkit's own Italian texts (file dialogs, context menus)

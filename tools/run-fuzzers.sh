@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Builds the libFuzzer targets with clang (address and undefined-behaviour
-# sanitizers) into build-fuzz/ (or $TRACCIATI_BUILD_FUZZ), replays every seed
+# sanitizers) into build-fuzz/ (the "fuzz" preset), replays every seed
 # and kept regression input, then fuzzes each target for SECONDS (default
 # 25), two at a time, from its seed corpus. New inputs go to a scratch
 # corpus under the build folder, never into the repository; a crashing
@@ -8,20 +8,19 @@
 #   tools/run-fuzzers.sh [SECONDS] [TARGET...]
 set -euo pipefail
 top=$(cd "$(dirname "$0")/.." && pwd)
-build=${TRACCIATI_BUILD_FUZZ:-${TRACCIATI_BUILD:-$top/build}-fuzz}
+build=$top/build-fuzz
 seconds=${1:-25}
 shift $(( $# > 0 ? 1 : 0 ))
 targets=("$@")
 [ ${#targets[@]} -gt 0 ] || targets=(structure job_files group_file font drawing)
 
-cmake -S "$top" -B "$build" -DCMAKE_CXX_COMPILER=clang++ -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTRACCIATI_FUZZ=ON -DTRACCIATI_WITH_QT=OFF -DTRACCIATI_TESTS=OFF -DTRACCIATI_BENCH=OFF \
-  >/dev/null
-cmake --build "$build" -j"$(nproc)" --target "${targets[@]/%/_fuzz}"
+cd "$top"
+cmake --preset fuzz >/dev/null
+cmake --build --preset fuzz -j"$(nproc)" --target "${targets[@]/%/_fuzz}"
 export ASAN_OPTIONS=halt_on_error=1:detect_leaks=1
 export UBSAN_OPTIONS=halt_on_error=1:print_stacktrace=1
 pattern=$(IFS='|'; echo "${targets[*]/%/_fuzz}")
-ctest --test-dir "$build" --output-on-failure --timeout 120 -R "^($pattern)\.replay\$"
+ctest --preset fuzz -R "^($pattern)\.replay\$"
 
 # The longest input each target starts from: a little above its largest seed.
 declare -A max_len=([structure]=8192 [job_files]=4096 [group_file]=4096 [font]=8192

@@ -207,7 +207,7 @@ TEST(Startup, TheMemberIsCheckedFirst) {
 
 TEST(Startup, TheExampleSuiteStartsWithoutAMessage) {
   TempDir dir;
-  std::filesystem::copy(EXAMPLE_SUITE_DIR, dir.path(), std::filesystem::copy_options::recursive);
+  CopyTree(EXAMPLE_SUITE_DIR, dir.path());
   WriteJobFile(dir.path() / "impostazioni" / "dirlav", {(dir.path() / "lavori").string()});
   auto world = std::make_unique<World>();
   const StartupRun run = StartUp(*world, "|diroot=" + dir.SuitePath() + "|MEMBRA=2|");

@@ -4,33 +4,20 @@
 #include <filesystem>
 
 #include "common/text.h"
+#include "tests/support/process_run.h"
 #include "tests/support/temp_dir.h"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using Result = ProcessResult;
 
 // tracciati-batch run as the suite's scripts run it, as a process.
 class BatchRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::copy(EXAMPLE_SUITE_DIR, suite_.path(), fs::copy_options::recursive);
+    CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
     WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
   }
 
@@ -41,21 +28,7 @@ class BatchRun : public ::testing::Test {
   std::string JobSuitePath() const { return ToLower((suite_.path() / "lavori").string()) + "\\pont01"; }
 
   Result Batch(const std::vector<std::string>& args) const {
-    std::string command = Quote(BATCH_EXE);
-    for (const std::string& a : args) command += " " + Quote(a);
-    const fs::path out = output_.path() / "out.txt";
-    const fs::path err = output_.path() / "err.txt";
-    command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-    Result r;
-    const int raw = std::system(command.c_str());
-#ifdef _WIN32
-    r.status = raw;
-#else
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-    r.out = ReadBytes(out);
-    r.err = ReadBytes(err);
-    return r;
+    return RunProcess(BATCH_EXE, args, output_.path());
   }
 
   TempDir suite_;

@@ -5,27 +5,14 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/process_run.h"
 #include "tests/support/temp_dir.h"
-
-#ifndef _WIN32
-#include <sys/wait.h>
-#endif
 
 namespace fs = std::filesystem;
 
 namespace {
 
-struct Result {
-  int status = -1;
-  std::string out;
-  std::string err;
-};
-
-std::string Quote(const std::string& s) {
-  std::string q = "'";
-  for (char c : s) q += c == '\'' ? std::string("'\\''") : std::string(1, c);
-  return q + "'";
-}
+using Result = ProcessResult;
 
 // Fields of a group file line at columns 1, 21 and 41.
 std::string Row(const std::vector<std::string>& fields) {
@@ -53,7 +40,7 @@ std::vector<std::string> Lines(const std::string& bytes) {
 class ParabolaRun : public ::testing::Test {
  protected:
   void SetUp() override {
-    fs::copy(EXAMPLE_SUITE_DIR, suite_.path(), fs::copy_options::recursive);
+    CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
     WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
   }
 
@@ -62,21 +49,7 @@ class ParabolaRun : public ::testing::Test {
   std::string InJob(const std::string& name) const { return (Job() / name).string(); }
 
   Result Batch(const std::vector<std::string>& args) const {
-    std::string command = Quote(BATCH_EXE);
-    for (const std::string& a : args) command += " " + Quote(a);
-    const fs::path out = output_.path() / "out.txt";
-    const fs::path err = output_.path() / "err.txt";
-    command += " >" + Quote(out.string()) + " 2>" + Quote(err.string());
-    Result r;
-    const int raw = std::system(command.c_str());
-#ifdef _WIN32
-    r.status = raw;
-#else
-    r.status = WIFEXITED(raw) ? WEXITSTATUS(raw) : -1;
-#endif
-    r.out = ReadBytes(out);
-    r.err = ReadBytes(err);
-    return r;
+    return RunProcess(BATCH_EXE, args, output_.path());
   }
 
   // parabola IN OUT followed by the seven values.

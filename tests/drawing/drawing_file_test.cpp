@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <numbers>
 
 #include "tests/drawing/drawing_test_support.h"
 #include "tests/support/scripted_prompter.h"
@@ -44,7 +45,7 @@ TEST(DrawingArcs, ArcsFindTheirPointsInOrder) {
   auto d = NewDrawing();
   d->DrawOffsetX = 1.0;
   DrawArc(*d, 0.0, 0.0, 4.0);
-  DrawArc(*d, 0.0, 0.0, 4.0, int16_t{3}, M_PI / 2, M_PI);
+  DrawArc(*d, 0.0, 0.0, 4.0, int16_t{3}, std::numbers::pi / 2, std::numbers::pi);
   DrawArc(*d, 0.0, 0.0, 0.0001);  // too small
   ASSERT_EQ(d->ArcCount, 2);
   const DrawingArc& full = d->Arcs[0];

@@ -105,7 +105,7 @@ TEST(PictureBox, DrawsAndReportsInItsUserScaleAtEverySize) {
 // not the cable; a resize draws again with equal units.
 TEST(SectionViewController, PlacesAndReexpressesThePointOnTheExampleJob) {
   TempDir dir;
-  std::filesystem::copy(EXAMPLE_SUITE_DIR, dir.path(), std::filesystem::copy_options::recursive);
+  CopyTree(EXAMPLE_SUITE_DIR, dir.path());
   WriteJobFile(dir.path() / "impostazioni" / "dirlav", {(dir.path() / "lavori").string()});
   auto world = std::make_unique<World>();
   ScriptedPrompter prompter;

@@ -1,5 +1,6 @@
 #include "tests/support/temp_dir.h"
 
+#include <cstdlib>
 #include <fstream>
 #include <random>
 #include <sstream>
@@ -10,7 +11,10 @@ namespace fs = std::filesystem;
 
 TempDir::TempDir() {
   std::random_device rd;
-  const fs::path base = fs::temp_directory_path();
+  // Under wine the Windows tests put their folders where TRACCIATI_TEST_TMP
+  // says (a Z:\ path), since wine sets TMP itself.
+  const char* chosen = std::getenv("TRACCIATI_TEST_TMP");
+  const fs::path base = chosen && *chosen ? fs::path(chosen) : fs::temp_directory_path();
   for (int attempt = 0; attempt < 100; ++attempt) {
     const fs::path candidate = base / ("tracciati-test-" + std::to_string(rd()));
     std::error_code ec;
@@ -52,4 +56,15 @@ std::string ReadBytes(const fs::path& path) {
   std::ostringstream s;
   s << in.rdbuf();
   return s.str();
+}
+
+void CopyTree(const fs::path& from, const fs::path& to) {
+  for (const auto& entry : fs::recursive_directory_iterator(from)) {
+    const fs::path target = to / fs::relative(entry.path(), from);
+    if (entry.is_directory()) {
+      fs::create_directories(target);
+    } else {
+      fs::copy_file(entry.path(), target);
+    }
+  }
 }

@@ -28,3 +28,8 @@ void WriteJobFile(const std::filesystem::path& path, const std::vector<std::stri
 void WriteBytes(const std::filesystem::path& path, const std::string& bytes);
 
 std::string ReadBytes(const std::filesystem::path& path);
+
+// Copies the folder `from` into the existing folder `to`, file by file.
+// (std::filesystem::copy of a folder onto an existing one on the same drive
+// fails with the Windows runtime, which gives every file the same identity.)
+void CopyTree(const std::filesystem::path& from, const std::filesystem::path& to);
