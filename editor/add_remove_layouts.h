@@ -16,6 +16,7 @@ class AddRemoveLayouts : public GroupStep {
                                    std::function<void()> shown, int first,
                                    std::vector<LayoutSnapshot> layouts);
   bool Changes() const override { return count_ > 0; }
+  void Drop() override { out_ = {}; }
   std::size_t Bytes() const override;
 
  private:

@@ -11,6 +11,7 @@ class ChangeLayout : public GroupStep {
   ChangeLayout(LayoutGroup& group, GroupSelection before, std::function<void()> shown, int layout,
                LayoutSnapshot was);
   bool Changes() const override;
+  void Drop() override { other_ = {}; }
   std::size_t Bytes() const override { return sizeof *this + SnapshotBytes(other_); }
 
  private:

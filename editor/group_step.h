@@ -32,6 +32,8 @@ class GroupStep : public QUndoCommand {
   virtual bool Changes() const = 0;
   // What the step keeps in memory.
   virtual std::size_t Bytes() const = 0;
+  // Gives up what the step keeps; it is never undone or redone afterwards.
+  virtual void Drop() {}
 
  protected:
   // Swaps the kept part with the group's.

@@ -15,6 +15,7 @@ class ReplaceGroup : public GroupStep {
   ReplaceGroup(LayoutGroup& group, GroupSelection before, std::function<void()> shown,
                GroupSnapshot was, std::string* fileName, std::string wasFileName);
   bool Changes() const override { return true; }
+  void Drop() override { other_ = {}; }
   std::size_t Bytes() const override { return sizeof *this + SnapshotBytes(other_); }
 
  private:

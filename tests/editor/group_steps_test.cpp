@@ -1,14 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <QUndoStack>
 #include <memory>
 #include <random>
 #include <string>
+#include <vector>
 
 #include "editor/add_remove_layouts.h"
 #include "editor/change_header.h"
 #include "editor/change_layout.h"
 #include "editor/change_point.h"
+#include "editor/group_history.h"
 #include "editor/replace_group.h"
 #include "layouts/group_file.h"
 #include "layouts/layout_operations.h"
@@ -24,16 +25,20 @@ TEST(GroupSteps, RandomRunUndoesToTheStartAndRedoesToTheEnd) {
   std::string fileName = "primo.cap";
   int shownCount = 0;
   const auto shown = [&shownCount] { ++shownCount; };
-  QUndoStack stack;
+  GroupHistory history;
+  int notified = 0;
+  history.AddListener([&notified] { ++notified; });
   std::mt19937 random(14);
   const auto pick = [&random](int n) { return static_cast<int>(random() % static_cast<unsigned>(n)) + 1; };
-  const auto push = [&stack](GroupStep* step) {
+  int recorded = 0;
+  // The group file and file name after each step, to compare every undo
+  // and redo with.
+  std::vector<std::string> states;
+  const auto push = [&](GroupStep* step) {
     EXPECT_LT(step->Bytes(), 200u * 1024u);
-    if (!step->Changes()) {
-      delete step;
-      return;
-    }
-    stack.push(step);
+    if (!history.Record(step)) return;
+    ++recorded;
+    states.push_back(LayoutGroupFileBytes(*group) + fileName);
   };
   auto addLayout = [&] {
     const GroupSelection before = SelectionOf(*group);
@@ -52,8 +57,7 @@ TEST(GroupSteps, RandomRunUndoesToTheStartAndRedoesToTheEnd) {
     push(AddRemoveLayouts::Added(*group, before, shown, layout, 1));
   };
   for (int i = 0; i < 3; ++i) addLayout();
-  const std::string start = LayoutGroupFileBytes(*group);
-  const int startIndex = stack.index();
+  const int startSteps = recorded;
 
   for (int step = 0; step < 300; ++step) {
     const GroupSelection before = SelectionOf(*group);
@@ -101,20 +105,24 @@ TEST(GroupSteps, RandomRunUndoesToTheStartAndRedoesToTheEnd) {
       }
     }
   }
-  const std::string end = LayoutGroupFileBytes(*group);
-  const std::string endName = fileName;
   const GroupSelection endSelection = SelectionOf(*group);
-  ASSERT_GT(stack.count(), 200);
+  ASSERT_GT(recorded, 200);
 
-  stack.setIndex(startIndex);
-  EXPECT_EQ(LayoutGroupFileBytes(*group), start);
-  EXPECT_EQ(fileName, "primo.cap");
+  for (int i = recorded - 1; i >= startSteps; --i) {
+    history.Undo();
+    ASSERT_EQ(LayoutGroupFileBytes(*group) + fileName, states[static_cast<std::size_t>(i - 1)])
+        << "undo of step " << i;
+  }
   EXPECT_EQ(group->ActiveLayout, 3);
-  stack.setIndex(stack.count());
-  EXPECT_EQ(LayoutGroupFileBytes(*group), end);
-  EXPECT_EQ(fileName, endName);
+  for (int i = startSteps; i < recorded; ++i) {
+    history.Redo();
+    ASSERT_EQ(LayoutGroupFileBytes(*group) + fileName, states[static_cast<std::size_t>(i)])
+        << "redo of step " << i;
+  }
+  EXPECT_FALSE(history.CanRedo());
   EXPECT_EQ(group->ActiveLayout, endSelection.ActiveLayout);
-  EXPECT_GT(shownCount, 2 * 200);
+  EXPECT_EQ(shownCount, 2 * (recorded - startSteps));
+  EXPECT_EQ(notified, recorded + shownCount);
 }
 
 // A store that leaves the group as it was records nothing.
