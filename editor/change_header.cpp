@@ -8,10 +8,19 @@ ChangeHeader::ChangeHeader(LayoutGroup& group, GroupSelection before, std::funct
   setText("Modifica intestazione");
 }
 
-bool ChangeHeader::Changes() const { return TakeHeader(group_) != other_; }
+bool ChangeHeader::Changes() const {
+  return group_.GroupDescription != other_.GroupDescription ||
+         group_.LoadCondition != other_.LoadCondition || group_.GroupParamA != other_.GroupParamA ||
+         group_.GroupParamB != other_.GroupParamB;
+}
 
+// Only the header's own values: the counts and the selection are other
+// steps' business.
 void ChangeHeader::SwapRecords() {
   GroupHeader now = TakeHeader(group_);
-  RestoreHeader(group_, other_);
+  group_.GroupDescription = std::move(other_.GroupDescription);
+  group_.LoadCondition = other_.LoadCondition;
+  group_.GroupParamA = other_.GroupParamA;
+  group_.GroupParamB = other_.GroupParamB;
   other_ = std::move(now);
 }

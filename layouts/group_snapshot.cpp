@@ -51,6 +51,7 @@ GroupSnapshot TakeGroup(const LayoutGroup& group) {
 
 void RestoreGroup(LayoutGroup& group, const GroupSnapshot& snapshot) {
   RestoreHeader(group, snapshot.header);
+  group.LayoutCount = static_cast<int16_t>(snapshot.layouts.size());
   for (std::size_t i = 0; i < snapshot.layouts.size(); ++i) {
     RestoreLayout(group, static_cast<int>(i) + 1, snapshot.layouts[i]);
   }
