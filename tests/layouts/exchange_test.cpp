@@ -9,6 +9,7 @@
 #include "layouts/group_table_text.h"
 #include "layouts/layout_operations.h"
 #include "layouts/point_table_text.h"
+#include "layouts/table_paste.h"
 #include "tests/layouts/layouts_fixture.h"
 
 namespace {
@@ -133,6 +134,29 @@ TEST_F(Exchange, GroupTableRefusesNamingTheFirstBadLine) {
     EXPECT_EQ(read.refusal->text, c.message);
     EXPECT_TRUE(read.layouts.empty());
   }
+}
+
+// Copy from one layout, paste into another after its first point: the
+// points arrive in order and equal; a refused paste changes no byte.
+TEST_F(Exchange, PastesWholeOrNotAtAll) {
+  FillLayout(1, 1, 4);
+  FillLayout(2, 2, 2);
+  const std::string copied = PointTableText(group->Layouts[1], *structure, *sections, ',');
+  ASSERT_FALSE(PastePoints(*group, *structure, 2, 1, copied));
+  ASSERT_EQ(group->Layouts[2].NodeCount, 6);
+  for (int p = 1; p <= 4; ++p) EXPECT_EQ(NodeAt(group->Layouts[2], p + 1), NodeAt(group->Layouts[1], p));
+  EXPECT_EQ(group->ActiveNode, 5);
+
+  ASSERT_FALSE(PasteLayouts(*group, *structure, *sections,
+                            GroupTableText(*group, *structure, *sections, '.')));
+  ASSERT_EQ(group->LayoutCount, 4);
+  EXPECT_EQ(TakeLayout(*group, 4), TakeLayout(*group, 2));
+  EXPECT_EQ(group->ActiveLayout, 4);
+
+  const std::string before = LayoutGroupFileBytes(*group);
+  EXPECT_TRUE(PastePoints(*group, *structure, 2, 1, "101\n999\n"));
+  EXPECT_TRUE(PasteLayouts(*group, *structure, *sections, "1\t12T15\n101\n\n2\tnessuno\n"));
+  EXPECT_EQ(LayoutGroupFileBytes(*group), before);
 }
 
 // The inverse pairs an undo step relies on, judged by the file the group
