@@ -7,6 +7,8 @@
 #include "app/world.h"
 #include "app/viewer_launch.h"
 #include "editor/form_pri.h"
+#include "editor/group_history.h"
+#include "editor/group_recorder.h"
 #include "platform/decimal_separator.h"
 #include "platform/task_control.h"
 

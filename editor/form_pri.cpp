@@ -12,6 +12,8 @@
 #include "app/world.h"
 #include "editor/control_state.h"
 #include "editor/grid_scroll.h"
+#include "editor/group_history.h"
+#include "editor/group_recorder.h"
 #include "editor/layout_panel.h"
 #include "editor/node_panel.h"
 #include "editor/pointer_rules.h"
@@ -31,6 +33,7 @@ FormPri::FormPri(World& world, Prompter& prompter, QWidget* parent)
   ConnectDrawingButtons();
   WatchHelpLine();
   ConnectVerifyWindow();
+  WatchGroupSteps();
 
   // The grids open empty: no row and no scroll bar until there is something
   // to show.
@@ -91,6 +94,9 @@ std::optional<Message> FormPri::Load(const std::string& argument) {
   layoutPanel_->RefreshTextNLayo();
   layoutPanel_->CheckNLayout();
   CheckEvLayo->setChecked(false);
+  // What start-up left in the group is where the history begins.
+  RecordGroupChange();
+  History().Stack().clear();
   return std::nullopt;
 }
 

@@ -15,6 +15,8 @@
 #include "platform/message_watch.h"
 
 class FormParabCable;
+class GroupHistory;
+class GroupRecorder;
 class HelpLineWatcher;
 class PictureBox;
 class Prompter;
@@ -58,6 +60,15 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   // call them too.
   void FillCableTypeLists();
   void ShowViewMode();
+
+  // Undo, redo and the clipboard (form_pri_undo.cpp). The one place that
+  // learns the group changed: records whatever the handlers changed since the
+  // last step as one step; the window calls it once each input event has been
+  // handled.
+  void RecordGroupChange();
+  // Shows the group after an undo or redo, as the same change by hand would.
+  void ShowGroupStep();
+  GroupHistory& History() { return *history_; }
 
   // Both grids, forwarded to their panels.
   void RefreshLayoutPanels();
@@ -178,6 +189,12 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   void DrawLayo_Click();
   // One for the whole run: it remembers the viewer it started last.
   std::unique_ptr<TaskControl> tasks_;
+
+  void WatchGroupSteps();
+  void WatchClipboard();
+  std::unique_ptr<GroupHistory> history_;
+  std::unique_ptr<GroupRecorder> recorder_;
+  bool recordPending_ = false;
 
   World& world_;
   // Every message of the window goes through here, so that leaving a field

@@ -1,6 +1,7 @@
 // "Apri" and "Salva" from the window: the dialogs answered by the script,
 // the group files written by the layouts library.
 
+#include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -104,6 +105,31 @@ TEST_F(GroupButtons, ARefusedFileEmptiesTheGrids) {
   EXPECT_EQ(LayoutRowsShown(), "");
   EXPECT_EQ(NodeRowsShown(), "");
   EXPECT_FALSE(form.ButtonCopyT->isEnabled());
+}
+
+// Undoing "Apri" puts back the group it replaced, the group file name and
+// the caption; redoing it brings the opened group back.
+TEST_F(GroupButtons, UndoingOpenPutsBackTheGroupNameAndCaption) {
+  FillGroup(2, 3);
+  form.RecordGroupChange();
+  const std::string group = LayoutGroupFileBytes(Group());
+  const QString caption = form.windowTitle();
+  WriteGroupFile("Memb003Gr_002.cap", 9);
+  prompter.ExpectOpenFile(Chosen("Memb003Gr_002.cap"));
+  Click(form.ButtonOpen);
+  QApplication::processEvents();
+  const std::string opened = LayoutGroupFileBytes(Group());
+  const QString openedCaption = form.windowTitle();
+  ASSERT_NE(opened, group);
+
+  QTest::keyClick(form.ButtonOpen, Qt::Key_Z, Qt::ControlModifier);
+  EXPECT_EQ(LayoutGroupFileBytes(Group()), group);
+  EXPECT_EQ(world->GroupFileName, "");
+  EXPECT_EQ(form.windowTitle(), caption);
+  EXPECT_EQ(LayoutRowsShown(), "1 2");
+  QTest::keyClick(form.ButtonOpen, Qt::Key_Y, Qt::ControlModifier);
+  EXPECT_EQ(LayoutGroupFileBytes(Group()), opened);
+  EXPECT_EQ(form.windowTitle(), openedCaption);
 }
 
 }  // namespace

@@ -1,0 +1,37 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "editor/group_history.h"
+#include "editor/group_step.h"
+#include "layouts/group_snapshot.h"
+
+// Turns whatever the window's handlers changed in the group into one step of
+// the history, so that no handler has to know undo exists: the window calls
+// Check() once an input event has been handled. It keeps a copy of the
+// entries in use (up to 200 x 1999 points of 32 bytes for a full group) to
+// compare with, and updates only the part a step touched.
+class GroupRecorder {
+ public:
+  // fileName: the group file's name, which "Apri" changes with the group.
+  // shown: the window's hook that shows the group after an undo or redo.
+  GroupRecorder(LayoutGroup& group, GroupHistory& history, std::string& fileName,
+                std::function<void()> shown);
+
+  // Records the change since the last call, if any.
+  void Check();
+  // Takes the group as it is as the base, without a step (start-up).
+  void Reset();
+
+ private:
+  GroupStep* MakeStep();
+  LayoutGroup& group_;
+  GroupHistory& history_;
+  std::string& fileName_;
+  std::function<void()> shown_;
+  GroupSnapshot mirror_;
+  std::string mirrorFileName_;
+  GroupSelection selection_;
+  bool checking_ = false;
+};

@@ -1,0 +1,94 @@
+// Undo, redo and the clipboard driven through the real window.
+
+#include <QApplication>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTest>
+#include <functional>
+
+#include "editor/group_history.h"
+#include "layouts/group_file.h"
+#include "tests/editor/editor_window.h"
+
+namespace {
+
+using UndoWindow = EditorWindow;
+
+struct Shown {
+  std::string group;
+  std::string layoutRows;
+  std::string nodeRows;
+  friend bool operator==(const Shown&, const Shown&) = default;
+};
+
+// For each kind of change made through the controls: Ctrl+Z on the focused
+// widget gives back the whole group (the file it would save, which holds
+// every entry in use) and the rows shown; Ctrl+Y gives the change again.
+TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
+  FillGroup(2, 9);
+  form.RecordGroupChange();
+  const auto shown = [this] {
+    QApplication::processEvents();
+    return Shown{LayoutGroupFileBytes(Group()), LayoutRowsShown(), NodeRowsShown()};
+  };
+  const std::function<void()> changes[] = {
+      [this] { Click(form.ButtonNewT); },
+      [this] { Click(form.ButtonCopyT); },
+      [this] { Click(form.ButtonNewN); },
+      [this] { Click(form.Labelnn[3]); },
+      [this] { Type(form.TCoordY[2], "12.345"); PressKey(form.TCoordY[2], Qt::Key_Return); },
+      [this] { Type(form.LayoName[1], "77"); Focus(form.ButtonNewN); },
+      [this] { Type(form.Description, "Trave"); Focus(form.ButtonNewN); },
+  };
+  for (std::size_t i = 0; i < std::size(changes); ++i) {
+    const Shown before = shown();
+    changes[i]();
+    const Shown after = shown();
+    ASSERT_NE(after.group, before.group) << "change " << i;
+    QWidget* focused = QApplication::focusWidget();
+    ASSERT_NE(focused, nullptr);
+    QTest::keyClick(focused, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(shown(), before) << "undo of change " << i;
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(shown(), after) << "redo of change " << i;
+  }
+}
+
+// Copy the active layout's points from the point grid, paste them into
+// another layout: the points arrive equal, as one step. A spreadsheet's text
+// (decimal comma, CR LF, trailing empty line) pastes; a bad one is refused
+// with its message and changes nothing.
+TEST_F(UndoWindow, PointsCopyAndPasteBetweenLayouts) {
+  FillGroup(2, 3);
+  form.RecordGroupChange();
+  Click(form.NodeAct[1]);
+  QTest::keyClick(form.NodeAct[1], Qt::Key_C, Qt::ControlModifier);
+  Click(form.LayoAct[1]);
+  Click(form.NodeAct[3]);
+  QTest::keyClick(form.NodeAct[3], Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(Group().Layouts[1].NodeCount, 6);
+  for (int p = 1; p <= 3; ++p) {
+    EXPECT_EQ(NodeAt(Group().Layouts[1], p + 3), NodeAt(Group().Layouts[2], p));
+  }
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_Z, Qt::ControlModifier);
+  QApplication::processEvents();
+  EXPECT_EQ(Group().Layouts[1].NodeCount, 3);
+
+  const std::string node = Text(form.NodeName[1]);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(node + "\t\t0\t1,5\t-2,25\t0\r\n\r\n"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  ASSERT_EQ(ActiveLayout().NodeCount, 4);
+  EXPECT_EQ(NodeAt(ActiveLayout(), Group().ActiveNode).Z, -2.25);
+
+  const std::string before = LayoutGroupFileBytes(Group());
+  prompter.ExpectMessage("Nodo non esistente (riga 2 del testo incollato)", "PROBLEMA", 48);
+  QGuiApplication::clipboard()->setText(QString::fromStdString(node + "\r\n9999\r\n"));
+  QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
+  EXPECT_EQ(LayoutGroupFileBytes(Group()), before);
+}
+
+}  // namespace

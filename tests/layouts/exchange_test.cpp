@@ -1,0 +1,189 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+
+#include "layouts/group_file.h"
+#include "layouts/group_snapshot.h"
+#include "layouts/group_table_text.h"
+#include "layouts/layout_operations.h"
+#include "layouts/point_table_text.h"
+#include "layouts/table_paste.h"
+#include "tests/layouts/layouts_fixture.h"
+
+namespace {
+
+// Nodes 101..105 at positions 1..5, node 104 without section; section 1
+// named "S1"; cable types "12T15" and "19T15".
+struct Exchange : ::testing::Test {
+  std::unique_ptr<StructureModel> structure = MakeStructure(5, {4});
+  std::unique_ptr<SectionTable> sections = std::make_unique<SectionTable>();
+  std::unique_ptr<LayoutGroup> group = MakeGroup();
+
+  void SetUp() override {
+    sections->SectionCount = 1;
+    sections->Sections[1].Name = "S1";
+    sections->CableTypeCount = 2;
+    sections->CableTypeNames[1] = "12T15";
+    sections->CableTypeNames[2] = "19T15";
+  }
+  // Values a one- or two-decimal printer would not bring back exactly.
+  void FillLayout(int layout, int16_t name, int points) {
+    group->LayoutCount = static_cast<int16_t>(std::max<int>(group->LayoutCount, layout));
+    Layout& item = group->Layouts[layout];
+    item.Name = name;
+    item.CableType = 2;
+    item.NodeCount = static_cast<int16_t>(points);
+    for (int p = 1; p <= points; ++p) {
+      SetNodeAt(item, p, {static_cast<int16_t>(1 + p % 3), static_cast<int16_t>(100 * (p % 2) + p),
+                          0.1 + 0.2 * p, -1.0 / (3 * p), p * 1e-17});
+    }
+  }
+};
+
+TEST_F(Exchange, PointTableWritesHeaderCodesAndShortestNumbers) {
+  FillLayout(1, 7, 1);
+  group->Layouts[1].Y[1] = 0.1 + 0.2;
+  EXPECT_EQ(PointTableText(group->Layouts[1], *structure, *sections, ','),
+            "Nodo\tSezione\tSist. rif.\tCoord. Y\tCoord. Z\tDistorsione angolare\n"
+            "102\tS1\t101\t0,30000000000000004\t-0,3333333333333333\t1e-17\n");
+}
+
+// Every double comes back exactly, with either separator, and the section
+// cell is only shown.
+TEST_F(Exchange, PointTableReadsBackEveryDouble) {
+  FillLayout(1, 7, 40);
+  for (const char separator : {',', '.'}) {
+    const PointTableRead read =
+        ReadPointTable(PointTableText(group->Layouts[1], *structure, *sections, separator),
+                       *structure, kEditorMaxLayoutNodes);
+    ASSERT_FALSE(read.refusal) << read.refusal->text;
+    EXPECT_EQ(read.nodes, TakeLayout(*group, 1).nodes) << separator;
+  }
+}
+
+// As a spreadsheet puts cells on the clipboard: no header, decimal comma, CR
+// LF, blanks around numbers, blank and missing cells as 0, a trailing empty
+// line.
+TEST_F(Exchange, SpreadsheetTablePastes) {
+  const PointTableRead read =
+      ReadPointTable("101\t\t0\t1,5\t-2,25\t\r\n 103 \tx\t201\t 7 \r\n105\r\n\r\n", *structure, 3);
+  ASSERT_FALSE(read.refusal) << read.refusal->text;
+  const std::vector<LayoutNode> expected = {
+      {1, 0, 1.5, -2.25, 0.0}, {3, 201, 7.0, 0.0, 0.0}, {5, 0, 0.0, 0.0, 0.0}};
+  EXPECT_EQ(read.nodes, expected);
+}
+
+struct Refused {
+  const char* text;
+  int room;
+  const char* message;
+};
+
+TEST_F(Exchange, PointTableRefusesNamingTheFirstBadLine) {
+  for (const Refused& c : {
+           Refused{"101\t\t0\tabc\t0\t0", 10,
+                   "Valore non numerico nella colonna \"Coord. Y\" (riga 1 del testo incollato)"},
+           Refused{"101\t\t0\t1.234,5", 10,
+                   "Valore non numerico nella colonna \"Coord. Y\" (riga 1 del testo incollato)"},
+           Refused{"Nodo\n101\n999\n101", 10, "Nodo non esistente (riga 3 del testo incollato)"},
+           Refused{"101\n104", 10,
+                   "Nodo non associato a nessuna sezione o non appartenente alla membratura "
+                   "attiva (riga 2 del testo incollato)"},
+           Refused{"101\t\t-1", 10, "Sistema di riferimento non valido (riga 1 del testo incollato)"},
+           Refused{"101\t\t1,5", 10, "Sistema di riferimento non valido (riga 1 del testo incollato)"},
+           Refused{"101\t\t0\t0\t0\t0\t0", 10,
+                   "Troppe colonne: ne sono attese al massimo 6 (riga 1 del testo incollato)"},
+           Refused{"Nodo\n101\n\n102\n103", 2,
+                   "Numero di nodi eccessivo (riga 5 del testo incollato)"},
+       }) {
+    const PointTableRead read = ReadPointTable(c.text, *structure, c.room);
+    ASSERT_TRUE(read.refusal) << c.text;
+    EXPECT_EQ(read.refusal->text, c.message);
+    EXPECT_EQ(read.refusal->caption, "PROBLEMA");
+    EXPECT_TRUE(read.nodes.empty());
+  }
+}
+
+TEST_F(Exchange, GroupTableReadsBackEveryLayout) {
+  FillLayout(1, 7, 3);
+  FillLayout(2, -12, 0);
+  FillLayout(3, 9, 2);
+  group->Layouts[3].CableType = 1;
+  const GroupTableRead read = ReadGroupTable(GroupTableText(*group, *structure, *sections, ','),
+                                             *structure, *sections, kEditorMaxLayouts);
+  ASSERT_FALSE(read.refusal) << read.refusal->text;
+  ASSERT_EQ(read.layouts.size(), 3u);
+  for (int layout = 1; layout <= 3; ++layout) {
+    EXPECT_EQ(read.layouts[static_cast<std::size_t>(layout - 1)], TakeLayout(*group, layout));
+  }
+}
+
+TEST_F(Exchange, GroupTableRefusesNamingTheFirstBadLine) {
+  for (const Refused& c : {
+           Refused{"1\t12T15\n101\n\n2\t7T15\n101", 10,
+                   "Tipo di cavo sconosciuto (riga 4 del testo incollato)"},
+           Refused{"1\t12T15\nNodo\n101\n999", 10, "Nodo non esistente (riga 4 del testo incollato)"},
+           Refused{"1,5\t12T15\n101", 10, "Nome del tracciato non valido (riga 1 del testo incollato)"},
+           Refused{"1\t12T15\n\n2\t12T15\n", 1,
+                   "Numero di tracciati eccessivo (riga 3 del testo incollato)"},
+       }) {
+    const GroupTableRead read = ReadGroupTable(c.text, *structure, *sections, c.room);
+    ASSERT_TRUE(read.refusal) << c.text;
+    EXPECT_EQ(read.refusal->text, c.message);
+    EXPECT_TRUE(read.layouts.empty());
+  }
+}
+
+// Copy from one layout, paste into another after its first point: the
+// points arrive in order and equal; a refused paste changes no byte.
+TEST_F(Exchange, PastesWholeOrNotAtAll) {
+  FillLayout(1, 1, 4);
+  FillLayout(2, 2, 2);
+  const std::string copied = PointTableText(group->Layouts[1], *structure, *sections, ',');
+  ASSERT_FALSE(PastePoints(*group, *structure, 2, 1, copied));
+  ASSERT_EQ(group->Layouts[2].NodeCount, 6);
+  for (int p = 1; p <= 4; ++p) EXPECT_EQ(NodeAt(group->Layouts[2], p + 1), NodeAt(group->Layouts[1], p));
+  EXPECT_EQ(group->ActiveNode, 5);
+
+  ASSERT_FALSE(PasteLayouts(*group, *structure, *sections,
+                            GroupTableText(*group, *structure, *sections, '.')));
+  ASSERT_EQ(group->LayoutCount, 4);
+  EXPECT_EQ(TakeLayout(*group, 4), TakeLayout(*group, 2));
+  EXPECT_EQ(group->ActiveLayout, 4);
+
+  const std::string before = LayoutGroupFileBytes(*group);
+  EXPECT_TRUE(PastePoints(*group, *structure, 2, 1, "101\n999\n"));
+  EXPECT_TRUE(PasteLayouts(*group, *structure, *sections, "1\t12T15\n101\n\n2\tnessuno\n"));
+  EXPECT_EQ(LayoutGroupFileBytes(*group), before);
+}
+
+// The inverse pairs an undo step relies on, judged by the file the group
+// would be saved as.
+TEST_F(Exchange, SnapshotsPutTheGroupBack) {
+  FillLayout(1, 1, 5);
+  FillLayout(2, 2, 4);
+  FillLayout(3, 3, 6);
+  group->GroupDescription = "Trave";
+  const std::string before = LayoutGroupFileBytes(*group);
+  const GroupSnapshot whole = TakeGroup(*group);
+
+  const LayoutSnapshot second = TakeLayout(*group, 2);
+  RemoveLayout(*group, 2);
+  InsertLayout(*group, 2, second);
+  EXPECT_EQ(LayoutGroupFileBytes(*group), before);
+
+  const std::vector<LayoutNode> middle(second.nodes.begin() + 1, second.nodes.begin() + 3);
+  RemoveNodes(*group, 2, 2, 2);
+  EXPECT_EQ(group->Layouts[2].NodeCount, 2);
+  InsertNodes(*group, 2, 1, middle);
+  EXPECT_EQ(LayoutGroupFileBytes(*group), before);
+
+  RemoveAllLayouts(*group);
+  group->GroupDescription = "Altro";
+  RestoreGroup(*group, whole);
+  EXPECT_EQ(LayoutGroupFileBytes(*group), before);
+}
+
+}  // namespace
