@@ -91,8 +91,9 @@ TEST_F(ViewerLaunchTest, PreviewStartsReloadsAndRestartsTheViewer) {
             "inutilizzato\r\nc:\\a b\\x.dis\r\n1.5\r\n-.25\r\n8000\r\n1E+20\r\n");
   const std::string drawing = Drawing("città.dis");
   ShowDrawing(launch, drawing, kPreviewWindowValues);
-  EXPECT_EQ(ReadBytes(InputFile()), "inutilizzato\r\n" + dir.SuitePath() +
-                                        "\\lavori\\pont01\\citt\xE0.dis\r\n0\r\n0\r\n8000\r\n5000\r\n");
+  const std::string inSystemCodePage = dir.SuitePath() + "\\lavori\\pont01\\citt\xE0.dis";
+  EXPECT_EQ(ReadBytes(InputFile()),
+            "inutilizzato\r\n" + inSystemCodePage + "\r\n0\r\n0\r\n8000\r\n5000\r\n");
   ASSERT_EQ(tasks.starts.size(), 1u);
   EXPECT_EQ(tasks.starts[0].style, kWindowNormalFocus);
   EXPECT_EQ(tasks.starts[0].program, HostProgramPath(ProgramDir() + "\\Ostrel.exe"));

@@ -1,7 +1,8 @@
 // tracciati-batch.exe given paths as Windows users and the suite write them:
 // a drive letter, backslashes, folder names in another case than on disk.
-#include <gtest/gtest.h>
 #include <windows.h>
+
+#include <gtest/gtest.h>
 
 #include <filesystem>
 
@@ -18,8 +19,7 @@ class WindowsPaths : public ::testing::Test {
   void SetUp() override {
     CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
     // dirlav as the suite writes it on Windows: upper case, CR LF.
-    WriteJobFile(suite_.path() / "impostazioni" / "dirlav",
-                 {ToUpper(suite_.SuitePath() + "\\lavori")});
+    WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {ToUpper(suite_.SuitePath() + "\\lavori")});
   }
   std::string Argument() const { return "|diroot=" + ToUpper(suite_.SuitePath()) + "|MEMBRA=2|"; }
   std::string JobPath() const { return suite_.SuitePath() + "\\LAVORI\\PONT01"; }
@@ -52,8 +52,8 @@ TEST_F(WindowsPaths, AReadOnlyGroupFileIsNotOverwritten) {
   const fs::path target = suite_.path() / "lavori" / "pont01" / "Memb002Gr_002.cap";
   WriteBytes(target, "vecchio");
   ASSERT_TRUE(SetFileAttributesW(target.c_str(), FILE_ATTRIBUTE_READONLY));
-  const ProcessResult r = Batch(
-      {Argument(), "resave", JobPath() + "\Memb002Gr_001.cap", JobPath() + "\Memb002Gr_002.cap"});
+  const ProcessResult r = Batch({Argument(), "resave", JobPath() + "\Memb002Gr_001.cap",
+                                 JobPath() + "\Memb002Gr_002.cap"});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err, "");
   EXPECT_EQ(ReadBytes(target), "vecchio");
