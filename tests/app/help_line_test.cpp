@@ -4,20 +4,6 @@
 
 namespace {
 
-// The texts are the system's own: blanks at both ends matter, and a few
-// break the pattern on purpose.
-TEST(ToolTipTexts, KeepTheirExactBlanksAndQuotes) {
-  const ToolTipTable& t = ToolTipTexts();
-  EXPECT_EQ(t[27], " Esce dal programma ");
-  EXPECT_EQ(t[20], " Copia il nodo selezionato aggiungendolo in coda  ");
-  EXPECT_EQ(t[12].back(), '"');
-  EXPECT_EQ(t[23].back(), 'Z');
-  EXPECT_EQ(t[24].back(), 'Y');
-  EXPECT_EQ(t[29], " Coordinata Z del cursore ");
-  EXPECT_EQ(t[28], " Coordinata Y del cursore ");
-  for (int i = 1; i <= kToolTipCount; ++i) EXPECT_EQ(t[i].front(), ' ') << i;
-}
-
 TEST(HelpLineState, ShowsOnTheTickAndHidesAtOnce) {
   HelpLineState line;
   line.Tick();

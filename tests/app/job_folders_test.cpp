@@ -28,25 +28,20 @@ class Settings {
   TempDir dir_;
 };
 
+// A root ending with a backslash still finds the settings.
 TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
-  Settings s("C:\\Lavori", "  ab12cd  ");
-  JobContext job;
-  ASSERT_FALSE(ResolveJobFolders(s.Argument(), job));
-  EXPECT_EQ(job.RootDir, s.Root());
-  EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
-  EXPECT_EQ(job.JobName, "ab12cd");
-  EXPECT_EQ(job.JobDir, "c:\\lavori\\ab12cd");
-  EXPECT_EQ(job.ProgramDir, s.Root() + "\\progra");
-  EXPECT_EQ(job.DriverDir, s.Root() + "\\driver");
-  EXPECT_EQ(job.CustomDir, s.Root() + "\\custom");
-}
-
-TEST(ResolveJobFolders, ARootEndingWithABackslashStillFindsTheSettings) {
-  Settings s("c:\\lavori\\", "ab12cd");
-  JobContext job;
-  ASSERT_FALSE(ResolveJobFolders(s.Argument("\\"), job));
-  EXPECT_EQ(job.RootDir, s.Root());
-  EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
+  for (const char* rootEnd : {"", "\\"}) {
+    Settings s(rootEnd[0] ? "c:\\lavori\\" : "C:\\Lavori", "  ab12cd  ");
+    JobContext job;
+    ASSERT_FALSE(ResolveJobFolders(s.Argument(rootEnd), job));
+    EXPECT_EQ(job.RootDir, s.Root());
+    EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
+    EXPECT_EQ(job.JobName, "ab12cd");
+    EXPECT_EQ(job.JobDir, "c:\\lavori\\ab12cd");
+    EXPECT_EQ(job.ProgramDir, s.Root() + "\\progra");
+    EXPECT_EQ(job.DriverDir, s.Root() + "\\driver");
+    EXPECT_EQ(job.CustomDir, s.Root() + "\\custom");
+  }
 }
 
 struct FolderFault {

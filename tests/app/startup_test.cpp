@@ -1,3 +1,5 @@
+#include "app/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -6,7 +8,6 @@
 #include <optional>
 #include <sstream>
 
-#include "app/startup.h"
 #include "batch/stream_prompter.h"
 #include "common/text.h"
 #include "tests/support/bad_bytes.h"
@@ -15,170 +16,128 @@
 namespace {
 
 struct StartupRun {
+  std::unique_ptr<World> world = std::make_unique<World>();
   std::optional<Message> fault;
   std::string shown;  // every message shown on the way, "CAPTION: text" lines
 };
 
-StartupRun StartUp(World& world, const std::string& argument) {
+StartupRun StartUp(const std::string& argument) {
   std::ostringstream shown;
   StreamPrompter prompter(shown);
   StartupRun run;
-  run.fault = RunStartup(world, argument, prompter);
+  run.fault = RunStartup(*run.world, argument, prompter);
   run.shown = shown.str();
   return run;
 }
 
 TEST(Startup, ReadsTheWholeFixtureJobWithoutAMessage) {
   FixtureJob job;
-  auto world = std::make_unique<World>();
-  const StartupRun run = StartUp(*world, job.Argument());
+  const StartupRun run = StartUp(job.Argument());
   ASSERT_FALSE(run.fault) << run.fault->text;
   EXPECT_EQ(run.shown, "");
-  EXPECT_EQ(world->Job.MemberNumber, 3);
-  EXPECT_EQ(world->Job.MemberDescription, "TRAVE 1");
-  EXPECT_EQ(world->Job.AssocFileName, "\\AssSez003.cap");
-  EXPECT_EQ(world->Job.JobDir, job.JobSuitePath());
-  EXPECT_EQ(world->Structure.StructureNodeCount, 5);
-  EXPECT_EQ(world->Structure.ElementCount, 4);
-  EXPECT_EQ(world->Structure.MemberElementCount, 4);
-  EXPECT_EQ(world->Sections.SectionCount, 1);
-  EXPECT_EQ(world->Sections.CableTypeCount, 2);
-  EXPECT_EQ(world->LastOperationOk, 1);
-}
-
-struct FaultCase {
-  const char* what;
-  std::function<void(const FixtureJob&)> breakJob;
-  std::function<std::string(const FixtureJob&)> text;
-  const char* caption;
-  int style;
-};
-
-std::vector<std::string> TooManyMembers() {
-  std::vector<std::string> lines = {"300"};
-  return lines;
-}
-
-std::vector<std::string> TooManyPoints() {
-  auto lines = FixtureJob::StructureLines();
-  lines[1] = "2001";
-  return lines;
+  const World& world = *run.world;
+  EXPECT_EQ(world.Job.MemberNumber, 3);
+  EXPECT_EQ(world.Job.MemberDescription, "TRAVE 1");
+  EXPECT_EQ(world.Job.AssocFileName, "\\AssSez003.cap");
+  EXPECT_EQ(world.Job.JobDir, job.JobSuitePath());
+  EXPECT_EQ(world.Structure.StructureNodeCount, 5);
+  EXPECT_EQ(world.Structure.ElementCount, 4);
+  EXPECT_EQ(world.Structure.MemberElementCount, 4);
+  EXPECT_EQ(world.Sections.SectionCount, 1);
+  EXPECT_EQ(world.Sections.CableTypeCount, 2);
+  EXPECT_EQ(world.LastOperationOk, 1);
 }
 
 TEST(Startup, EachBrokenJobFileEndsStartUpWithItsMessage) {
-  const FaultCase cases[] = {
-      {"no continuous elements", [](const FixtureJob& j) { j.RemoveJob("El_Conti.tmp"); },
-       [](const FixtureJob& j) { return "Impossibile leggere il file" + j.JobSuitePath() + "\\El_Conti.tmp"; },
-       "PROBLEMA", 16},
-      {"300 members", [](const FixtureJob& j) { j.WriteJob("El_Conti.tmp", TooManyMembers()); },
-       [](const FixtureJob&) { return std::string("Numero di elementi continui eccessivo"); },
-       "PROBLEMA", 16},
-      {"no structure", [](const FixtureJob& j) { j.RemoveJob("struttur.str"); },
-       [](const FixtureJob& j) { return "Problemi con la lettura del file " + j.JobSuitePath() + "\\struttur.str"; },
-       "PROBLEMA", 16},
-      {"NP = 2001", [](const FixtureJob& j) { j.WriteJob("struttur.str", TooManyPoints()); },
-       [](const FixtureJob&) { return std::string("Numero di nodi eccessivo . Lavoro non valido"); },
-       "PROBLEMA", 16},
-      {"no association", [](const FixtureJob& j) { j.RemoveJob("AssSez003.cap"); },
-       [](const FixtureJob& j) {
-         return "File di associazione nodo - sezione non completo o errato " + j.JobSuitePath() +
-                "\\AssSez003.cap";
-       },
-       "PROBLEMA", 16},
-      {"no sections", [](const FixtureJob& j) { j.RemoveJob("Sezio_ut"); },
-       [](const FixtureJob&) { return std::string("Nessun sezione definita "); }, "PROBLEMA", 16},
-      {"zero sections", [](const FixtureJob& j) { j.WriteJob("Sezio_ut", {"0"}); },
-       [](const FixtureJob&) { return std::string("Nessun sezione definita "); }, "PROBLEMA", 16},
+  auto structure = FixtureJob::StructureLines();
+  structure[1] = "2001";            // NP
+  const std::string job = "<job>";  // stands for the job folder in the texts
+  const std::pair<std::function<void(const FixtureJob&)>, std::string> cases[] = {
+      {[](const FixtureJob& j) { j.RemoveJob("El_Conti.tmp"); },
+       "Impossibile leggere il file" + job + "\\El_Conti.tmp"},
+      {[](const FixtureJob& j) { j.WriteJob("El_Conti.tmp", {"300"}); },
+       "Numero di elementi continui eccessivo"},
+      {[](const FixtureJob& j) { j.RemoveJob("struttur.str"); },
+       "Problemi con la lettura del file " + job + "\\struttur.str"},
+      {[&](const FixtureJob& j) { j.WriteJob("struttur.str", structure); },
+       "Numero di nodi eccessivo . Lavoro non valido"},
+      {[](const FixtureJob& j) { j.RemoveJob("AssSez003.cap"); },
+       "File di associazione nodo - sezione non completo o errato " + job + "\\AssSez003.cap"},
+      {[](const FixtureJob& j) { j.RemoveJob("Sezio_ut"); }, "Nessun sezione definita "},
+      {[](const FixtureJob& j) { j.WriteJob("Sezio_ut", {"0"}); }, "Nessun sezione definita "},
   };
-  for (const FaultCase& c : cases) {
+  for (const auto& [breakJob, text] : cases) {
     FixtureJob job;
-    c.breakJob(job);
-    auto world = std::make_unique<World>();
-    const StartupRun run = StartUp(*world, job.Argument());
-    ASSERT_TRUE(run.fault) << c.what;
-    EXPECT_EQ(run.fault->text, c.text(job)) << c.what;
-    EXPECT_EQ(run.fault->caption, c.caption) << c.what;
-    EXPECT_EQ(run.fault->style, c.style) << c.what;
-    EXPECT_EQ(run.shown, "") << c.what;
+    breakJob(job);
+    const StartupRun run = StartUp(job.Argument());
+    ASSERT_TRUE(run.fault) << text;
+    std::string expected = text;
+    if (const auto at = expected.find("<job>"); at != std::string::npos) {
+      expected.replace(at, 5, job.JobSuitePath());
+    }
+    EXPECT_EQ(run.fault->text, expected);
+    EXPECT_EQ(run.fault->caption, "PROBLEMA") << text;
+    EXPECT_EQ(run.fault->style, 16) << text;
+    EXPECT_EQ(run.shown, "") << text;
   }
 }
 
-// The file as bytes, or a folder in its place when there are none.
-void Replace(const std::filesystem::path& file, const std::optional<std::string>& bytes) {
+const std::string kMissing = "<missing>";
+const std::string kFolder = "<folder>";
+
+// The file as bytes, or missing, or a folder in its place.
+void Replace(const std::filesystem::path& file, const std::string& bytes) {
   std::filesystem::remove_all(file);
-  if (bytes) {
-    WriteBytes(file, *bytes);
-  } else {
+  if (bytes == kFolder) {
     std::filesystem::create_directories(file);
+  } else if (bytes != kMissing) {
+    WriteBytes(file, bytes);
   }
 }
 
 // Layouts can be edited without cable types: whatever keeps the file from
 // being read is only a notice, and the lists stay empty.
 TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
-  struct Case {
-    std::optional<std::string> bytes;  // nothing: a folder, unless missing
-    bool missing;
-  };
-  const Case cases[] = {
-      {std::nullopt, true},
-      {std::nullopt, false},
-      {std::string(), false},
-      {GarbageBytes(), false},
-      {Utf16Bytes("2\r\n"), false},
-  };
-  for (const Case& c : cases) {
+  for (const std::string& bytes :
+       {kMissing, kFolder, std::string(), GarbageBytes(), Utf16Bytes("2\r\n")}) {
     FixtureJob job;
-    if (c.missing) {
-      job.RemoveJob("Group.cap");
-    } else {
-      Replace(job.JobFolder() / "Group.cap", c.bytes);
-    }
-    auto world = std::make_unique<World>();
-    const StartupRun run = StartUp(*world, job.Argument());
+    Replace(job.JobFolder() / "Group.cap", bytes);
+    const StartupRun run = StartUp(job.Argument());
     EXPECT_FALSE(run.fault);
     EXPECT_EQ(run.shown,
               "INFORMAZIONE: Nessun file trovato  " + job.JobSuitePath() + "\\Group.cap\n");
-    EXPECT_EQ(world->Sections.CableTypeCount, 0);
-    EXPECT_EQ(world->LastOperationOk, 0);
+    EXPECT_EQ(run.world->Sections.CableTypeCount, 0);
+    EXPECT_EQ(run.world->LastOperationOk, 0);
   }
 }
 
 // Without a usable font the drawings only lose their texts: the message is
 // shown and start-up goes on; glyphs read before a bad line are kept.
 TEST(Startup, AFontThatCannotBeReadIsShownAndStartUpGoesOn) {
-  struct Case {
-    std::optional<std::string> bytes;  // nothing: a folder, unless missing
-    bool missing;
-    int glyphA;  // points of the glyph of "A" afterwards
+  const std::pair<std::string, int> cases[] = {
+      // bytes, points of "A" afterwards
+      {kMissing, -1},
+      {kFolder, -1},
+      {"", -1},
+      {GarbageBytes(), -1},
+      {Utf16Bytes("0\r\n"), -1},
+      {"\xEF\xBB\xBF"
+       "0\r\nA10203040\r\n",
+       -1},  // UTF-8 mark
+      {"99999999999\r\nA10203040\r\n", -1},
+      {"0\r\nA10203040\r\n\r\nB10203040\r\n", 2},  // empty line
   };
-  const Case cases[] = {
-      {std::nullopt, true, -1},
-      {std::nullopt, false, -1},
-      {std::string(), false, -1},
-      {GarbageBytes(), false, -1},
-      {Utf16Bytes("0\r\n"), false, -1},
-      {std::string("\xEF\xBB\xBF" "0\r\nA10203040\r\n"), false, -1},  // UTF-8 mark
-      {std::string("99999999999\r\nA10203040\r\n"), false, -1},
-      {std::string("0\r\nA10203040\r\n\r\nB10203040\r\n"), false, 2},  // empty line
-  };
-  for (const Case& c : cases) {
+  for (const auto& [bytes, glyphA] : cases) {
     FixtureJob job;
-    const std::filesystem::path font = job.Root() / "progra" / "font.001";
-    if (c.missing) {
-      std::filesystem::remove(font);
-    } else {
-      Replace(font, c.bytes);
-    }
-    auto world = std::make_unique<World>();
-    const StartupRun run = StartUp(*world, job.Argument());
+    Replace(job.Root() / "progra" / "font.001", bytes);
+    const StartupRun run = StartUp(job.Argument());
     EXPECT_FALSE(run.fault);
     const std::string path = ToLower(job.RootSuitePath()) + "\\progra\\font.001";
-    EXPECT_EQ(run.shown, c.missing ? "ERRORE: File " + path + " inesistente!\n"
-                                   : "ERRORE: Errore in lettura del file " + path + " !\n");
-    EXPECT_EQ(world->Font.GlyphPointCount['A'], c.glyphA);
-    EXPECT_EQ(world->Font.GlyphPointCount['B'], -1);
-    EXPECT_EQ(world->Structure.StructureNodeCount, 5);
+    EXPECT_EQ(run.shown, bytes == kMissing ? "ERRORE: File " + path + " inesistente!\n"
+                                           : "ERRORE: Errore in lettura del file " + path + " !\n");
+    EXPECT_EQ(run.world->Font.GlyphPointCount['A'], glyphA);
+    EXPECT_EQ(run.world->Font.GlyphPointCount['B'], -1);
+    EXPECT_EQ(run.world->Structure.StructureNodeCount, 5);
   }
 }
 
@@ -187,36 +146,20 @@ TEST(Startup, AnOldStructureFileIsWarnedAboutAndRead) {
   auto lines = FixtureJob::StructureLines();
   lines.erase(lines.begin());
   job.WriteJob("struttur.str", lines);
-  auto world = std::make_unique<World>();
-  const StartupRun run = StartUp(*world, job.Argument());
+  const StartupRun run = StartUp(job.Argument());
   EXPECT_FALSE(run.fault);
   EXPECT_EQ(run.shown,
             "ATTENZIONE: Versione 3.8 o precedente. Caricare e risalvare la struttura in "
             "'Valmora'\n");
-  EXPECT_EQ(world->Structure.StructureNodeCount, 5);
+  EXPECT_EQ(run.world->Structure.StructureNodeCount, 5);
 }
 
 // The member test comes before everything else: a bad member never reaches
 // the settings files.
 TEST(Startup, TheMemberIsCheckedFirst) {
-  auto world = std::make_unique<World>();
-  const StartupRun run = StartUp(*world, "");
+  const StartupRun run = StartUp("");
   ASSERT_TRUE(run.fault);
   EXPECT_EQ(run.fault->text, "Nessuna membratura specificata");
-}
-
-TEST(Startup, TheExampleSuiteStartsWithoutAMessage) {
-  TempDir dir;
-  CopyTree(EXAMPLE_SUITE_DIR, dir.path());
-  WriteJobFile(dir.path() / "impostazioni" / "dirlav", {(dir.path() / "lavori").string()});
-  auto world = std::make_unique<World>();
-  const StartupRun run = StartUp(*world, "|diroot=" + dir.SuitePath() + "|MEMBRA=2|");
-  ASSERT_FALSE(run.fault) << run.fault->text;
-  EXPECT_EQ(run.shown, "");
-  EXPECT_EQ(world->Job.MemberDescription, "TRAVE CONTINUA");
-  EXPECT_GT(world->Structure.MemberElementCount, 40);
-  EXPECT_GE(world->Sections.SectionCount, 2);
-  EXPECT_GE(world->Sections.CableTypeCount, 4);
 }
 
 }  // namespace

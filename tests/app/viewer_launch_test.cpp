@@ -28,14 +28,11 @@ class FakeTasks : public TaskControl {
   int32_t StartProgram(const fs::path& program, int16_t windowStyle) override {
     starts.push_back({program, windowStyle});
     events.push_back("start");
-    if (!startResults.empty()) {
-      const int32_t result = startResults.front();
-      startResults.pop_front();
-      if (result == 0) return 0;
-      running = result;
-      return result;
-    }
     running = nextId++;
+    if (!startResults.empty()) {
+      running = startResults.front();
+      startResults.pop_front();
+    }
     return running;
   }
 
@@ -84,53 +81,36 @@ class ViewerLaunchTest : public ::testing::Test {
 };
 
 // The input file is the viewer's only way to learn the drawing; its lines
-// and their CR LF ends are what the viewer reads.
-TEST_F(ViewerLaunchTest, FirstPreviewWritesTheInputFileAndStartsTheViewer) {
-  const std::string drawing = Drawing("Memb002TmpTrac.dis");
+// (each value in its shortest form, the system's code page) and their CR LF
+// ends are what the viewer reads. A second preview must not start a second
+// viewer, nor rewrite the input file under the running one: it makes the
+// running one reload. Once the user has closed it, the next preview starts
+// one again with a fresh input file.
+TEST_F(ViewerLaunchTest, PreviewStartsReloadsAndRestartsTheViewer) {
+  EXPECT_EQ(ViewerInputText("c:\\a b\\x.dis", {1.5, -0.25, 8000, 1e20}),
+            "inutilizzato\r\nc:\\a b\\x.dis\r\n1.5\r\n-.25\r\n8000\r\n1E+20\r\n");
+  const std::string drawing = Drawing("città.dis");
   ShowDrawing(launch, drawing, kPreviewWindowValues);
-
+  const std::string inSystemCodePage = dir.SuitePath() + "\\lavori\\pont01\\citt\xE0.dis";
   EXPECT_EQ(ReadBytes(InputFile()),
-            "inutilizzato\r\n" + drawing + "\r\n0\r\n0\r\n8000\r\n5000\r\n");
+            "inutilizzato\r\n" + inSystemCodePage + "\r\n0\r\n0\r\n8000\r\n5000\r\n");
   ASSERT_EQ(tasks.starts.size(), 1u);
   EXPECT_EQ(tasks.starts[0].style, kWindowNormalFocus);
   EXPECT_EQ(tasks.starts[0].program, HostProgramPath(ProgramDir() + "\\Ostrel.exe"));
   EXPECT_EQ(state.ViewerTaskId, 4711);
   EXPECT_EQ(hourglass, (std::vector<bool>{true, false}));
-}
 
-TEST(ViewerInput, WritesEachWindowValueInItsShortestForm) {
-  EXPECT_EQ(ViewerInputText("c:\\a b\\x.dis", {1.5, -0.25, 8000, 1e20}),
-            "inutilizzato\r\nc:\\a b\\x.dis\r\n1.5\r\n-.25\r\n8000\r\n1E+20\r\n");
-}
-
-TEST_F(ViewerLaunchTest, InputFileIsInTheSystemCodePage) {
-  ShowDrawing(launch, Drawing("città.dis"), kPreviewWindowValues);
-  const std::string bytes = ReadBytes(InputFile());
-  EXPECT_NE(bytes.find("citt\xE0.dis\r\n"), std::string::npos);
-}
-
-// A second preview must not start a second viewer, nor rewrite the input
-// file under the running one; it makes the running one reload.
-TEST_F(ViewerLaunchTest, SecondPreviewMakesTheRunningViewerReload) {
-  ShowDrawing(launch, Drawing("Memb002TmpTrac.dis"), kPreviewWindowValues);
   fs::remove(InputFile());
   tasks.events.clear();
-
-  ShowDrawing(launch, Drawing("Memb002TmpTrac.dis"), kPreviewWindowValues);
-
+  ShowDrawing(launch, drawing, kPreviewWindowValues);
   EXPECT_EQ(tasks.events, (std::vector<std::string>{"activate 4711", "keys %(fg) to 4711"}));
   EXPECT_FALSE(fs::exists(InputFile()));
   EXPECT_EQ(state.ViewerTaskId, 4711);
   EXPECT_EQ(hourglass, (std::vector<bool>{true, false, true, false}));
-}
 
-TEST_F(ViewerLaunchTest, ClosedViewerIsStartedAgainWithAFreshInputFile) {
-  ShowDrawing(launch, Drawing("first.dis"), kPreviewWindowValues);
   tasks.CloseViewer();
   tasks.events.clear();
-
   ShowDrawing(launch, Drawing("second.dis"), kPreviewWindowValues);
-
   // One failed activation in ShowDrawing, another in StartViewer, then the
   // start; no keys go anywhere.
   EXPECT_EQ(tasks.events, (std::vector<std::string>{"activate 4711", "activate 4711", "start"}));
@@ -154,29 +134,22 @@ TEST_F(ViewerLaunchTest, UnwritableInputFileIsReportedAndNothingStarts) {
   EXPECT_EQ(hourglass, (std::vector<bool>{true, false}));
 }
 
-TEST_F(ViewerLaunchTest, FailedStartAsksToRetryAndRetryStartsAgain) {
-  tasks.startResults = {0, 0, 321};
+// A failed start asks to retry: Retry starts again, Cancel forgets the
+// viewer (one the user has closed since).
+TEST_F(ViewerLaunchTest, FailedStartAsksToRetryOrForgetsTheViewer) {
   const std::string message =
       "Problemi con l'apertura dell'applicazione: " + ProgramDir() + "\\Ostrel.exe";
-  prompter.ExpectMessage(message, kCaptionMessage, kStyleRetryCancelCritical, kAnswerRetry);
-  prompter.ExpectMessage(message, kCaptionMessage, kStyleRetryCancelCritical, kAnswerRetry);
-
+  tasks.startResults = {0, 0, 321, 0};
+  for (int16_t answer : {kAnswerRetry, kAnswerRetry, kAnswerCancel}) {
+    prompter.ExpectMessage(message, kCaptionMessage, kStyleRetryCancelCritical, answer);
+  }
   ShowDrawing(launch, Drawing("x.dis"), kPreviewWindowValues);
-
   EXPECT_EQ(tasks.starts.size(), 3u);
   EXPECT_EQ(state.ViewerTaskId, 321);
-}
 
-TEST_F(ViewerLaunchTest, CancelledStartForgetsTheViewer) {
-  state.ViewerTaskId = 55;  // a viewer the user has closed since
-  tasks.startResults = {0};
-  prompter.ExpectMessage(
-      "Problemi con l'apertura dell'applicazione: " + ProgramDir() + "\\Ostrel.exe",
-      kCaptionMessage, kStyleRetryCancelCritical, kAnswerCancel);
-
+  tasks.CloseViewer();
   ShowDrawing(launch, Drawing("x.dis"), kPreviewWindowValues);
-
-  EXPECT_EQ(tasks.starts.size(), 1u);
+  EXPECT_EQ(tasks.starts.size(), 4u);
   EXPECT_EQ(state.ViewerTaskId, 0);
 }
 

@@ -1,80 +1,60 @@
-#include <gtest/gtest.h>
+#include <functional>
 
-#include <cstdlib>
-#include <filesystem>
-
-#include "common/text.h"
-#include "tests/support/process_run.h"
-#include "tests/support/temp_dir.h"
+#include "tests/batch/batch_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-using Result = ProcessResult;
-
-// tracciati-batch run as the suite's scripts run it, as a process.
-class BatchRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
-    WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
+// "check" after one change to a fresh copy of the suite: exit status and
+// both streams.
+TEST_F(BatchRun, CheckReportsStartUp) {
+  struct Case {
+    std::function<void()> change;
+    std::vector<std::string> args;
+    int status;
+    std::string out, err;
+  };
+  const Case cases[] = {
+      {[] {}, {Argument(), "check"}, 0, "OK\n", ""},
+      {[&] { fs::remove(Job() / "struttur.str"); },
+       {Argument(), "check"},
+       1,
+       "",
+       "PROBLEMA: Problemi con la lettura del file " + Listed("struttur.str") + "\n"},
+      {[&] { WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {"c:\\jobs\\x"}); },
+       {Argument(), "check"},
+       1,
+       "",
+       "ERRORE: Errore: il direttorio dei lavori deve terminare con < \\lavori >\n"},
+      // A missing cable types file is a notice; the job is still readable.
+      {[&] { fs::remove(Job() / "Group.cap"); },
+       {Argument(), "check"},
+       0,
+       "OK\n",
+       "INFORMAZIONE: Nessun file trovato  " + Listed("Group.cap") + "\n"},
+      {[] {},
+       {"|diroot=" + suite_.SuitePath() + "|", "check"},
+       1,
+       "",
+       "PROBLEMA: Nessuna membratura specificata\n"},
+  };
+  for (const Case& c : cases) {
+    fs::remove_all(suite_.path());
+    fs::create_directory(suite_.path());
+    SetUp();
+    c.change();
+    const ProcessResult r = Batch(c.args);
+    EXPECT_EQ(r.status, c.status) << c.err;
+    EXPECT_EQ(r.out, c.out) << c.err;
+    EXPECT_EQ(r.err, c.err);
   }
-
-  std::string Argument(int member = 2) const {
-    return "|diroot=" + suite_.SuitePath() + "|MEMBRA=" + std::to_string(member) + "|";
-  }
-  fs::path Job() const { return suite_.path() / "lavori" / "pont01"; }
-  std::string JobSuitePath() const { return ToLower((suite_.path() / "lavori").string()) + "\\pont01"; }
-
-  Result Batch(const std::vector<std::string>& args) const {
-    return RunProcess(BATCH_EXE, args, output_.path());
-  }
-
-  TempDir suite_;
-  TempDir output_;
-};
-
-TEST_F(BatchRun, CheckSaysOkOnTheExampleSuite) {
-  const Result r = Batch({Argument(), "check"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "OK\n");
-  EXPECT_EQ(r.err, "");
-}
-
-TEST_F(BatchRun, CheckPrintsTheStartUpFaultAndStops) {
-  fs::remove(Job() / "struttur.str");
-  const Result r = Batch({Argument(), "check"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.out, "");
-  EXPECT_EQ(r.err, "PROBLEMA: Problemi con la lettura del file " + JobSuitePath() + "\\struttur.str\n");
-}
-
-TEST_F(BatchRun, CheckReportsABadJobsFolder) {
-  WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {"c:\\jobs\\x"});
-  const Result r = Batch({Argument(), "check"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "ERRORE: Errore: il direttorio dei lavori deve terminare con < \\lavori >\n");
-}
-
-TEST_F(BatchRun, AMissingCableTypesFileIsANoticeAndTheJobIsStillReadable) {
-  fs::remove(Job() / "Group.cap");
-  const Result r = Batch({Argument(), "check"});
-  EXPECT_EQ(r.status, 0);
-  EXPECT_EQ(r.out, "OK\n");
-  EXPECT_EQ(r.err, "INFORMAZIONE: Nessun file trovato  " + JobSuitePath() + "\\Group.cap\n");
-}
-
-TEST_F(BatchRun, AMissingMemberItemIsRefused) {
-  const Result r = Batch({"|diroot=" + suite_.SuitePath() + "|", "check"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err, "PROBLEMA: Nessuna membratura specificata\n");
 }
 
 TEST_F(BatchRun, ResaveWritesTheExampleGroupBackByteForByte) {
   const fs::path in = Job() / "Memb002Gr_001.cap";
   const fs::path out = output_.path() / "copy.cap";
-  const Result r = Batch({Argument(), "resave", in.string(), out.string()});
+  const ProcessResult r = Run({"resave", in.string(), out.string()});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   EXPECT_EQ(ReadBytes(out), ReadBytes(in));
@@ -87,7 +67,7 @@ TEST_F(BatchRun, ResaveOfAnInvalidGroupWritesNothing) {
   WriteJobFile(in, {"x", "1", "1             1", "1", "1                   1", "1",
                     "60                  0", "0                   0                   0"});
   const fs::path out = output_.path() / "out.cap";
-  const Result r = Batch({Argument(), "resave", in.string(), out.string()});
+  const ProcessResult r = Run({"resave", in.string(), out.string()});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err,
             "PROBLEMA: Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna "
@@ -98,18 +78,39 @@ TEST_F(BatchRun, ResaveOfAnInvalidGroupWritesNothing) {
 
 TEST_F(BatchRun, ResaveOfAMissingFileSaysSo) {
   const fs::path in = output_.path() / "missing.cap";
-  const Result r = Batch({Argument(), "resave", in.string(), (output_.path() / "o.cap").string()});
+  const ProcessResult r = Run({"resave", in.string(), (output_.path() / "o.cap").string()});
   EXPECT_EQ(r.status, 1);
   EXPECT_NE(r.err.find("INFORMAZIONE: Problemi con la lettura del file "), std::string::npos);
   EXPECT_NE(r.err.find("missing.cap"), std::string::npos);
 }
 
-TEST_F(BatchRun, AnUnknownCommandLineGivesTheUsage) {
-  for (const auto& args : std::vector<std::vector<std::string>>{{}, {Argument()}, {Argument(), "fly"}}) {
-    const Result r = Batch(args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("uso: tracciati-batch"), std::string::npos);
+// Every malformed command line, of every command, gets the usage and status 2.
+TEST_F(BatchRun, AMalformedCommandLineGivesTheUsage) {
+  const std::string group = InJob("Memb002Gr_001.cap");
+  const std::string out = InJob("Memb002Gr_008.cap");
+  const std::vector<std::vector<std::string>> lines = {
+      {},
+      {Argument()},
+      {Argument(), "fly"},
+      {Argument(), "draw-all"},
+      {Argument(), "preview", group},
+      {Argument(), "preview", group, "due"},
+      {Argument(), "preview", group, "1.5"},
+      // Numbers on the command line take a point, whatever the user's settings.
+      {Argument(), "parabola", "-", out, "101", "111", "118", "abc", "0", "-1", "0"},
+      {Argument(), "parabola", "-", out, "101", "111", "118", "2,5", "0", "-1", "0"},
+      {Argument(), "parabola", "-", out, "1.5", "111", "118", "0", "0", "-1", "0"},
+      {Argument(), "parabola", "-", out, "101", "111", "70000", "0", "0", "-1", "0"},
+      {Argument(), "parabola", "-", out, "101", "111", "118", "0", "0", "-1"},
+  };
+  for (const auto& args : lines) {
+    const ProcessResult r = Batch(args);
+    EXPECT_EQ(r.status, 2) << args.size();
+    EXPECT_NE(r.err.find("uso: tracciati-batch"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("preview IN N"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("parabola IN OUT I M F Z Y1 Y2 Y3"), std::string::npos) << r.err;
   }
+  EXPECT_FALSE(fs::exists(out));
 }
 
 }  // namespace

@@ -1,19 +1,10 @@
-#include <gtest/gtest.h>
-
 #include <cstdlib>
-#include <filesystem>
-#include <string>
-#include <vector>
 
-#include "common/text.h"
-#include "tests/support/process_run.h"
-#include "tests/support/temp_dir.h"
+#include "tests/batch/batch_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-using Result = ProcessResult;
 
 // A font of one stroke per character, so that the expected drawing does not
 // change with the suite's own font: digits, letters and the apostrophe are
@@ -29,38 +20,14 @@ std::vector<std::string> BarFont() {
   return lines;
 }
 
-// "tracciati-batch … draw-all" and "… preview" run as processes on a copy of
-// the example suite: member 2 ("TRAVE CONTINUA") is the three-span girder,
-// and the group file Memb002Gr_001.cap holds six layouts.
-class DrawRun : public ::testing::Test {
- protected:
-  void SetUp() override {
-    CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
-    WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
-  }
-
-  std::string Argument() const { return "|diroot=" + suite_.SuitePath() + "|MEMBRA=2|"; }
-  fs::path Job() const { return suite_.path() / "lavori" / "pont01"; }
-  std::string Group() const { return (Job() / "Memb002Gr_001.cap").string(); }
-  // A drawing's path as the summary gives it: the job folder as start-up
-  // computes it, then the name.
-  std::string Listed(const std::string& name) const {
-    return ToLower((suite_.path() / "lavori").string()) + "\\pont01\\" + name;
-  }
-
-  Result Batch(const std::vector<std::string>& args) const {
-    return RunProcess(BATCH_EXE, args, output_.path());
-  }
-
-  TempDir suite_;
-  TempDir output_;
-};
+// "draw-all" and "preview".
+class DrawRun : public BatchRun {};
 
 // One drawing per layout, named after group 001, listed on standard output;
 // the preview of a layout is the same drawing under the preview name, and
 // its path is the only output.
 TEST_F(DrawRun, DrawAllAndPreview) {
-  const Result r = Batch({Argument(), "draw-all", Group()});
+  const ProcessResult r = Run({"draw-all", InJob("Memb002Gr_001.cap")});
   EXPECT_EQ(r.status, 0) << r.err;
   EXPECT_EQ(r.err, "");
   std::string expected = "Tracciati disegnati: (6)\n";
@@ -71,7 +38,7 @@ TEST_F(DrawRun, DrawAllAndPreview) {
   }
   EXPECT_EQ(r.out, expected);
 
-  const Result preview = Batch({Argument(), "preview", Group(), "2"});
+  const ProcessResult preview = Run({"preview", InJob("Memb002Gr_001.cap"), "2"});
   EXPECT_EQ(preview.status, 0) << preview.err;
   EXPECT_EQ(preview.out, Listed("MembTRAVE CONTINUATmpTrac.dis") + "\n");
   EXPECT_TRUE(ReadBytes(Job() / "MembTRAVE CONTINUATmpTrac.dis") ==
@@ -85,7 +52,7 @@ TEST_F(DrawRun, DrawAllAndPreview) {
 // 270 to the right of the axis. The font is the bar font above.
 TEST_F(DrawRun, TheFirstLayoutsDrawingIsTheOneCheckedByEye) {
   WriteJobFile(suite_.path() / "progra" / "font.001", BarFont());
-  ASSERT_EQ(Batch({Argument(), "draw-all", Group()}).status, 0);
+  ASSERT_EQ(Run({"draw-all", InJob("Memb002Gr_001.cap")}).status, 0);
   const fs::path drawn = Job() / "MembTRAVE CONTINUAG001Trac001.dis";
   const fs::path expected = fs::path(EXPECTED_DIR) / "girder_layout1.dis";
   // TRACCIATI_UPDATE_EXPECTED=1 writes the expected file anew, to be looked
@@ -99,43 +66,23 @@ TEST_F(DrawRun, TheFirstLayoutsDrawingIsTheOneCheckedByEye) {
 
 TEST_F(DrawRun, StopsAfterAMessage) {
   WriteJobFile(Job() / "Memb002Gr_009.cap", {"Vuoto", "1", "1             1", "0"});
-  struct Case {
-    std::vector<std::string> operands;
-    std::string err;
-  };
-  const std::string missing = (Job() / "Memb002Gr_005.cap").string();
-  const Case cases[] = {
-      {{"draw-all", (Job() / "Memb002Gr_009.cap").string()},
-       "INFORMAZIONE: Nessun tracciato definito \n"},
-      {{"draw-all", missing},
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"draw-all", InJob("Memb002Gr_009.cap")}, "INFORMAZIONE: Nessun tracciato definito \n"},
+      {{"draw-all", InJob("Memb002Gr_005.cap")},
        "INFORMAZIONE: Problemi con la lettura del file " + suite_.SuitePath() +
            "\\lavori\\pont01\\Memb002Gr_005.cap\n"
            "INFORMAZIONE: Nessun tracciato definito \n"},  // the group stays empty
-      {{"preview", Group(), "7"}, "PROBLEMA: Tracciato non valido 7\n"},
-      {{"preview", Group(), "0"}, "PROBLEMA: Tracciato non valido 0\n"},
+      {{"preview", InJob("Memb002Gr_001.cap"), "7"}, "PROBLEMA: Tracciato non valido 7\n"},
+      {{"preview", InJob("Memb002Gr_001.cap"), "0"}, "PROBLEMA: Tracciato non valido 0\n"},
   };
-  for (const Case& c : cases) {
-    std::vector<std::string> args = {Argument()};
-    args.insert(args.end(), c.operands.begin(), c.operands.end());
-    const Result r = Batch(args);
-    EXPECT_EQ(r.status, 1) << c.operands[0];
+  for (const auto& [operands, err] : cases) {
+    const ProcessResult r = Run(operands);
+    EXPECT_EQ(r.status, 1) << err;
     EXPECT_EQ(r.out, "");
-    EXPECT_EQ(r.err, c.err);
+    EXPECT_EQ(r.err, err);
   }
   for (const auto& entry : fs::directory_iterator(Job())) {
     EXPECT_NE(entry.path().extension(), ".dis") << entry.path();
-  }
-}
-
-TEST_F(DrawRun, MalformedCommandLinesGetTheUsage) {
-  const std::vector<std::vector<std::string>> lines = {{Argument(), "draw-all"},
-                                                       {Argument(), "preview", Group()},
-                                                       {Argument(), "preview", Group(), "due"},
-                                                       {Argument(), "preview", Group(), "1.5"}};
-  for (const auto& args : lines) {
-    const Result r = Batch(args);
-    EXPECT_EQ(r.status, 2);
-    EXPECT_NE(r.err.find("preview IN N"), std::string::npos) << r.err;
   }
 }
 
@@ -143,7 +90,8 @@ TEST_F(DrawRun, MalformedCommandLinesGetTheUsage) {
 // read through once: the cables of layouts 1 and 2 leave the sloping webs at
 // the bottom of the spans, those of 3 and 4 start in the box's void.
 TEST_F(DrawRun, VerifyReportOfTheExampleGroup) {
-  const Result r = Batch({Argument(), "verify", Group(), "--copriferro", "5", "--raggio", "1000"});
+  const ProcessResult r =
+      Run({"verify", InJob("Memb002Gr_001.cap"), "--copriferro", "5", "--raggio", "1000"});
   EXPECT_EQ(r.status, 1);
   EXPECT_EQ(r.err, "");
   const fs::path expected = fs::path(EXPECTED_DIR) / "example_verify.txt";
@@ -154,27 +102,26 @@ TEST_F(DrawRun, VerifyReportOfTheExampleGroup) {
 // 0 for a group without problems, which still lists its radii; 1 after a
 // message; 2, with the usage, for options that do not read.
 TEST_F(DrawRun, VerifyExitStatuses) {
-  const std::string straight = (Job() / "Memb002Gr_007.cap").string();
-  ASSERT_EQ(Batch({Argument(), "parabola", "-", straight, "104", "108", "113", "0", "-120", "-120",
-                   "-120"})
-                .status,
-            0);
-  const Result clean = Batch({Argument(), "verify", straight, "--copriferro", "9.5"});
+  const std::string straight = InJob("Memb002Gr_007.cap");
+  ASSERT_EQ(
+      Run({"parabola", "-", straight, "104", "108", "113", "0", "-120", "-120", "-120"}).status, 0);
+  const ProcessResult clean = Run({"verify", straight, "--copriferro", "9.5"});
   EXPECT_EQ(clean.status, 0) << clean.err;
   EXPECT_EQ(clean.out, "Tracciato 1: nessuna curva\nProblemi: 0\n");
-  EXPECT_EQ(Batch({Argument(), "verify", straight, "--copriferro", "10.5"}).status, 1);
+  EXPECT_EQ(Run({"verify", straight, "--copriferro", "10.5"}).status, 1);
 
-  const Result missing = Batch({Argument(), "verify", (Job() / "Memb002Gr_005.cap").string()});
+  const ProcessResult missing = Run({"verify", InJob("Memb002Gr_005.cap")});
   EXPECT_EQ(missing.status, 1);
   EXPECT_EQ(missing.out, "");
   EXPECT_NE(missing.err.find("Problemi con la lettura del file"), std::string::npos);
 
-  for (const std::vector<std::string>& options :
-       {std::vector<std::string>{"--copriferro"}, {"--copriferro", "x"}, {"--raggio", "-1"},
-        {"--spessore", "3"}}) {
-    std::vector<std::string> args = {Argument(), "verify", Group()};
+  for (const std::vector<std::string>& options : {std::vector<std::string>{"--copriferro"},
+                                                  {"--copriferro", "x"},
+                                                  {"--raggio", "-1"},
+                                                  {"--spessore", "3"}}) {
+    std::vector<std::string> args = {"verify", InJob("Memb002Gr_001.cap")};
     args.insert(args.end(), options.begin(), options.end());
-    const Result r = Batch(args);
+    const ProcessResult r = Run(args);
     EXPECT_EQ(r.status, 2) << options[0];
     EXPECT_NE(r.err.find("verify IN [--copriferro C] [--raggio R]"), std::string::npos) << r.err;
   }

@@ -7,7 +7,6 @@
 
 #include "app/startup.h"
 #include "batch/stream_prompter.h"
-#include "common/text.h"
 #include "tests/drawing/drawing_test_support.h"
 #include "tests/support/fixture_job.h"
 #include "tests/support/scripted_prompter.h"
@@ -71,18 +70,31 @@ TEST_F(DrawingCommands, DrawAllNamesTheDrawingsAfterTheGroup) {
 }
 
 // Without a group file the names are temporary ones. A drawing that cannot
-// be written is still listed, and nothing is said about it.
-TEST_F(DrawingCommands, WithoutAGroupFileTheDrawingsAreTemporary) {
-  MakeLayouts(2);
+// be written is still listed, and nothing is said about it. The preview is
+// the active layout's drawing, under the one preview name: the same drawing
+// "Disegna tracciati" makes of that layout.
+TEST_F(DrawingCommands, WithoutAGroupFileTheDrawingsAreTemporaryAndPreviewIsOne) {
+  MakeLayouts(3);
+  world_->Group.ActiveLayout = 2;
+  const auto preview = WritePreviewDrawing(*world_, prompter_, ",");
+  ASSERT_TRUE(preview.has_value());
+  EXPECT_EQ(preview->Path, InJob("MembTRAVE 1TmpTrac.dis"));
+  EXPECT_TRUE(preview->Written);
+
   fs::create_directory(job_.JobFolder() / "MembTRAVE 1TmpTrac001.dis");
   const auto drawn = DrawAllLayouts(*world_, prompter_, ",");
   ASSERT_TRUE(drawn.has_value());
   EXPECT_EQ(drawn->Files, (std::vector<std::string>{InJob("MembTRAVE 1TmpTrac001.dis"),
-                                                    InJob("MembTRAVE 1TmpTrac002.dis")}));
+                                                    InJob("MembTRAVE 1TmpTrac002.dis"),
+                                                    InJob("MembTRAVE 1TmpTrac003.dis")}));
   EXPECT_EQ(drawn->Unwritten, std::vector<std::string>{InJob("MembTRAVE 1TmpTrac001.dis")});
   EXPECT_EQ(drawn->Summary.caption, "INFORMAZIONE");
   EXPECT_TRUE(fs::is_directory(job_.JobFolder() / "MembTRAVE 1TmpTrac001.dis"));
-  EXPECT_TRUE(fs::exists(job_.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
+  EXPECT_EQ(ReadBytes(job_.JobFolder() / "MembTRAVE 1TmpTrac.dis"),
+            ReadBytes(job_.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
+
+  world_->Group.ActiveLayout = 0;
+  EXPECT_FALSE(WritePreviewDrawing(*world_, prompter_, ".").has_value());
 }
 
 TEST_F(DrawingCommands, AnEmptyGroupGetsMessageTenAndNoFile) {
@@ -91,37 +103,6 @@ TEST_F(DrawingCommands, AnEmptyGroupGetsMessageTenAndNoFile) {
   for (const auto& entry : fs::directory_iterator(job_.JobFolder())) {
     EXPECT_NE(entry.path().extension(), ".dis") << entry.path();
   }
-}
-
-// The preview is the active layout's drawing, under the one preview name;
-// it is the same drawing "Disegna tracciati" makes of that layout.
-TEST_F(DrawingCommands, PreviewWritesTheActiveLayout) {
-  MakeLayouts(3);
-  world_->Group.ActiveLayout = 2;
-  const auto preview = WritePreviewDrawing(*world_, prompter_, ".");
-  ASSERT_TRUE(preview.has_value());
-  EXPECT_EQ(preview->Path, InJob("MembTRAVE 1TmpTrac.dis"));
-  EXPECT_TRUE(preview->Written);
-  const std::string bytes = ReadBytes(job_.JobFolder() / "MembTRAVE 1TmpTrac.dis");
-  DrawAllLayouts(*world_, prompter_, ".");
-  EXPECT_EQ(bytes, ReadBytes(job_.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
-
-  world_->Group.ActiveLayout = 0;
-  EXPECT_FALSE(WritePreviewDrawing(*world_, prompter_, ".").has_value());
-}
-
-// Start-up without the font says so and goes on; the job is still usable.
-TEST(StartupFont, AMissingFontIsShownAndStartUpGoesOn) {
-  FixtureJob job;
-  fs::remove(job.Root() / "progra" / "font.001");
-  auto world = std::make_unique<World>();
-  ScriptedPrompter prompter;
-  // Start-up lower-cases the root folder.
-  prompter.ExpectMessage("File " + ToLower(job.RootSuitePath()) + "\\progra\\font.001 inesistente!",
-                         "ERRORE", 16);
-  EXPECT_FALSE(RunStartup(*world, job.Argument(), prompter));
-  EXPECT_GT(world->Structure.StructureNodeCount, 0);
-  EXPECT_EQ(world->Font.GlyphPointCount['A'], -1);
 }
 
 }  // namespace

@@ -28,17 +28,14 @@ int CodeOf(char32_t ch) {
   return static_cast<unsigned char>(Utf8ToCp1252(utf8)[0]);
 }
 
-int Top(const StrokeFont& font, char32_t ch) {
+// The highest (or lowest) point of the glyph.
+int Extreme(const StrokeFont& font, char32_t ch, bool top) {
   const int code = CodeOf(ch);
-  const int n = font.GlyphPointCount[code];
-  return *std::max_element(font.GlyphY[code].begin(), font.GlyphY[code].begin() + n);
+  const auto first = font.GlyphY[code].begin(), last = first + font.GlyphPointCount[code];
+  return top ? *std::max_element(first, last) : *std::min_element(first, last);
 }
-
-int Bottom(const StrokeFont& font, char32_t ch) {
-  const int code = CodeOf(ch);
-  const int n = font.GlyphPointCount[code];
-  return *std::min_element(font.GlyphY[code].begin(), font.GlyphY[code].begin() + n);
-}
+int Top(const StrokeFont& font, char32_t ch) { return Extreme(font, ch, true); }
+int Bottom(const StrokeFont& font, char32_t ch) { return Extreme(font, ch, false); }
 
 TEST(ExampleFont, HasEveryCharacterTheDrawingsWriteWithinTheCell) {
   const auto font = ExampleFont();

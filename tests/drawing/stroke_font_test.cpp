@@ -40,6 +40,7 @@ TEST(LoadFont, CountsStrokesFromTheLineLength) {
   const FontFolder folder({"15",
                            "A1020304050607080",              // 17: two strokes
                            "B10203040506070801234",          // 21: 2.5 -> 2
+                           "G10203040506070801234",          // the same, not replaced
                            "C1020304050607080112131411234",  // 29: 3.5 -> 4
                            "D1020304050607080        ",      // blanks do not count
                            fiftyOne,                         // 51 strokes: 50 kept
@@ -48,7 +49,8 @@ TEST(LoadFont, CountsStrokesFromTheLineLength) {
   EXPECT_EQ(LoadFont(*font, folder.ProgramDir()), std::nullopt);
   EXPECT_EQ(font->FontSpacing, 15);
   const std::pair<unsigned char, int> counts[] = {
-      {'A', 4}, {'B', 2}, {'C', 8}, {'D', 4}, {'E', 100}, {'F', 2}, {0xE0, 2}, {'Z', -1}, {255, 0}};
+      {'A', 4}, {'B', 2}, {'C', 8},  {'D', 4},   {'E', 100},
+      {'F', 2}, {'G', 4}, {0xE0, 2}, {'Z', -1}, {255, 0}};
   for (const auto& [code, count] : counts) EXPECT_EQ(font->GlyphPointCount[code], count) << code;
   EXPECT_EQ(font->GlyphY['A'][3], 80);
   EXPECT_EQ(font->GlyphX['C'][6], 12);

@@ -1,0 +1,46 @@
+#pragma once
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <vector>
+
+#include "common/text.h"
+#include "tests/support/process_run.h"
+#include "tests/support/temp_dir.h"
+
+// tracciati-batch run as a process on a copy of the example suite: member 2
+// ("TRAVE CONTINUA") is the three-span girder, nodes 101..159 at table
+// positions 1..59, the piers at nodes 118 (3000 cm) and 142 (7000 cm); the
+// group file Memb002Gr_001.cap holds six layouts.
+class BatchRun : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
+    WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
+  }
+
+  std::string Argument(int member = 2) const {
+    return "|diroot=" + suite_.SuitePath() + "|MEMBRA=" + std::to_string(member) + "|";
+  }
+  std::filesystem::path Job() const { return suite_.path() / "lavori" / "pont01"; }
+  std::string InJob(const std::string& name) const { return (Job() / name).string(); }
+  // A job file's path as the messages give it: the job folder as start-up
+  // computes it, then the name.
+  std::string Listed(const std::string& name) const {
+    return ToLower((suite_.path() / "lavori").string()) + "\\pont01\\" + name;
+  }
+
+  ProcessResult Batch(const std::vector<std::string>& args) const {
+    return RunProcess(BATCH_EXE, args, output_.path());
+  }
+  // The member's argument, then args.
+  ProcessResult Run(std::vector<std::string> args) const {
+    args.insert(args.begin(), Argument());
+    return Batch(args);
+  }
+
+  TempDir suite_;
+  TempDir output_;
+};
