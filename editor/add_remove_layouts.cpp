@@ -4,9 +4,8 @@
 
 #include "layouts/layout_operations.h"
 
-AddRemoveLayouts::AddRemoveLayouts(LayoutGroup& group, GroupSelection before,
-                                   std::function<void()> shown, int first, int count,
-                                   std::vector<LayoutSnapshot> layouts)
+AddRemoveLayouts::AddRemoveLayouts(LayoutGroup& group, GroupSelection before, ShowStep shown,
+                                   int first, int count, std::vector<LayoutSnapshot> layouts)
     : GroupStep(group, before, std::move(shown)),
       first_(first),
       count_(count),
@@ -14,13 +13,13 @@ AddRemoveLayouts::AddRemoveLayouts(LayoutGroup& group, GroupSelection before,
   setText(out_.empty() ? "Nuovi tracciati" : "Rimozione tracciati");
 }
 
-AddRemoveLayouts* AddRemoveLayouts::Added(LayoutGroup& group, GroupSelection before,
-                                          std::function<void()> shown, int first, int count) {
+AddRemoveLayouts* AddRemoveLayouts::Added(LayoutGroup& group, GroupSelection before, ShowStep shown,
+                                          int first, int count) {
   return new AddRemoveLayouts(group, before, std::move(shown), first, count, {});
 }
 
 AddRemoveLayouts* AddRemoveLayouts::Removed(LayoutGroup& group, GroupSelection before,
-                                            std::function<void()> shown, int first,
+                                            ShowStep shown, int first,
                                             std::vector<LayoutSnapshot> layouts) {
   const int count = static_cast<int>(layouts.size());
   return new AddRemoveLayouts(group, before, std::move(shown), first, count, std::move(layouts));

@@ -10,18 +10,17 @@
 class AddRemoveLayouts : public GroupStep {
  public:
   // added: the layouts are in the group now. removed: `layouts` holds them.
-  static AddRemoveLayouts* Added(LayoutGroup& group, GroupSelection before,
-                                 std::function<void()> shown, int first, int count);
-  static AddRemoveLayouts* Removed(LayoutGroup& group, GroupSelection before,
-                                   std::function<void()> shown, int first,
-                                   std::vector<LayoutSnapshot> layouts);
+  static AddRemoveLayouts* Added(LayoutGroup& group, GroupSelection before, ShowStep shown,
+                                 int first, int count);
+  static AddRemoveLayouts* Removed(LayoutGroup& group, GroupSelection before, ShowStep shown,
+                                   int first, std::vector<LayoutSnapshot> layouts);
   bool Changes() const override { return count_ > 0; }
   void Drop() override { out_ = {}; }
   std::size_t Bytes() const override;
 
  private:
-  AddRemoveLayouts(LayoutGroup& group, GroupSelection before, std::function<void()> shown,
-                   int first, int count, std::vector<LayoutSnapshot> layouts);
+  AddRemoveLayouts(LayoutGroup& group, GroupSelection before, ShowStep shown, int first, int count,
+                   std::vector<LayoutSnapshot> layouts);
   void SwapRecords() override;
   int first_;
   int count_;

@@ -2,7 +2,7 @@
 
 #include <utility>
 
-ChangeHeader::ChangeHeader(LayoutGroup& group, GroupSelection before, std::function<void()> shown,
+ChangeHeader::ChangeHeader(LayoutGroup& group, GroupSelection before, ShowStep shown,
                            GroupHeader was)
     : GroupStep(group, before, std::move(shown)), other_(std::move(was)) {
   setText("Modifica intestazione");

@@ -6,8 +6,7 @@
 // The description or the load condition stored. Keeps the header only.
 class ChangeHeader : public GroupStep {
  public:
-  ChangeHeader(LayoutGroup& group, GroupSelection before, std::function<void()> shown,
-               GroupHeader was);
+  ChangeHeader(LayoutGroup& group, GroupSelection before, ShowStep shown, GroupHeader was);
   bool Changes() const override;
   std::size_t Bytes() const override { return sizeof *this + other_.GroupDescription.capacity(); }
 

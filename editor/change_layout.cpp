@@ -2,8 +2,8 @@
 
 #include <utility>
 
-ChangeLayout::ChangeLayout(LayoutGroup& group, GroupSelection before, std::function<void()> shown,
-                           int layout, LayoutSnapshot was)
+ChangeLayout::ChangeLayout(LayoutGroup& group, GroupSelection before, ShowStep shown, int layout,
+                           LayoutSnapshot was)
     : GroupStep(group, before, std::move(shown)), layout_(layout), other_(std::move(was)) {
   setText("Modifica tracciato");
 }

@@ -8,7 +8,7 @@
 // in use (32 bytes each), not the table.
 class ChangeLayout : public GroupStep {
  public:
-  ChangeLayout(LayoutGroup& group, GroupSelection before, std::function<void()> shown, int layout,
+  ChangeLayout(LayoutGroup& group, GroupSelection before, ShowStep shown, int layout,
                LayoutSnapshot was);
   bool Changes() const override;
   void Drop() override { other_ = {}; }

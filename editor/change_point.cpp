@@ -1,7 +1,7 @@
 #include "editor/change_point.h"
 
-ChangePoint::ChangePoint(LayoutGroup& group, GroupSelection before, std::function<void()> shown,
-                         int layout, int point, const LayoutNode& was)
+ChangePoint::ChangePoint(LayoutGroup& group, GroupSelection before, ShowStep shown, int layout,
+                         int point, const LayoutNode& was)
     : GroupStep(group, before, std::move(shown)), layout_(layout), point_(point), other_(was) {
   setText("Modifica punto");
 }

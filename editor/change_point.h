@@ -6,8 +6,8 @@
 // Keeps one point (32 bytes).
 class ChangePoint : public GroupStep {
  public:
-  ChangePoint(LayoutGroup& group, GroupSelection before, std::function<void()> shown, int layout,
-              int point, const LayoutNode& was);
+  ChangePoint(LayoutGroup& group, GroupSelection before, ShowStep shown, int layout, int point,
+              const LayoutNode& was);
   bool Changes() const override;
   std::size_t Bytes() const override { return sizeof *this; }
 

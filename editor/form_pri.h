@@ -2,14 +2,15 @@
 
 #include <QWidget>
 #include <array>
-#include <memory>
 #include <cstdint>
+#include <memory>
 #include <optional>
 #include <string>
 #include <unordered_map>
 
 #include "common/message.h"
 #include "editor/grid_controls.h"
+#include "editor/group_step.h"
 #include "editor/layout_panel.h"
 #include "editor/node_panel.h"
 #include "platform/message_watch.h"
@@ -66,8 +67,10 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   // last step as one step; the window calls it once each input event has been
   // handled.
   void RecordGroupChange();
-  // Shows the group after an undo or redo, as the same change by hand would.
-  void ShowGroupStep();
+  // Shows the group after an undo or redo, as the same change by hand would:
+  // its active layout and point, the grids moved from where `rows` had them
+  // (where they stand, for none) as little as showing them takes.
+  void ShowGroupStep(const GroupSelection& rows = {});
   GroupHistory& History() { return *history_; }
 
   // Both grids, forwarded to their panels.

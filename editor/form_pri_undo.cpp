@@ -7,6 +7,7 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
+#include <QScrollBar>
 #include <QTimer>
 #include <vector>
 
@@ -59,6 +60,11 @@ class InputWatcher : public QObject {
   bool& pending_;
 };
 
+// The item in a grid's first row, read from its scroll bar.
+int16_t FirstRowItem(const QScrollBar& bar) {
+  return static_cast<int16_t>(bar.isHidden() ? 1 : bar.value());
+}
+
 char DecimalChar() {
   const std::string separator = DecimalSeparator();
   return separator.size() == 1 ? separator[0] : '.';
@@ -68,8 +74,13 @@ char DecimalChar() {
 
 void FormPri::WatchGroupSteps() {
   history_ = std::make_unique<GroupHistory>();
-  recorder_ = std::make_unique<GroupRecorder>(Group(), *history_, world_.GroupFileName,
-                                              [this] { ShowGroupStep(); });
+  recorder_ =
+      std::make_unique<GroupRecorder>(Group(), *history_, world_.GroupFileName,
+                                      [this](const GroupSelection& rows) { ShowGroupStep(rows); });
+  recorder_->WatchRows([this](GroupSelection& rows) {
+    rows.FirstLayoutShown = FirstRowItem(*VScrollT);
+    rows.FirstNodeShown = FirstRowItem(*VScrollN);
+  });
   new UndoKeys(*this, *history_);
   qApp->installEventFilter(new InputWatcher(*this, recordPending_));
   WatchClipboard();
@@ -80,12 +91,21 @@ void FormPri::RecordGroupChange() {
   recorder_->Check();
 }
 
-void FormPri::ShowGroupStep() {
-  const LayoutGroup& group = Group();
+void FormPri::ShowGroupStep(const GroupSelection& rows) {
+  LayoutGroup& group = Group();
   if (group.LayoutCount == 0) {
     layoutPanel_->ShowNoLayouts();
   } else {
+    // The refresh shows the grids from their ends, as after a new layout;
+    // then they go back to the rows the step's side showed, or, for none,
+    // move as little as showing the active layout and point takes.
+    const bool toActive = rows.FirstLayoutShown == 0;
+    const int layoutsFirst = toActive ? FirstRowItem(*VScrollT) : rows.FirstLayoutShown;
+    const int nodesFirst = toActive ? FirstRowItem(*VScrollN) : rows.FirstNodeShown;
+    const int16_t node = group.ActiveNode;
     layoutPanel_->RefreshLayoutPanels();
+    group.ActiveNode = node;
+    layoutPanel_->ShowRowsFrom(layoutsFirst, nodesFirst, toActive);
   }
   NCnd->setText(QString::number(group.LoadCondition));
   Description->setText(ToQString(group.GroupDescription));
@@ -109,8 +129,9 @@ void FormPri::WatchClipboard() {
       ShowMessage(prompter_, *refusal);
       return;
     }
-    RecordGroupChange();
+    // Shown first, so that the step keeps the rows the paste left.
     ShowGroupStep();
+    RecordGroupChange();
   };
   clipboard->Watch({pointCells,
                     [this] {
@@ -122,15 +143,14 @@ void FormPri::WatchClipboard() {
                     [this, pasted](const std::string& text) {
                       LayoutGroup& group = Group();
                       if (!IsLayoutInUse(group, group.ActiveLayout)) return;
-                      const int after = IsPointInUse(group, group.ActiveNode) ? group.ActiveNode : 0;
+                      const int after =
+                          IsPointInUse(group, group.ActiveNode) ? group.ActiveNode : 0;
                       pasted(PastePoints(group, world_.Structure, group.ActiveLayout, after, text));
                     }});
-  clipboard->Watch({layoutCells,
-                    [this] {
-                      return GroupTableText(Group(), world_.Structure, world_.Sections,
-                                            DecimalChar());
-                    },
-                    [this, pasted](const std::string& text) {
-                      pasted(PasteLayouts(Group(), world_.Structure, world_.Sections, text));
-                    }});
+  clipboard->Watch(
+      {layoutCells,
+       [this] { return GroupTableText(Group(), world_.Structure, world_.Sections, DecimalChar()); },
+       [this, pasted](const std::string& text) {
+         pasted(PasteLayouts(Group(), world_.Structure, world_.Sections, text));
+       }});
 }

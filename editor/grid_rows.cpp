@@ -1,11 +1,16 @@
 #include "editor/grid_rows.h"
 
 #include "common/min_max.h"
-#include "common/text.h"
 #include "common/number_text.h"
+#include "common/text.h"
 #include "structure/job_files_reader.h"
 
 int16_t FirstItemShown(int last) { return static_cast<int16_t>(MaxOf(last - (kGridRows - 1), 1)); }
+
+int16_t FirstItemShowing(int active, int count, int first) {
+  if (active > 0) first = MinOf(MaxOf(first, active - (kGridRows - 1)), active);
+  return static_cast<int16_t>(MaxOf(MinOf(first, count - (kGridRows - 1)), 1));
+}
 
 NodeRowTexts NodeRowText(const Layout& layout, int point, const StructureModel& structure,
                          const SectionTable& sections) {

@@ -21,6 +21,10 @@ constexpr int kKeyDown = 40;
 // last - 6 and 1.
 int16_t FirstItemShown(int last);
 
+// The item in row 1 of a grid of `count` items asked to start at `first`:
+// moved, if need be, as little as showing item `active` (0: none) takes.
+int16_t FirstItemShowing(int active, int count, int first);
+
 // The texts of one node row for a point of a layout. A node position outside
 // the structure's table (never true of a valid group) shows empty node and
 // section cells rather than reading beyond the table.

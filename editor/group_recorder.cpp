@@ -10,7 +10,7 @@
 #include "layouts/group_change.h"
 
 GroupRecorder::GroupRecorder(LayoutGroup& group, GroupHistory& history, std::string& fileName,
-                             std::function<void()> shown)
+                             ShowStep shown)
     : group_(group), history_(history), fileName_(fileName), shown_(std::move(shown)) {
   Reset();
   // Undo and redo change the group behind the recorder's back.
@@ -22,14 +22,23 @@ GroupRecorder::GroupRecorder(LayoutGroup& group, GroupHistory& history, std::str
 void GroupRecorder::Reset() {
   mirror_ = TakeGroup(group_);
   mirrorFileName_ = fileName_;
-  selection_ = SelectionOf(group_);
+  selection_ = Selection();
+}
+
+GroupSelection GroupRecorder::Selection() const {
+  GroupSelection selection = SelectionOf(group_);
+  if (rows_) rows_(selection);
+  return selection;
 }
 
 void GroupRecorder::Check() {
   checking_ = true;
-  if (GroupStep* step = MakeStep()) history_.Record(step);
+  if (GroupStep* step = MakeStep()) {
+    step->SetAfter(Selection());
+    history_.Record(step);
+  }
   checking_ = false;
-  selection_ = SelectionOf(group_);
+  selection_ = Selection();
 }
 
 GroupStep* GroupRecorder::MakeStep() {
@@ -62,16 +71,19 @@ GroupStep* GroupRecorder::MakeStep() {
       return new ChangeLayout(group_, selection_, shown_, change.layout, std::move(was));
     }
     case Kind::kAdded:
-      for (int i = 0; i < change.count; ++i) layouts.push_back(TakeLayout(group_, change.layout + i));
+      for (int i = 0; i < change.count; ++i)
+        layouts.push_back(TakeLayout(group_, change.layout + i));
       return AddRemoveLayouts::Added(group_, selection_, shown_, change.layout, change.count);
     case Kind::kRemoved: {
       std::vector<LayoutSnapshot> removed(
           std::make_move_iterator(layouts.begin() + static_cast<std::ptrdiff_t>(index)),
-          std::make_move_iterator(layouts.begin() + static_cast<std::ptrdiff_t>(index) + change.count));
+          std::make_move_iterator(layouts.begin() + static_cast<std::ptrdiff_t>(index) +
+                                  change.count));
       layouts.erase(layouts.begin() + static_cast<std::ptrdiff_t>(index),
                     layouts.begin() + static_cast<std::ptrdiff_t>(index) + change.count);
       mirror_.header = TakeHeader(group_);
-      return AddRemoveLayouts::Removed(group_, selection_, shown_, change.layout, std::move(removed));
+      return AddRemoveLayouts::Removed(group_, selection_, shown_, change.layout,
+                                       std::move(removed));
     }
     case Kind::kReplaced: {
       auto* step = new ReplaceGroup(group_, selection_, shown_, std::move(mirror_), nullptr, {});

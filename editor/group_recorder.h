@@ -2,6 +2,7 @@
 
 #include <functional>
 #include <string>
+#include <utility>
 
 #include "editor/group_history.h"
 #include "editor/group_step.h"
@@ -16,22 +17,25 @@ class GroupRecorder {
  public:
   // fileName: the group file's name, which "Apri" changes with the group.
   // shown: the window's hook that shows the group after an undo or redo.
-  GroupRecorder(LayoutGroup& group, GroupHistory& history, std::string& fileName,
-                std::function<void()> shown);
+  GroupRecorder(LayoutGroup& group, GroupHistory& history, std::string& fileName, ShowStep shown);
 
   // Records the change since the last call, if any.
   void Check();
   // Takes the group as it is as the base, without a step (start-up).
   void Reset();
+  // rows: adds where the window's grids stand to the selection a step keeps.
+  void WatchRows(std::function<void(GroupSelection&)> rows) { rows_ = std::move(rows); }
 
  private:
   GroupStep* MakeStep();
+  GroupSelection Selection() const;
   LayoutGroup& group_;
   GroupHistory& history_;
   std::string& fileName_;
-  std::function<void()> shown_;
+  ShowStep shown_;
   GroupSnapshot mirror_;
   std::string mirrorFileName_;
   GroupSelection selection_;
+  std::function<void(GroupSelection&)> rows_;
   bool checking_ = false;
 };

@@ -6,24 +6,22 @@ GroupSelection SelectionOf(const LayoutGroup& group) {
   return {group.ActiveLayout, group.ActiveNode};
 }
 
-GroupStep::GroupStep(LayoutGroup& group, GroupSelection before, std::function<void()> shown)
-    : group_(group), selection_(before), shown_(std::move(shown)) {}
+GroupStep::GroupStep(LayoutGroup& group, GroupSelection before, ShowStep shown)
+    : group_(group), before_(before), after_(before), shown_(std::move(shown)) {}
 
 void GroupStep::redo() {
   if (!pushed_) {
     pushed_ = true;
     return;
   }
-  Swap();
+  Swap(after_);
 }
 
-void GroupStep::undo() { Swap(); }
+void GroupStep::undo() { Swap(before_); }
 
-void GroupStep::Swap() {
+void GroupStep::Swap(GroupSelection selection) {
   SwapRecords();
-  const GroupSelection now = SelectionOf(group_);
-  group_.ActiveLayout = selection_.ActiveLayout;
-  group_.ActiveNode = selection_.ActiveNode;
-  selection_ = now;
-  if (shown_) shown_();
+  group_.ActiveLayout = selection.ActiveLayout;
+  group_.ActiveNode = selection.ActiveNode;
+  if (shown_) shown_(selection);
 }

@@ -2,6 +2,8 @@
 // refresh sequence that brings both grids up to date after the last layout
 // was made active.
 
+#include "editor/layout_panel.h"
+
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QComboBox>
@@ -10,6 +12,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <utility>
 
 #include "app/show_message.h"
@@ -17,8 +20,8 @@
 #include "common/message_catalogue.h"
 #include "common/min_max.h"
 #include "editor/control_state.h"
+#include "editor/grid_rows.h"
 #include "editor/grid_scroll.h"
-#include "editor/layout_panel.h"
 #include "editor/node_panel.h"
 #include "editor/toolkit_rules.h"
 #include "layouts/group_entry.h"
@@ -46,6 +49,22 @@ void LayoutPanel::RefreshLayoutPanels() {
   SetLayoAct(FirstItemShown(group.ActiveLayout), group.ActiveLayout);
   RefreshTextNLayo();
   nodes_.RefreshTextNNode();
+}
+
+void LayoutPanel::ShowRowsFrom(int layoutsFirst, int nodesFirst, bool toActive) {
+  LayoutGroup& group = Group();
+  const int16_t node = group.ActiveNode;
+  const int16_t first =
+      FirstItemShowing(toActive ? group.ActiveLayout : 0, group.LayoutCount, layoutsFirst);
+  {
+    const QSignalBlocker quiet(grid_.VScrollT);
+    grid_.VScrollT->setValue(first);
+  }
+  // Marking the active row may raise its click, which shows the node grid
+  // from its end: the point is put back and shown after.
+  RefreshTextL(first, static_cast<int16_t>(first + kGridRows - 1));
+  group.ActiveNode = node;
+  nodes_.ShowNodeRowsFrom(nodesFirst, toActive);
 }
 
 void LayoutPanel::RefreshTextL(int16_t first, int16_t last) {
@@ -92,11 +111,14 @@ void LayoutPanel::CheckNLayout() {
   ConfigureScrollBar(*grid_.VScrollT, Group().LayoutCount, kGridRows);
 }
 
-void LayoutPanel::RefreshTextNLayo() { grid_.LNLayout->setText(QString::number(Group().LayoutCount)); }
+void LayoutPanel::RefreshTextNLayo() {
+  grid_.LNLayout->setText(QString::number(Group().LayoutCount));
+}
 
 void LayoutPanel::DisplayTextLayo(int16_t n) {
   for (int row = 1; row <= kGridRows; ++row) {
-    SetVisible(row <= n, grid_.LabelN[row], grid_.LayoAct[row], grid_.LayoName[row], grid_.CableName[row]);
+    SetVisible(row <= n, grid_.LabelN[row], grid_.LayoAct[row], grid_.LayoName[row],
+               grid_.CableName[row]);
   }
 }
 

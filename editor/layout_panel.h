@@ -22,6 +22,10 @@ class LayoutPanel {
   // After the last layout was made active: both grids, the commands and the
   // counts. Only with at least one layout.
   void RefreshLayoutPanels();
+  // After an undo or redo: both grids from the items layoutsFirst and
+  // nodesFirst (within their counts), or, toActive, moved from there as
+  // little as showing the active layout and point takes; they stay active.
+  void ShowRowsFrom(int layoutsFirst, int nodesFirst, bool toActive);
   // Both grids for a group left without layouts.
   void ShowNoLayouts();
   // Fill rows 1, 2, ... with items first..last (those in use), then mark the

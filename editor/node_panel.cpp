@@ -2,12 +2,15 @@
 // its rows, scroll bar and point commands, and the structure node of each
 // point.
 
+#include "editor/node_panel.h"
+
 #include <QButtonGroup>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
+#include <QSignalBlocker>
 #include <utility>
 
 #include "app/show_message.h"
@@ -16,7 +19,6 @@
 #include "common/min_max.h"
 #include "editor/control_state.h"
 #include "editor/grid_scroll.h"
-#include "editor/node_panel.h"
 #include "editor/toolkit_rules.h"
 #include "layouts/group_entry.h"
 #include "layouts/layout_operations.h"
@@ -38,8 +40,8 @@ void NodePanel::RefreshTextN(int16_t first, int16_t last) {
   last = MinOf(last, ActiveNodeCount());
   int row = 1;
   for (int k = first; k <= last && row <= kGridRows; ++k, ++row) {
-    const NodeRowTexts texts =
-        NodeRowText(group.Layouts[group.ActiveLayout], k, host_.world.Structure, host_.world.Sections);
+    const NodeRowTexts texts = NodeRowText(group.Layouts[group.ActiveLayout], k,
+                                           host_.world.Structure, host_.world.Sections);
     grid_.Labelnn[row]->setText(QString::number(k));
     grid_.NodeName[row]->setText(ToQString(texts.NodeName));
     grid_.SectionName[row]->setText(ToQString(texts.SectionName));
@@ -60,7 +62,8 @@ void NodePanel::RefreshTextN(int16_t first, int16_t last) {
 void NodePanel::CheckNNode() {
   const int16_t n = ActiveNodeCount();
   // "Nuovo" follows the layout count instead (CheckNLayout).
-  SetEnabled({grid_.ButtonCopyN, grid_.ButtonRemoveN, &drawLayo_, grid_.Command1, grid_.Command2}, n > 0);
+  SetEnabled({grid_.ButtonCopyN, grid_.ButtonRemoveN, &drawLayo_, grid_.Command1, grid_.Command2},
+             n > 0);
   ConfigureScrollBar(*grid_.VScrollN, n, kGridRows);
 }
 
@@ -68,8 +71,9 @@ void NodePanel::RefreshTextNNode() { grid_.LNNode->setText(QString::number(Activ
 
 void NodePanel::DisplayTextNode(int16_t n) {
   for (int row = 1; row <= kGridRows; ++row) {
-    SetVisible(row <= n, grid_.Labelnn[row], grid_.NodeAct[row], grid_.NodeName[row], grid_.SectionName[row],
-               grid_.TCoordSys[row], grid_.TCoordY[row], grid_.TCoordZ[row], grid_.TAngDisto[row]);
+    SetVisible(row <= n, grid_.Labelnn[row], grid_.NodeAct[row], grid_.NodeName[row],
+               grid_.SectionName[row], grid_.TCoordSys[row], grid_.TCoordY[row], grid_.TCoordZ[row],
+               grid_.TAngDisto[row]);
   }
 }
 
@@ -82,6 +86,16 @@ void NodePanel::ShowActiveLayoutNodes() {
   RefreshTextNNode();
   ConfigureScrollBar(*grid_.VScrollN, n, kGridRows);
   if (group.ActiveNode != 0) host_.redrawSection();
+}
+
+void NodePanel::ShowNodeRowsFrom(int first, bool toActive) {
+  const LayoutGroup& group = Group();
+  const int16_t shown = FirstItemShowing(toActive ? group.ActiveNode : 0, ActiveNodeCount(), first);
+  {
+    const QSignalBlocker quiet(grid_.VScrollN);
+    grid_.VScrollN->setValue(shown);
+  }
+  RefreshTextN(shown, static_cast<int16_t>(shown + kGridRows - 1));
 }
 
 void NodePanel::ShowNoNodes() {

@@ -24,6 +24,9 @@ class NodePanel {
   void DisplayTextNode(int16_t n);
   // The grid for the layout just made active.
   void ShowActiveLayoutNodes();
+  // The rows from item `first` (within the count), or, toActive, moved from
+  // there as little as showing the active point takes.
+  void ShowNodeRowsFrom(int first, bool toActive);
   // The grid for a group left without layouts.
   void ShowNoNodes();
 

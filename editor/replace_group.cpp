@@ -2,7 +2,7 @@
 
 #include <utility>
 
-ReplaceGroup::ReplaceGroup(LayoutGroup& group, GroupSelection before, std::function<void()> shown,
+ReplaceGroup::ReplaceGroup(LayoutGroup& group, GroupSelection before, ShowStep shown,
                            GroupSnapshot was, std::string* fileName, std::string wasFileName)
     : GroupStep(group, before, std::move(shown)),
       other_(std::move(was)),

@@ -12,8 +12,8 @@ class ReplaceGroup : public GroupStep {
  public:
   // fileName: the window's group file name, swapped with `wasFileName`; null
   // when the step leaves it alone.
-  ReplaceGroup(LayoutGroup& group, GroupSelection before, std::function<void()> shown,
-               GroupSnapshot was, std::string* fileName, std::string wasFileName);
+  ReplaceGroup(LayoutGroup& group, GroupSelection before, ShowStep shown, GroupSnapshot was,
+               std::string* fileName, std::string wasFileName);
   bool Changes() const override { return true; }
   void Drop() override { other_ = {}; }
   std::size_t Bytes() const override { return sizeof *this + SnapshotBytes(other_); }

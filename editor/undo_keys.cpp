@@ -20,10 +20,13 @@ UndoKeys::UndoKeys(QWidget& window, GroupHistory& history)
 
 void UndoKeys::Watch() {
   window_.installEventFilter(this);
-  for (QLineEdit* box : window_.findChildren<QLineEdit*>()) {
+  // Every control that can hold the focus, not only the boxes: a list box
+  // takes a Ctrl+Z whose text is a letter for its search by typing.
+  for (QWidget* control : window_.findChildren<QWidget*>()) {
+    if (control->focusPolicy() == Qt::NoFocus) continue;
     // Installing twice would call the filter twice per event.
-    box->removeEventFilter(this);
-    box->installEventFilter(this);
+    control->removeEventFilter(this);
+    control->installEventFilter(this);
   }
 }
 

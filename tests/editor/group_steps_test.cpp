@@ -24,7 +24,8 @@ TEST(GroupSteps, RandomRunUndoesAndRedoesEveryStep) {
   std::string fileName = "primo.cap";
   int shownCount = 0;
   GroupHistory history;
-  GroupRecorder recorder(*group, history, fileName, [&shownCount] { ++shownCount; });
+  GroupRecorder recorder(*group, history, fileName,
+                         [&shownCount](const GroupSelection&) { ++shownCount; });
   std::mt19937 random(14);
   const auto pick = [&random](int n) {
     return static_cast<int>(random() % static_cast<unsigned>(n)) + 1;
@@ -52,7 +53,8 @@ TEST(GroupSteps, RandomRunUndoesAndRedoesEveryStep) {
     item.CableType = static_cast<int16_t>(pick(3));
     item.NodeCount = static_cast<int16_t>(pick(30));
     for (int p = 1; p <= item.NodeCount; ++p) {
-      SetNodeAt(item, p, {static_cast<int16_t>(pick(9)), 0, pick(1000) / 7.0, -pick(1000) / 3.0, 0.1 * p});
+      SetNodeAt(item, p,
+                {static_cast<int16_t>(pick(9)), 0, pick(1000) / 7.0, -pick(1000) / 3.0, 0.1 * p});
     }
     group->ActiveLayout = static_cast<int16_t>(layout);
   };

@@ -37,9 +37,12 @@ struct BoxWindow : QObject {
     if (event->type() == QEvent::FocusOut) {
       GroupHeader was = TakeHeader(group);
       group.GroupDescription = box->text().toStdString();
-      history.Record(new ChangeHeader(group, SelectionOf(group),
-                                      [this] { box->setText(QString::fromStdString(group.GroupDescription)); },
-                                      std::move(was)));
+      history.Record(new ChangeHeader(
+          group, SelectionOf(group),
+          [this](const GroupSelection&) {
+            box->setText(QString::fromStdString(group.GroupDescription));
+          },
+          std::move(was)));
     }
     return false;
   }

@@ -2,13 +2,16 @@
 
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <array>
 #include <functional>
+#include <ostream>
 
 #include "editor/group_history.h"
 #include "layouts/group_file.h"
@@ -22,29 +25,84 @@ struct Shown {
   std::string group;
   std::string layoutRows;
   std::string nodeRows;
+  // Active layout and point, and the rows whose options show them checked.
+  std::array<int, 4> active;
   friend bool operator==(const Shown&, const Shown&) = default;
+  friend void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << "layouts " << shown.layoutRows << ", nodes " << shown.nodeRows << ", active "
+         << shown.active[0] << "/" << shown.active[1] << " in rows " << shown.active[2] << "/"
+         << shown.active[3] << ", group of " << shown.group.size() << " bytes";
+  }
 };
 
 // For each kind of change made through the controls: Ctrl+Z on the focused
 // widget gives back the whole group (the file it would save, which holds
-// every entry in use) and the rows shown; Ctrl+Y gives the change again.
+// every entry in use), the rows shown and the active layout and point;
+// Ctrl+Y gives the change again.
 TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
   FillGroup(2, 9);
   form.RecordGroupChange();
   const auto shown = [this] {
     QApplication::processEvents();
-    return Shown{LayoutGroupFileBytes(Group()), LayoutRowsShown(), NodeRowsShown()};
+    return Shown{LayoutGroupFileBytes(Group()),
+                 LayoutRowsShown(),
+                 NodeRowsShown(),
+                 {Group().ActiveLayout, Group().ActiveNode, CheckedRow(form.LayoAct),
+                  CheckedRow(form.NodeAct)}};
   };
   const std::function<void()> changes[] = {
       [this] { Click(form.ButtonNewT); },
       [this] { Click(form.ButtonCopyT); },
       [this] { Click(form.ButtonNewN); },
       [this] { Click(form.Labelnn[3]); },
-      [this] { Type(form.TCoordY[2], "12.345"); PressKey(form.TCoordY[2], Qt::Key_Return); },
-      [this] { Type(form.LayoName[1], "77"); Focus(form.ButtonNewN); },
-      [this] { Type(form.Description, "Trave"); Focus(form.ButtonNewN); },
+      [this] {
+        Type(form.TCoordY[2], "12.345");
+        PressKey(form.TCoordY[2], Qt::Key_Return);
+      },
+      [this] {
+        Type(form.LayoName[1], "77");
+        Focus(form.ButtonNewN);
+      },
+      [this] {
+        Type(form.Description, "Trave");
+        Focus(form.ButtonNewN);
+      },
+      [this] {
+        Type(form.NCnd, "3");
+        Focus(form.ButtonNewN);
+      },
+      [this] {
+        Type(form.NodeName[2], "13");
+        Focus(form.ButtonNewN);
+      },
+      [this] {
+        Type(form.TCoordZ[3], "-4.5");
+        PressKey(form.TCoordZ[3], Qt::Key_Return);
+      },
+      [this] {
+        Type(form.TAngDisto[1], "0.25");
+        Focus(form.ButtonNewN);
+      },
+      [this] {
+        Focus(form.CableName[1]);
+        PressKey(form.CableName[1], Qt::Key_End);
+      },
+      [this] { Click(form.Command1); },
+      [this] { Click(form.Command2); },
+      [this] {
+        Click(form.LayoAct[1]);
+        QTest::keyClick(form.LayoAct[1], Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(form.LayoAct[1], Qt::Key_V, Qt::ControlModifier);
+      },
+      [this] {
+        prompter.ExpectMessage("Rimuovere tutti i tracciati ?", "ATTENZIONE", 52, kAnswerYes);
+        Click(form.ButtonRemove);
+      },
   };
   for (std::size_t i = 0; i < std::size(changes); ++i) {
+    // The node grid up at its start: a refresh shows it from its end.
+    for (int up = 0; up < 5; ++up) PressKey(form.NodeName[1], Qt::Key_Up);
+    Click(form.NodeAct[2]);
     const Shown before = shown();
     changes[i]();
     const Shown after = shown();
@@ -79,7 +137,8 @@ TEST_F(UndoWindow, PointsCopyAndPasteBetweenLayouts) {
   EXPECT_EQ(Group().Layouts[1].NodeCount, 3);
 
   const std::string node = Text(form.NodeName[1]);
-  QGuiApplication::clipboard()->setText(QString::fromStdString(node + "\t\t0\t1,5\t-2,25\t0\r\n\r\n"));
+  QGuiApplication::clipboard()->setText(
+      QString::fromStdString(node + "\t\t0\t1,5\t-2,25\t0\r\n\r\n"));
   QTest::keyClick(QApplication::focusWidget(), Qt::Key_V, Qt::ControlModifier);
   ASSERT_EQ(ActiveLayout().NodeCount, 4);
   EXPECT_EQ(NodeAt(ActiveLayout(), Group().ActiveNode).Z, -2.25);
