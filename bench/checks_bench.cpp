@@ -8,7 +8,6 @@
 #include <cmath>
 #include <memory>
 
-#include "checks/group_fingerprint.h"
 #include "checks/layout_checks.h"
 
 namespace {
@@ -79,12 +78,5 @@ void BM_VerifyFullGroup(benchmark::State& state) {
   }
 }
 BENCHMARK(BM_VerifyFullGroup)->Unit(benchmark::kMillisecond);
-
-// What the open window pays at each look for a changed group.
-void BM_FingerprintFullGroup(benchmark::State& state) {
-  const auto job = MakeJob();
-  for (auto _ : state) benchmark::DoNotOptimize(GroupFingerprint(*job->group));
-}
-BENCHMARK(BM_FingerprintFullGroup)->Unit(benchmark::kMillisecond);
 
 }  // namespace

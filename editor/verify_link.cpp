@@ -38,7 +38,7 @@ void FormPri::ConnectVerifyWindow() {
 void FormPri::ShowVerifyWindow() {
   if (Verify == nullptr) {
     Verify = new VerifyWindow(
-        world_, prompter_,
+        world_, prompter_, *history_,
         [this](int16_t layout, int16_t point) { ActivateLayoutPoint(layout, point); }, this);
   }
   Verify->show();

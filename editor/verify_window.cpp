@@ -10,19 +10,15 @@
 
 #include "app/show_message.h"
 #include "app/world.h"
-#include "checks/group_fingerprint.h"
 #include "checks/layout_checks.h"
 #include "common/message.h"
 #include "common/number_text.h"
 #include "editor/control_state.h"
+#include "editor/group_history.h"
 #include "parabolic/parabolic_panel.h"
 #include "platform/decimal_separator.h"
 
 namespace {
-
-// How often the window looks whether the group changed under its table:
-// often enough that an edit empties it before the eye comes back to it.
-constexpr int kWatchMilliseconds = 250;
 
 enum Column { kLayout, kPoint, kNode, kProblem, kValue, kColumns };
 
@@ -54,7 +50,8 @@ void AddRow(QTableWidget& table, int layout, int point, int node, const std::str
 
 }  // namespace
 
-VerifyWindow::VerifyWindow(World& world, Prompter& prompter, Activate activate, QWidget* parent)
+VerifyWindow::VerifyWindow(World& world, Prompter& prompter, GroupHistory& history,
+                           Activate activate, QWidget* parent)
     : QWidget(parent, Qt::Window),
       world_(world),
       prompter_(prompter),
@@ -93,8 +90,8 @@ VerifyWindow::VerifyWindow(World& world, Prompter& prompter, Activate activate, 
   connect(VerifyButton, &QPushButton::clicked, this, &VerifyWindow::Verifica_Click);
   connect(Table, &QTableWidget::cellDoubleClicked, this,
           [this](int row, int) { Table_DblClick(row); });
-  connect(&watch_, &QTimer::timeout, this, &VerifyWindow::WatchGroup);
-  watch_.setInterval(kWatchMilliseconds);
+  // The history dies with the main window, before this child of it.
+  history.AddListener([this] { ClearTable(); });
 }
 
 bool VerifyWindow::ReadLimit(const QLineEdit& box, double& value) {
@@ -130,8 +127,6 @@ void VerifyWindow::Verifica_Click() {
   }
   Table->setSortingEnabled(true);
   Summary->setText("Problemi: " + QString::number(report.Findings.size()));
-  checked_ = GroupFingerprint(world_.Group);
-  watch_.start();
 }
 
 void VerifyWindow::Table_DblClick(int row) {
@@ -142,12 +137,7 @@ void VerifyWindow::Table_DblClick(int row) {
             static_cast<int16_t>(point->data(Qt::UserRole).toInt()));
 }
 
-void VerifyWindow::WatchGroup() {
-  if (GroupFingerprint(world_.Group) != checked_) ClearTable();
-}
-
 void VerifyWindow::ClearTable() {
-  watch_.stop();
   Table->setRowCount(0);
   Summary->clear();
 }

@@ -1,10 +1,10 @@
 #pragma once
 
-#include <QTimer>
 #include <QWidget>
 #include <cstdint>
 #include <functional>
 
+class GroupHistory;
 class Prompter;
 class QLabel;
 class QLineEdit;
@@ -17,7 +17,7 @@ struct World;
 // "Verifica" button and the table of what the check found, one problem a
 // row, then each layout's tightest bend. Double-clicking a row hands its
 // layout and point to `activate`. The table empties as soon as the group
-// differs from the one it was made from. Controls are public for the
+// changes: the history tells of every step recorded, undone or redone. Controls are public for the
 // tests.
 class VerifyWindow : public QWidget {
   Q_OBJECT
@@ -25,7 +25,8 @@ class VerifyWindow : public QWidget {
  public:
   using Activate = std::function<void(int16_t layout, int16_t point)>;
 
-  VerifyWindow(World& world, Prompter& prompter, Activate activate, QWidget* parent = nullptr);
+  VerifyWindow(World& world, Prompter& prompter, GroupHistory& history, Activate activate,
+               QWidget* parent = nullptr);
 
   void Verifica_Click();
   void Table_DblClick(int row);
@@ -37,14 +38,10 @@ class VerifyWindow : public QWidget {
   QLabel* Summary = nullptr;
 
  private:
-  // Empties the table when the group changed since it was filled.
-  void WatchGroup();
   void ClearTable();
   bool ReadLimit(const QLineEdit& box, double& value);
 
   World& world_;
   Prompter& prompter_;
   Activate activate_;
-  QTimer watch_;
-  uint64_t checked_ = 0;  // fingerprint of the group the table was made from
 };

@@ -29,6 +29,7 @@ int RowOf(const QTableWidget& table, int layout, int point) {
 // table.
 TEST_F(VerifyWindowTest, F7VerifyAndDoubleClickActivateThePoint) {
   FillGroup(10, 21);
+  form.RecordGroupChange();
   QTest::keyClick(&form, Qt::Key_F7);
   ASSERT_NE(form.Verify, nullptr);
   form.Verify->resize(700, 900);  // every row in sight
