@@ -198,6 +198,9 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   std::unique_ptr<GroupHistory> history_;
   std::unique_ptr<GroupRecorder> recorder_;
   bool recordPending_ = false;
+  // While a dialog that changes the group is open, no step is taken: the
+  // step of its change is taken once the window shows it.
+  bool stepsHeld_ = false;
 
   World& world_;
   // Every message of the window goes through here, so that leaving a field

@@ -88,7 +88,7 @@ void FormPri::WatchGroupSteps() {
 
 void FormPri::RecordGroupChange() {
   recordPending_ = false;
-  recorder_->Check();
+  if (!stepsHeld_) recorder_->Check();
 }
 
 void FormPri::ShowGroupStep(const GroupSelection& rows) {

@@ -39,9 +39,16 @@ void FormPri::ConnectViewButtons() {
 }
 
 void FormPri::TracParab_Click() {
-  if (!ParabDialog->ShowParabolicDialog()) return;
-  world_.Group.ActiveLayout = world_.Group.LayoutCount;
-  RefreshLayoutPanels();
+  // The step keeps the active layout the window shows after the dialog, so
+  // it is taken here, not by the dialog's own clicks.
+  stepsHeld_ = true;
+  const bool made = ParabDialog->ShowParabolicDialog();
+  stepsHeld_ = false;
+  if (made) {
+    world_.Group.ActiveLayout = world_.Group.LayoutCount;
+    RefreshLayoutPanels();
+  }
+  RecordGroupChange();
 }
 
 void FormPri::WatchHelpLine() {

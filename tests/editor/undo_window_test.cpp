@@ -9,12 +9,15 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
+#include <QTimer>
 #include <array>
 #include <functional>
 #include <ostream>
 
 #include "editor/group_history.h"
 #include "layouts/group_file.h"
+#include "parabolic/form_parab_cable.h"
+#include "section_view/picture_box_ui.h"
 #include "tests/editor/editor_window.h"
 
 namespace {
@@ -89,6 +92,22 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
       },
       [this] { Click(form.Command1); },
       [this] { Click(form.Command2); },
+      [this] {  // a pick in the view stores the point under the pointer
+        QTest::mouseClick(form.Picture1, Qt::LeftButton, Qt::NoModifier,
+                          QPoint(form.Picture1->width() / 2 + 10, form.Picture1->height() / 2 - 7));
+      },
+      [this] {  // "Crea parabolico", the dialog driven while open
+        QTimer::singleShot(0, form.ParabDialog, [this] {
+          FormParabCable& d = *form.ParabDialog;
+          for (int k = 0; k < 3; ++k) d.NodeName[k]->setText(QString::number(11 + k));
+          d.TCoordZ[0]->setText("0");
+          for (int k = 0; k < 3; ++k) d.TCoordY[k]->setText(k == 1 ? "-5" : "0");
+          d.CreaButt->click();
+        });
+        QTimer::singleShot(10000, form.ParabDialog, [this] { form.ParabDialog->reject(); });
+        Click(form.TracParab);
+      },
+      [this] { Click(form.ButtonCopyN); },
       [this] {
         Click(form.LayoAct[1]);
         QTest::keyClick(form.LayoAct[1], Qt::Key_C, Qt::ControlModifier);

@@ -13,6 +13,7 @@
 
 #include <filesystem>
 
+#include "common/number_text.h"
 #include "editor/help_line_watcher.h"
 #include "parabolic/form_parab_cable.h"
 #include "section_view/picture_box_ui.h"
@@ -92,12 +93,15 @@ TEST_F(ViewButtons, SelectingAPointDrawsItsSectionAndAClickPlacesTheCable) {
   Click(form.NodeAct[1]);
   ASSERT_EQ(Group().ActiveNode, 1);
   EXPECT_GT(world->SectionView.PointRadius, 0.0);  // the 40 x 40 section was drawn
-  // A click in cable coordinates mode stores the point and the row follows.
-  emit form.Picture1->MouseDown(1, 0, 12.5f, -5.5f);
-  EXPECT_DOUBLE_EQ(ActiveLayout().Z[1], 12.5);
-  EXPECT_DOUBLE_EQ(ActiveLayout().Y[1], 5.5);
-  EXPECT_EQ(Text(form.TCoordZ[1]), "12.5");
-  EXPECT_EQ(Text(form.TCoordY[1]), "5.5");
+  // A click in cable coordinates mode stores the point under the pointer
+  // and the row follows.
+  const QPoint click(form.Picture1->width() / 2 + 10, form.Picture1->height() / 2 - 7);
+  const QPointF user = form.Picture1->ToUser(click);
+  QTest::mouseClick(form.Picture1, Qt::LeftButton, Qt::NoModifier, click);
+  EXPECT_FLOAT_EQ(static_cast<float>(ActiveLayout().Z[1]), static_cast<float>(user.x()));
+  EXPECT_FLOAT_EQ(static_cast<float>(ActiveLayout().Y[1]), -static_cast<float>(user.y()));
+  EXPECT_EQ(Text(form.TCoordZ[1]), OneDecimalText(ActiveLayout().Z[1]));
+  EXPECT_EQ(Text(form.TCoordY[1]), OneDecimalText(ActiveLayout().Y[1]));
 }
 
 TEST_F(ViewButtons, ModeButtonAndSymmetryAct) {
