@@ -137,10 +137,11 @@ TEST(ViewerDrawing, MissingFileIsAFaultNamingIt) {
   EXPECT_FALSE(result.drawing);
   EXPECT_EQ(result.error,
             "Problemi con la lettura del file c:\\x\\none.dis (file inesistente o non leggibile)");
-  // Read a line at a time: an endless line stops the reading where it passes 1 MiB.
-  WriteBytes(dir.path() / "nul.dis", std::string(LineReader::kMaxLineBytes + 1, '\0'));
-  EXPECT_EQ(ReadDrawing(dir.path() / "nul.dis", "c:\\x\\nul.dis").error,
-            "Problemi con la lettura del file c:\\x\\nul.dis (riga 1: riga troppo lunga)");
+  // Read a line at a time: an endless line stops the reading where it passes
+  // 1 MiB. ("nul" would name the null device on Windows.)
+  WriteBytes(dir.path() / "zeros.dis", std::string(LineReader::kMaxLineBytes + 1, '\0'));
+  EXPECT_EQ(ReadDrawing(dir.path() / "zeros.dis", "c:\\x\\zeros.dis").error,
+            "Problemi con la lettura del file c:\\x\\zeros.dis (riga 1: riga troppo lunga)");
   std::filesystem::create_directory(dir.path() / "folder.dis");
   EXPECT_EQ(ReadDrawing(dir.path() / "folder.dis", "c:\\x\\folder.dis").error,
             "Problemi con la lettura del file c:\\x\\folder.dis (file inesistente o non leggibile)");
