@@ -1,10 +1,5 @@
 #include "tests/editor/editor_window.h"
 
-#include <QLabel>
-#include <QLineEdit>
-#include <QRadioButton>
-#include <QTest>
-
 namespace {
 
 std::string RowsShown(const RowArray<QLabel>& ordinals) {
@@ -20,8 +15,9 @@ std::string RowsShown(const RowArray<QLabel>& ordinals) {
 
 std::string Text(const QLabel* label) { return label->text().toStdString(); }
 std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
+std::string Text(const QAbstractButton* button) { return button->text().toStdString(); }
 
-void EditorWindow::SetUp() {
+void EditorWindow::LoadAndShow() {
   const auto fault = form.Load(job.Argument());
   ASSERT_FALSE(fault.has_value()) << fault->caption << ": " << fault->text;
   form.show();
@@ -50,6 +46,12 @@ std::string EditorWindow::NodeRowsShown() const { return RowsShown(form.Labelnn)
 
 void EditorWindow::Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
+void EditorWindow::DoubleClick(QWidget* control, QPoint at) {
+  QTest::mouseClick(control, Qt::LeftButton, {}, at);
+  QTest::mouseDClick(control, Qt::LeftButton, {}, at);
+  QTest::mouseRelease(control, Qt::LeftButton, {}, at);
+}
+
 void EditorWindow::Focus(QWidget* control) {
   control->setFocus(Qt::OtherFocusReason);
   ASSERT_TRUE(control->hasFocus()) << control->metaObject()->className();
@@ -63,6 +65,12 @@ void EditorWindow::Type(QLineEdit* field, const QString& text) {
 
 void EditorWindow::PressKey(QWidget* control, int key) {
   QTest::keyClick(control, static_cast<Qt::Key>(key));
+}
+
+void EditorWindow::CtrlKey(int key, QWidget* to, Qt::KeyboardModifiers more) {
+  if (to == nullptr) to = QApplication::focusWidget();
+  ASSERT_NE(to, nullptr);
+  QTest::keyClick(to, static_cast<Qt::Key>(key), Qt::ControlModifier | more);
 }
 
 int EditorWindow::CheckedRow(const RowArray<QRadioButton>& column) {

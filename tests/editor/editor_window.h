@@ -2,7 +2,15 @@
 
 #include <gtest/gtest.h>
 
-#include <QString>
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QTest>
+#include <QTimer>
 #include <memory>
 #include <string>
 
@@ -16,7 +24,8 @@
 // it was not told to expect.
 class EditorWindow : public ::testing::Test {
  protected:
-  void SetUp() override;
+  void SetUp() override { LoadAndShow(); }
+  void LoadAndShow();
 
   LayoutGroup& Group() { return world->Group; }
   Layout& ActiveLayout() { return world->Group.Layouts[world->Group.ActiveLayout]; }
@@ -31,11 +40,20 @@ class EditorWindow : public ::testing::Test {
   std::string LayoutRowsShown() const;
   std::string NodeRowsShown() const;
 
+  // A message box with the caption and style of a refused value.
+  void ExpectProblem(const std::string& text) { prompter.ExpectMessage(text, "PROBLEMA", 48); }
+
   static void Click(QWidget* control);
+  // What the window system sends for a double click: a click, then the
+  // second press as a double click, then its release (QTest's own
+  // mouseDClick sends only the middle one).
+  static void DoubleClick(QWidget* control, QPoint at = QPoint());
   static void Focus(QWidget* control);
   // Focus, then the text typed over the field's whole text.
   static void Type(QLineEdit* field, const QString& text);
   static void PressKey(QWidget* control, int key);
+  // Ctrl with a key, sent to `to` or else to the widget that has the focus.
+  static void CtrlKey(int key, QWidget* to = nullptr, Qt::KeyboardModifiers more = {});
   // The row whose option button is selected; 0 for none.
   static int CheckedRow(const RowArray<QRadioButton>& column);
 
@@ -47,3 +65,4 @@ class EditorWindow : public ::testing::Test {
 
 std::string Text(const QLabel* label);
 std::string Text(const QLineEdit* box);
+std::string Text(const QAbstractButton* button);

@@ -1,22 +1,12 @@
-// The main window's section view, parabolic cable button and help line, as
-// the user reaches them.
+// The main window's section view, drawing buttons and help line, and the
+// verify window, as the user reaches them.
 
-#include <QApplication>
-#include <QComboBox>
-#include <QGroupBox>
-#include <QRadioButton>
-#include <QLabel>
-#include <QLineEdit>
-#include <QPushButton>
-#include <QTest>
-#include <QTimer>
-
+#include <QTableWidget>
 #include <filesystem>
+#include <vector>
 
-#include "common/number_text.h"
 #include "editor/help_line_watcher.h"
-#include "parabolic/form_parab_cable.h"
-#include "section_view/picture_box_ui.h"
+#include "editor/verify_window.h"
 #include "tests/editor/editor_window.h"
 
 namespace {
@@ -88,22 +78,6 @@ TEST_F(ViewButtons, HelpLineChoosesTheCursorLabelByIndexAndCableBoxesOnFocus) {
   EXPECT_EQ(form.HelpLine->State().text, 8);
 }
 
-TEST_F(ViewButtons, SelectingAPointDrawsItsSectionAndAClickPlacesTheCable) {
-  FillGroup(1, 2);
-  Click(form.NodeAct[1]);
-  ASSERT_EQ(Group().ActiveNode, 1);
-  EXPECT_GT(world->SectionView.PointRadius, 0.0);  // the 40 x 40 section was drawn
-  // A click in cable coordinates mode stores the point under the pointer
-  // and the row follows.
-  const QPoint click(form.Picture1->width() / 2 + 10, form.Picture1->height() / 2 - 7);
-  const QPointF user = form.Picture1->ToUser(click);
-  QTest::mouseClick(form.Picture1, Qt::LeftButton, Qt::NoModifier, click);
-  EXPECT_FLOAT_EQ(static_cast<float>(ActiveLayout().Z[1]), static_cast<float>(user.x()));
-  EXPECT_FLOAT_EQ(static_cast<float>(ActiveLayout().Y[1]), -static_cast<float>(user.y()));
-  EXPECT_EQ(Text(form.TCoordZ[1]), OneDecimalText(ActiveLayout().Z[1]));
-  EXPECT_EQ(Text(form.TCoordY[1]), OneDecimalText(ActiveLayout().Y[1]));
-}
-
 TEST_F(ViewButtons, ModeButtonAndSymmetryAct) {
   FillGroup(1, 3);
   Click(form.ButtonAction);
@@ -118,30 +92,6 @@ TEST_F(ViewButtons, ModeButtonAndSymmetryAct) {
   Click(form.Command2);  // "Simmetria Y": Z changes sign
   EXPECT_DOUBLE_EQ(ActiveLayout().Z[2], 2.0);
   EXPECT_EQ(Text(form.TCoordZ[2]), "2");
-}
-
-// The dialog is modal: it is driven while open, from the event loop.
-TEST_F(ViewButtons, ParabolicCableIsAppendedAndMadeActive) {
-  FillGroup(2, 1);
-  QTimer::singleShot(0, form.ParabDialog, [this] {
-    FormParabCable& d = *form.ParabDialog;
-    d.NodeName[0]->setText("11");
-    d.NodeName[1]->setText("13");
-    d.NodeName[2]->setText("15");
-    d.TCoordZ[0]->setText("0");
-    d.TCoordY[0]->setText("0");
-    d.TCoordY[1]->setText("-5");
-    d.TCoordY[2]->setText("0");
-    d.CreaButt->click();
-  });
-  QTimer::singleShot(10000, form.ParabDialog, [this] { form.ParabDialog->reject(); });
-  Click(form.TracParab);
-  ASSERT_EQ(Group().LayoutCount, 3);
-  EXPECT_EQ(Group().ActiveLayout, 3);
-  EXPECT_EQ(ActiveLayout().NodeCount, 5);
-  EXPECT_DOUBLE_EQ(ActiveLayout().Y[3], -5.0);
-  EXPECT_EQ(Text(form.LNLayout), "3");
-  EXPECT_EQ(Text(form.LNNode), "5");
 }
 
 // Records each change of the window's pointer with the number of messages
@@ -177,34 +127,28 @@ TEST_F(ViewButtons, DrawingAllLayoutsOfAnEmptyGroupOnlySaysSo) {
   EXPECT_TRUE(trace.changes.empty());
 }
 
-TEST_F(ViewButtons, DrawingAllLayoutsWritesOneFilePerLayoutAndListsThem) {
+// "Disegna tracciati" writes one file per layout and lists them; the
+// window's hourglass is gone before the summary. A drawing that cannot be
+// written (here a folder stands where it should go, which stops root as
+// well) is reported after the summary; an unwritten preview is reported and
+// the viewer is left alone.
+TEST_F(ViewButtons, DrawingsThatCannotBeWrittenAreReported) {
   FillGroup(2, 3);
+  std::filesystem::create_directory(job.JobFolder() / "MembTRAVE 1TmpTrac001.dis");
+  std::filesystem::create_directory(job.JobFolder() / "MembTRAVE 1TmpTrac.dis");
   const std::string folder = job.JobSuitePath();
-  prompter.ExpectMessage("Tracciati disegnati: (2)\n\r" + folder + "\\MembTRAVE 1TmpTrac001.dis\n\r" +
-                             folder + "\\MembTRAVE 1TmpTrac002.dis",
+  prompter.ExpectMessage("Tracciati disegnati: (2)\n\r" + folder +
+                             "\\MembTRAVE 1TmpTrac001.dis\n\r" + folder +
+                             "\\MembTRAVE 1TmpTrac002.dis",
                          "INFORMAZIONE", 64);
+  prompter.ExpectMessage(
+      "Problemi con la scrittura del file " + folder + "\\MembTRAVE 1TmpTrac001.dis", "ERRORE", 16);
   PointerTrace trace(form, prompter);
   Click(form.DrawAllLayo);
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
   using Change = std::pair<Qt::CursorShape, std::size_t>;
   EXPECT_EQ(trace.changes, (std::vector<Change>{{Qt::WaitCursor, 0}, {Qt::ArrowCursor, 0}}));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-}
-
-// A drawing that cannot be written (here a folder stands where it should go,
-// which stops root as well) is reported after the summary; an unwritten
-// preview is reported and the viewer is left alone.
-TEST_F(ViewButtons, DrawingsThatCannotBeWrittenAreReported) {
-  FillGroup(2, 3);
-  std::filesystem::create_directory(job.JobFolder() / "MembTRAVE 1TmpTrac001.dis");
-  std::filesystem::create_directory(job.JobFolder() / "MembTRAVE 1TmpTrac.dis");
-  const std::string folder = job.JobSuitePath();
-  prompter.ExpectMessage("Tracciati disegnati: (2)\n\r" + folder + "\\MembTRAVE 1TmpTrac001.dis\n\r" +
-                             folder + "\\MembTRAVE 1TmpTrac002.dis",
-                         "INFORMAZIONE", 64);
-  prompter.ExpectMessage(
-      "Problemi con la scrittura del file " + folder + "\\MembTRAVE 1TmpTrac001.dis", "ERRORE", 16);
-  Click(form.DrawAllLayo);
   prompter.ExpectMessage(
       "Problemi con la scrittura del file " + folder + "\\MembTRAVE 1TmpTrac.dis", "ERRORE", 16);
   Click(form.DrawLayo);
@@ -238,6 +182,72 @@ TEST_F(ViewButtons, PreviewWritesTheDrawingAndStartsTheViewer) {
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac.dis"));
   EXPECT_EQ(world->Viewer.ViewerTaskId, 0);
   EXPECT_TRUE(std::filesystem::exists(job.Root() / "progra" / "Ostrel.inp"));
+}
+
+using VerifyWindowTest = EditorWindow;
+
+// The row of the table that names layout and point; -1 for none.
+int RowOf(const QTableWidget& table, int layout, int point) {
+  for (int row = 0; row < table.rowCount(); ++row) {
+    if (table.item(row, 0)->text() == QString::number(layout) &&
+        table.item(row, 1)->text() == QString::number(point)) {
+      return row;
+    }
+  }
+  return -1;
+}
+
+// F7 opens the window; "Verifica" fills the table (point 21 of each layout
+// leaves the 40 x 40 section); double-clicking a row makes its layout
+// and point active through the grids; a change of the group empties the
+// table.
+TEST_F(VerifyWindowTest, F7VerifyAndDoubleClickActivateThePoint) {
+  FillGroup(10, 21);
+  form.RecordGroupChange();
+  QTest::keyClick(&form, Qt::Key_F7);
+  ASSERT_NE(form.Verify, nullptr);
+  form.Verify->resize(700, 900);  // every row in sight
+  ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Verify));
+  QTest::mouseClick(form.Verify->VerifyButton, Qt::LeftButton);
+  QTableWidget& table = *form.Verify->Table;
+  EXPECT_EQ(form.Verify->Summary->text(), "Problemi: 10");
+
+  const int row = RowOf(table, 3, 21);
+  ASSERT_GE(row, 0);
+  EXPECT_EQ(table.item(row, 3)->text(), "fuori dal calcestruzzo");
+  ASSERT_TRUE(QTest::qWaitFor(
+      [&] {
+        return table.viewport()->rect().contains(table.visualItemRect(table.item(row, 3)).center());
+      },
+      2000));
+  DoubleClick(table.viewport(), table.visualItemRect(table.item(row, 3)).center());
+
+  EXPECT_EQ(Group().ActiveLayout, 3);
+  EXPECT_EQ(Group().ActiveNode, 21);
+  const int layoutRow = CheckedRow(form.LayoAct);
+  ASSERT_GT(layoutRow, 0);
+  EXPECT_EQ(Text(form.LabelN[layoutRow]), "3");
+  const int pointRow = CheckedRow(form.NodeAct);
+  ASSERT_GT(pointRow, 0);
+  EXPECT_EQ(Text(form.Labelnn[pointRow]), "21");
+
+  // A new layout changes the group.
+  Click(form.ButtonNewT);
+  ASSERT_EQ(Group().LayoutCount, 11);
+  EXPECT_TRUE(QTest::qWaitFor([&] { return table.rowCount() == 0; }, 2000));
+}
+
+// A limit that does not read, or is negative, is said and nothing is checked.
+TEST_F(VerifyWindowTest, ALimitThatDoesNotReadIsRefused) {
+  FillGroup(1, 30);
+  QTest::keyClick(&form, Qt::Key_F7);
+  ASSERT_NE(form.Verify, nullptr);
+  for (const char* text : {"due", "-1"}) {
+    form.Verify->RadiusBox->setText(text);
+    ExpectProblem(std::string("Valore non valido ") + text);
+    QTest::mouseClick(form.Verify->VerifyButton, Qt::LeftButton);
+    EXPECT_EQ(form.Verify->Table->rowCount(), 0) << text;
+  }
 }
 
 }  // namespace

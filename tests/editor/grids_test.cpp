@@ -1,0 +1,427 @@
+// The layout and node grids driven as the user drives them: clicks, typing,
+// the wheel, scroll bars and focus changes on the real window.
+
+#include <functional>
+
+#include "tests/editor/editor_window.h"
+#include "tests/support/real_input.h"
+
+namespace {
+
+using LayoutGrid = EditorWindow;
+using NodeGrid = EditorWindow;
+using GridInput = EditorWindow;
+
+// The first layout of an empty group brings both grids and the commands to
+// life with one row each; its point is not active until the user picks it.
+// The grid jumps to its last seven rows whenever a layout is made.
+TEST_F(LayoutGrid, NewLayoutsFillTheGridAndTheScrollBarFollows) {
+  Click(form.ButtonNewT);
+  EXPECT_EQ(Group().ActiveLayout, 1);
+  EXPECT_EQ(LayoutRowsShown(), "1");
+  EXPECT_EQ(Text(form.LayoName[1]), "1");
+  EXPECT_EQ(form.CableName[1]->currentText().toStdString(), "CAVO 7T15");
+  EXPECT_EQ(CheckedRow(form.LayoAct), 1);
+  EXPECT_EQ(NodeRowsShown(), "1");
+  EXPECT_EQ(Text(form.NodeName[1]) + " " + Text(form.SectionName[1]) + " " +
+                Text(form.TCoordSys[1]) + " " + Text(form.TCoordY[1]) + " " +
+                Text(form.TCoordZ[1]) + " " + Text(form.TAngDisto[1]),
+            "11 QUADRATA 40 0 0 0 0");
+  EXPECT_EQ(CheckedRow(form.NodeAct), 0);
+  EXPECT_EQ(Text(form.LNLayout) + Text(form.LNNode), "11");
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{form.ButtonNewN, form.ButtonCopyN, form.ButtonRemoveN,
+                                       form.ButtonCopyT, form.ButtonRemove, form.DrawLayo,
+                                       form.Command1, form.Command2, form.NCnd, form.Description}) {
+    EXPECT_TRUE(control->isEnabled()) << control->metaObject()->className();
+  }
+  EXPECT_EQ(form.NCnd->palette().color(QPalette::Disabled, QPalette::Base),
+            QPalette().color(QPalette::Base));
+
+  for (int k = 2; k <= 7; ++k) Click(form.ButtonNewT);
+  EXPECT_TRUE(form.VScrollT->isHidden());
+  Click(form.ButtonNewT);
+  ASSERT_FALSE(form.VScrollT->isHidden());
+  EXPECT_EQ(form.VScrollT->minimum(), 1);
+  EXPECT_EQ(form.VScrollT->maximum(), 2);
+  EXPECT_EQ(form.VScrollT->pageStep(), 7);
+  EXPECT_EQ(form.VScrollT->singleStep(), 1);
+  EXPECT_EQ(form.VScrollT->value(), 2);
+  EXPECT_EQ(LayoutRowsShown(), "2 3 4 5 6 7 8");
+  EXPECT_EQ(CheckedRow(form.LayoAct), 7);
+
+  Click(form.ButtonNewT);
+  Click(form.ButtonNewT);
+  EXPECT_EQ(form.VScrollT->maximum(), 4);
+  EXPECT_EQ(form.VScrollT->value(), 4);
+  EXPECT_EQ(LayoutRowsShown(), "4 5 6 7 8 9 10");
+  EXPECT_EQ(Text(form.LayoName[7]), "10");
+
+  // Scrolled by the user to the top, the active layout is out of sight.
+  form.VScrollT->triggerAction(QAbstractSlider::SliderToMinimum);
+  EXPECT_EQ(LayoutRowsShown(), "1 2 3 4 5 6 7");
+  EXPECT_EQ(CheckedRow(form.LayoAct), 0);
+  EXPECT_EQ(Group().ActiveLayout, 10);
+}
+
+// Copy takes the active layout whole, its name included, to the end.
+TEST_F(LayoutGrid, CopyAppendsTheActiveLayoutAndMakesItActive) {
+  FillGroup(4, 2);
+  Layout& second = Group().Layouts[2];
+  second.Name = 5;
+  second.CableType = 2;
+  Click(form.LayoAct[2]);
+  Click(form.ButtonCopyT);
+  ASSERT_EQ(Group().LayoutCount, 5);
+  const Layout& copy = Group().Layouts[5];
+  EXPECT_EQ(copy.Name, 5);
+  EXPECT_EQ(copy.CableType, 2);
+  EXPECT_EQ(NodeAt(copy, 2), NodeAt(second, 2));
+  EXPECT_EQ(CheckedRow(form.LayoAct), 5);
+  EXPECT_EQ(form.CableName[5]->currentText().toStdString(), "CAVO 12T15");
+}
+
+// At 199 layouts and 1999 points the commands that add one are refused;
+// "Nuovo" still makes the last one active, a copy changes nothing.
+TEST_F(LayoutGrid, TheLayoutAndPointLimitsAreRefused) {
+  FillGroup(199, 1999);
+  Click(form.LayoAct[3]);
+  Click(form.NodeAct[2]);
+  ASSERT_EQ(Group().ActiveLayout, 195);
+  ASSERT_EQ(Group().ActiveNode, 1994);
+  const std::string layouts = "Numero di tracciati eccessivo ";
+  const std::string points = "Numero di nodi eccessivo ";
+  prompter.ExpectMessage(layouts, "PROBLEMA", 16);
+  Click(form.ButtonCopyT);
+  prompter.ExpectMessage(points, "PROBLEMA", 16);
+  Click(form.ButtonCopyN);
+  EXPECT_EQ(Group().ActiveLayout, 195);
+  EXPECT_EQ(Group().ActiveNode, 1994);
+
+  prompter.ExpectMessage(points, "PROBLEMA", 16);
+  Click(form.ButtonNewN);
+  EXPECT_EQ(Group().ActiveNode, 1999);
+  prompter.ExpectMessage(layouts, "PROBLEMA", 16);
+  Click(form.ButtonNewT);
+  EXPECT_EQ(CheckedRow(form.LayoAct), 7);
+  EXPECT_EQ(Group().LayoutCount, 199);
+  EXPECT_EQ(Group().Layouts[195].NodeCount, 1999);
+}
+
+TEST_F(LayoutGrid, RemovingAllAsksAndOnlyYesEmpties) {
+  FillGroup(9, 4);
+  prompter.ExpectMessage("Rimuovere tutti i nodi ?", "ATTENZIONE", 52, kAnswerNo);
+  Click(form.ButtonRemoveN);
+  EXPECT_EQ(ActiveLayout().NodeCount, 4);
+  prompter.ExpectMessage("Rimuovere tutti i nodi ?", "ATTENZIONE", 52, kAnswerYes);
+  Click(form.ButtonRemoveN);
+  EXPECT_EQ(ActiveLayout().NodeCount, 0);
+  EXPECT_EQ(Group().Layouts[1].NodeCount, 4);
+  EXPECT_EQ(NodeRowsShown() + Text(form.LNNode), "0");
+  for (QPushButton* button :
+       {form.ButtonCopyN, form.ButtonRemoveN, form.DrawLayo, form.Command1, form.Command2}) {
+    EXPECT_FALSE(button->isEnabled()) << Text(button);
+  }
+
+  prompter.ExpectMessage("Rimuovere tutti i tracciati ?", "ATTENZIONE", 52, kAnswerNo);
+  Click(form.ButtonRemove);
+  EXPECT_EQ(LayoutRowsShown(), "3 4 5 6 7 8 9");
+  prompter.ExpectMessage("Rimuovere tutti i tracciati ?", "ATTENZIONE", 52, kAnswerYes);
+  Click(form.ButtonRemove);
+  EXPECT_EQ(Group().LayoutCount, 0);
+  EXPECT_EQ(LayoutRowsShown() + NodeRowsShown(), "");
+  EXPECT_TRUE(form.VScrollT->isHidden());
+  EXPECT_EQ(Text(form.LNLayout) + Text(form.LNNode), "00");
+  EXPECT_FALSE(form.ButtonNewN->isEnabled());
+  EXPECT_TRUE(form.ButtonNewT->isEnabled());
+}
+
+// Removing a layout before the active one leaves the mark on the same row,
+// so no selection is raised; the node grid must still change to the layout
+// that row now shows.
+TEST_F(LayoutGrid, DoubleClickOnAnOrdinalRemovesThatLayout) {
+  FillGroup(4, 3);
+  Group().Layouts[3].NodeCount = 1;
+  Click(form.LayoAct[3]);
+  EXPECT_EQ(NodeRowsShown(), "1");
+
+  DoubleClick(form.LabelN[1]);
+  EXPECT_EQ(Group().ActiveLayout, 3);
+  EXPECT_EQ(Text(form.LayoName[1]), "2");
+  EXPECT_EQ(NodeRowsShown(), "1 2 3");
+  EXPECT_EQ(Text(form.LNNode), "3");
+
+  DoubleClick(form.LabelN[3]);
+  EXPECT_EQ(CheckedRow(form.LayoAct), 2);
+  EXPECT_EQ(NodeRowsShown(), "1");
+  DoubleClick(form.LabelN[1]);
+  DoubleClick(form.LabelN[1]);
+  EXPECT_EQ(LayoutRowsShown() + NodeRowsShown(), "");
+  EXPECT_TRUE(form.VScrollN->isHidden());
+}
+
+// Names are stored on leaving the box; one beyond 16 bits would wrap into
+// another number, so it is refused and the stored name shown again.
+TEST_F(LayoutGrid, NamesAndCableTypesAreStoredFromTheRow) {
+  FillGroup(2, 1);
+  Focus(form.LayoName[1]);
+  EXPECT_EQ(form.LayoName[1]->selectedText().toStdString(), "1");
+  Type(form.LayoName[1], "2.5");
+  Focus(form.LayoName[2]);
+  EXPECT_EQ(Group().Layouts[1].Name, 2);
+
+  Type(form.LayoName[2], "40000");
+  ExpectProblem("Nome del tracciato non valido: deve essere un intero tra -32768 e 32767");
+  Focus(form.CableName[1]);
+  EXPECT_EQ(Text(form.LayoName[2]), "2");
+
+  // The arrows move between rows; a choice made with the keyboard is stored.
+  PressKey(form.CableName[1], Qt::Key_Down);
+  EXPECT_TRUE(form.CableName[2]->hasFocus());
+  PressKey(form.CableName[2], Qt::Key_End);
+  EXPECT_EQ(Group().Layouts[2].CableType, 2);
+  EXPECT_EQ(Group().Layouts[1].CableType, 1);
+}
+
+// The header boxes store on leaving. Another window in front (a message box,
+// another program) takes the focus from the window, not from the box:
+// nothing is stored or checked then, or a message box would report the box
+// it covers.
+TEST_F(LayoutGrid, HeaderBoxesStoreOnLeavingTheBoxNotTheWindow) {
+  FillGroup(1, 1);
+  Type(form.NCnd, "101");
+  QWidget other;
+  other.show();
+  other.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+  form.activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(&form));
+  EXPECT_TRUE(form.NCnd->hasFocus());
+  ExpectProblem("Condizione non valida ");
+  Focus(form.LayoName[1]);
+  EXPECT_EQ(Group().LoadCondition, 0);
+  EXPECT_EQ(Text(form.NCnd), "101");  // left for correcting
+  Type(form.NCnd, "2.5");
+  Focus(form.Description);
+  EXPECT_EQ(Group().LoadCondition, 2);
+
+  Type(form.Description, "Campata centrale, cavi 1");
+  Focus(form.LayoName[1]);
+  EXPECT_EQ(Group().GroupDescription, "Campata centrale, ca");
+  EXPECT_EQ(Text(form.Description), "Campata centrale, cavi 1");
+}
+
+TEST_F(NodeGrid, NewAndCopiedPointsGoToTheEndAndBecomeActive) {
+  FillGroup(1, 9);
+  EXPECT_EQ(form.VScrollN->maximum(), 3);
+  EXPECT_EQ(form.VScrollN->value(), 3);
+  EXPECT_EQ(NodeRowsShown(), "3 4 5 6 7 8 9");
+  Click(form.ButtonNewN);
+  EXPECT_EQ(form.VScrollN->maximum(), 4);
+  EXPECT_EQ(NodeRowsShown(), "4 5 6 7 8 9 10");
+  EXPECT_EQ(Group().ActiveNode, 10);
+  EXPECT_EQ(CheckedRow(form.NodeAct), 7);
+  EXPECT_EQ(NodeAt(ActiveLayout(), 10), NodeAt(ActiveLayout(), 9));
+
+  Click(form.NodeAct[2]);  // point 5
+  Click(form.ButtonCopyN);
+  EXPECT_EQ(NodeAt(ActiveLayout(), 11), NodeAt(ActiveLayout(), 5));
+  EXPECT_EQ(Group().ActiveNode, 11);
+  EXPECT_EQ(Text(form.LNNode), "11");
+}
+
+// One click removes the point at once; a double click is one click, not two
+// removals.
+TEST_F(NodeGrid, ClickOnAnOrdinalRemovesThatPoint) {
+  FillGroup(1, 5);
+  Click(form.Labelnn[3]);
+  ASSERT_EQ(ActiveLayout().NodeCount, 4);
+  EXPECT_EQ(ActiveLayout().Y[3], 4.0);
+  EXPECT_EQ(Group().ActiveNode, 4);
+  EXPECT_EQ(CheckedRow(form.NodeAct), 4);
+  DoubleClick(form.Labelnn[1]);
+  EXPECT_EQ(ActiveLayout().NodeCount, 3);
+}
+
+// A missing node puts the stored one back; a node without section stays
+// typed and is reported again when the box is left.
+TEST_F(NodeGrid, NodeNumbersAreCheckedAgainstTheStructure) {
+  FillGroup(1, 3);
+  Type(form.NodeName[2], "99");
+  PressKey(form.NodeName[2], Qt::Key_Return);  // no active point: no check
+  Click(form.NodeAct[1]);
+  for (const char* missing : {"99", "70000"}) {
+    Type(form.NodeName[2], missing);
+    ExpectProblem("Nodo non esistente ");
+    PressKey(form.NodeName[2], Qt::Key_Return);
+    EXPECT_EQ(Text(form.NodeName[2]), "12") << missing;
+  }
+
+  const std::string noSection =
+      "Nodo non associato a nessuna sezione o non appartenente alla membratura attiva ";
+  Type(form.NodeName[2], "15");
+  ExpectProblem(noSection);
+  PressKey(form.NodeName[2], Qt::Key_Return);
+  EXPECT_EQ(Text(form.NodeName[2]), "15");
+  ExpectProblem(noSection);
+  Focus(form.NodeName[3]);
+  EXPECT_EQ(ActiveLayout().NodeIndex[2], 2);
+
+  Type(form.NodeName[2], "14");
+  PressKey(form.NodeName[2], Qt::Key_Return);
+  EXPECT_EQ(ActiveLayout().NodeIndex[2], 4);
+}
+
+TEST_F(NodeGrid, NumericFieldsStoreTheLeadingNumber) {
+  FillGroup(1, 2);
+  struct Case {
+    const char* text;
+    double stored;
+  };
+  for (const Case& c :
+       {Case{"1,5", 1}, Case{"2 5", 25}, Case{"3E2", 300}, Case{"12abc", 12}, Case{"abc", 0}}) {
+    Type(form.TCoordZ[1], c.text);
+    Focus(form.TCoordZ[2]);
+    EXPECT_EQ(ActiveLayout().Z[1], c.stored) << c.text;
+  }
+  // Too big for a double: nothing stored, the old value shown again.
+  Type(form.TCoordZ[1], "3E2");
+  Focus(form.TCoordZ[2]);
+  Type(form.TCoordZ[1], "1e400");
+  Focus(form.TCoordZ[2]);
+  EXPECT_EQ(ActiveLayout().Z[1], 300);
+  EXPECT_EQ(Text(form.TCoordZ[1]), "300");
+
+  Type(form.TCoordY[1], "7.25");
+  PressKey(form.TCoordY[1], Qt::Key_Return);
+  EXPECT_EQ(ActiveLayout().Y[1], 7.25);
+  Type(form.TAngDisto[1], "0.02");
+  PressKey(form.TAngDisto[1], Qt::Key_Return);
+  EXPECT_EQ(ActiveLayout().AngDistortion[1], 0.0);
+  Focus(form.TAngDisto[2]);
+  EXPECT_EQ(ActiveLayout().AngDistortion[1], 0.02);
+}
+
+// The rows show one decimal; leaving a field stores what it shows, so a
+// visit rounds the point's value.
+TEST_F(NodeGrid, VisitingAFieldRoundsItsValueToOneDecimal) {
+  FillGroup(1, 2);
+  ActiveLayout().Y[1] = 12.34;
+  ActiveLayout().Z[1] = -12.36;
+  form.RefreshTextN(1, 2);
+  EXPECT_EQ(Text(form.TCoordY[1]) + " " + Text(form.TCoordZ[1]), "12.3 -12.4");
+  Focus(form.TCoordY[1]);
+  EXPECT_EQ(form.TCoordY[1]->selectedText().toStdString(), "12.3");
+  Focus(form.TCoordZ[1]);
+  Focus(form.TCoordY[2]);
+  EXPECT_EQ(ActiveLayout().Y[1], 12.3);
+  EXPECT_EQ(ActiveLayout().Z[1], -12.4);
+}
+
+// The arrow keys move the focus between rows and scroll at the edges, but
+// not past the last point.
+TEST_F(NodeGrid, ArrowKeysStopAtTheEdgesOfTheLayout) {
+  FillGroup(1, 20);
+  Focus(form.TAngDisto[7]);
+  PressKey(form.TAngDisto[7], Qt::Key_Down);
+  EXPECT_EQ(form.VScrollN->value(), 14);  // already at the end
+  form.VScrollN->setValue(12);
+  PressKey(form.TAngDisto[7], Qt::Key_Down);
+  EXPECT_EQ(form.VScrollN->value(), 13);
+  EXPECT_TRUE(form.TAngDisto[7]->hasFocus());
+  EXPECT_EQ(Text(form.Labelnn[7]), "19");
+  PressKey(form.TAngDisto[7], Qt::Key_Up);
+  EXPECT_TRUE(form.TAngDisto[6]->hasFocus());
+  Focus(form.NodeName[1]);
+  PressKey(form.NodeName[1], Qt::Key_Up);
+  EXPECT_EQ(Text(form.Labelnn[1]), "12");
+  EXPECT_TRUE(form.NodeName[1]->hasFocus());
+}
+
+// One field kind of either grid: its column, and what the records hold for
+// the item shown in a row once `typed` is stored.
+struct FieldKind {
+  const char* name;
+  RowArray<QLineEdit> FormPri::*column;
+  bool nodeGrid;
+  const char* typed;
+  std::function<double(const LayoutGroup&, const Layout& active, int item)> stored;
+  double expected;
+};
+
+// The value typed belongs to the item it was typed for: every way of
+// moving the rows (the bar's arrow, its trough, a drag of its thumb, the
+// arrow key at the last row) stores it first, in both grids. The click at
+// the end of a field takes its whole text, as by the keyboard.
+TEST_F(GridInput, MovingTheRowsStoresTheFieldFirst) {
+  const FieldKind kinds[] = {
+      {"LayoName", &FormPri::LayoName, false, "77",
+       [](const LayoutGroup& g, const Layout&, int item) { return g.Layouts[item].Name * 1.0; },
+       77},
+      {"NodeName", &FormPri::NodeName, true, "13",
+       [](const LayoutGroup&, const Layout& a, int item) { return a.NodeIndex[item] * 1.0; }, 3},
+      {"TCoordY", &FormPri::TCoordY, true, "777",
+       [](const LayoutGroup&, const Layout& a, int item) { return a.Y[item]; }, 777},
+      {"TCoordZ", &FormPri::TCoordZ, true, "777",
+       [](const LayoutGroup&, const Layout& a, int item) { return a.Z[item]; }, 777},
+      {"TAngDisto", &FormPri::TAngDisto, true, "777",
+       [](const LayoutGroup&, const Layout& a, int item) { return a.AngDistortion[item]; }, 777},
+  };
+  enum class Way { kArrow, kTrough, kThumbDrag, kArrowKey };
+  for (const FieldKind& kind : kinds) {
+    for (const Way way : {Way::kArrow, Way::kTrough, Way::kThumbDrag, Way::kArrowKey}) {
+      SCOPED_TRACE(std::string(kind.name) + " way " + std::to_string(static_cast<int>(way)));
+      FillGroup(12, 12);
+      Click(form.NodeAct[1]);
+      QScrollBar* bar = kind.nodeGrid ? form.VScrollN : form.VScrollT;
+      bar->setValue(1);
+      const int row = way == Way::kArrowKey ? kGridRows : 1;
+      const int item = (kind.nodeGrid ? form.Labelnn : form.LabelN)[row]->text().toInt();
+      QLineEdit* field = (form.*kind.column)[row];
+      QTest::mouseClick(field, Qt::LeftButton, {}, QPoint(field->width() - 3, field->height() / 2));
+      QTest::keyClicks(field, kind.typed);
+      if (way == Way::kArrowKey) {
+        PressKey(field, Qt::Key_Down);
+      } else {
+        const QPoint at = ScrollBarPart(*bar, way == Way::kArrow    ? QStyle::SC_ScrollBarAddLine
+                                              : way == Way::kTrough ? QStyle::SC_ScrollBarAddPage
+                                                                    : QStyle::SC_ScrollBarSlider);
+        const QPoint to = at + QPoint(0, way == Way::kThumbDrag ? bar->height() / 4 : 0);
+        QTest::mousePress(bar, Qt::LeftButton, {}, at + QPoint(0, way == Way::kTrough ? 6 : 0));
+        QTest::mouseMove(bar, to);
+        QTest::mouseRelease(bar, Qt::LeftButton, {}, to);
+      }
+      EXPECT_GT(bar->value(), 1);
+      EXPECT_DOUBLE_EQ(kind.stored(Group(), ActiveLayout(), item), kind.expected);
+    }
+  }
+}
+
+// A value refused with a message keeps the rows where they are.
+TEST_F(GridInput, ARefusedValueCancelsTheScroll) {
+  FillGroup(12, 12);
+  Click(form.NodeAct[1]);
+  form.VScrollN->setValue(1);
+  Type(form.NodeName[1], "99");
+  ExpectProblem("Nodo non esistente ");
+  QTest::mouseClick(form.VScrollN, Qt::LeftButton, {},
+                    ScrollBarPart(*form.VScrollN, QStyle::SC_ScrollBarAddLine));
+  EXPECT_EQ(form.VScrollN->value(), 1);
+  EXPECT_EQ(Text(form.NodeName[1]), "11");
+}
+
+// The wheel over a cable type box that does not have the focus changes
+// nothing; over the focused one it chooses, as a key would.
+TEST_F(GridInput, TheWheelChangesOnlyTheFocusedCableType) {
+  FillGroup(3, 1);
+  Focus(form.LayoName[1]);
+  for (int row = 1; row <= 3; ++row) TurnWheel(form.CableName[row], -1);
+  for (int layout = 1; layout <= 3; ++layout) EXPECT_EQ(Group().Layouts[layout].CableType, 1);
+  EXPECT_TRUE(form.LayoName[1]->hasFocus());
+  PressKey(form.LayoName[1], Qt::Key_Tab);
+  ASSERT_TRUE(form.CableName[1]->hasFocus());
+  TurnWheel(form.CableName[1], -1);
+  EXPECT_EQ(Group().Layouts[1].CableType, 2);
+}
+
+}  // namespace

@@ -1,0 +1,135 @@
+// The window's parts that stand alone: the toolkit rules the grids rely on,
+// the arrow keys' moves and the window font.
+
+#include <gtest/gtest.h>
+
+#include <QButtonGroup>
+#include <QRadioButton>
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTest>
+#include <QWidget>
+#include <array>
+
+#include "editor/grid_rows.h"
+#include "editor/toolkit_rules.h"
+#include "editor/window_font.h"
+
+namespace {
+
+// Selecting an option from code must run its click handler as the user's
+// click does, once, and only when the selection moves: the grids raise it on
+// every refresh, and a second run would redo the node grid and the drawing.
+// Clearing raises nothing.
+TEST(ToolkitRules, AnOptionRaisesItsClickOnceAndOnlyWhenSelectionMoves) {
+  QWidget parent;
+  QButtonGroup group;
+  std::array<QRadioButton*, 3> buttons{};
+  std::array<int, 3> clicks{};
+  for (int k = 0; k < 3; ++k) {
+    buttons[k] = new QRadioButton(&parent);
+    group.addButton(buttons[k]);
+    QObject::connect(buttons[k], &QRadioButton::clicked, [&clicks, k] { ++clicks[k]; });
+  }
+  EXPECT_TRUE(SelectOption(*buttons[1]));
+  EXPECT_FALSE(SelectOption(*buttons[1]));
+  EXPECT_EQ(clicks, (std::array<int, 3>{0, 1, 0}));
+  EXPECT_TRUE(SelectOption(*buttons[2]));
+  EXPECT_FALSE(buttons[1]->isChecked());
+  EXPECT_EQ(clicks, (std::array<int, 3>{0, 1, 1}));
+
+  ClearOptions(group);
+  for (QRadioButton* button : buttons) EXPECT_FALSE(button->isChecked());
+  EXPECT_TRUE(group.exclusive());
+  EXPECT_EQ(clicks, (std::array<int, 3>{0, 1, 1}));
+  // Selecting the same button again is a move; a hidden row is selected all
+  // the same, as its grid asks.
+  buttons[2]->hide();
+  EXPECT_TRUE(SelectOption(*buttons[2]));
+  EXPECT_EQ(clicks, (std::array<int, 3>{0, 1, 2}));
+
+  // The user's own click reaches the handler once too.
+  parent.show();
+  QTest::mouseClick(buttons[0], Qt::LeftButton);
+  EXPECT_TRUE(buttons[0]->isChecked());
+  EXPECT_EQ(clicks, (std::array<int, 3>{1, 1, 2}));
+}
+
+// A new range clamps the value on its way (0 -> 1 -> 2 here); the grid must
+// see only where the bar ends, or it would fill its rows twice, once from a
+// position the bar never really takes. A value set from code or by the user
+// raises one change, none when it stays.
+TEST(ToolkitRules, ScrollBarsRaiseOneChangeForTheFinalValue) {
+  QScrollBar bar(Qt::Vertical);
+  QSignalSpy changes(&bar, &QScrollBar::valueChanged);
+  ConfigureScrollRange(bar, {1, 2, 7, 1, 2});
+  ASSERT_EQ(changes.count(), 1);
+  EXPECT_EQ(changes.at(0).at(0).toInt(), 2);
+  EXPECT_EQ(bar.pageStep(), 7);
+
+  // Shrinking clamps the value to the new end, which is where it goes anyway.
+  bar.setValue(4);
+  changes.clear();
+  ConfigureScrollRange(bar, {1, 5, 7, 1, 5});
+  ConfigureScrollRange(bar, {1, 3, 7, 1, 3});
+  ConfigureScrollRange(bar, {1, 3, 7, 1, 3});
+  ASSERT_EQ(changes.count(), 2);
+  EXPECT_EQ(changes.at(1).at(0).toInt(), 3);
+
+  SetScrollValue(bar, 3);
+  EXPECT_EQ(changes.count(), 2);
+  SetScrollValue(bar, 2);
+  bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
+  EXPECT_EQ(changes.count(), 4);
+  EXPECT_EQ(bar.value(), 1);
+}
+
+TEST(GridRows, ArrowKeysMoveWithinTheItemsAndScrollAtTheEdges) {
+  struct Case {
+    int key;
+    int row;
+    int count;
+    GridScroll scroll;
+    ArrowMove move;
+  };
+  const GridScroll hidden{false, 1, 1};
+  const Case cases[] = {
+      {kKeyDown, 2, 3, hidden, ArrowMove::kFocusDown},
+      {kKeyDown, 3, 3, hidden, ArrowMove::kNone},  // the last item
+      {kKeyDown, 7, 10, {true, 2, 4}, ArrowMove::kScrollDown},
+      {kKeyDown, 7, 10, {true, 4, 4}, ArrowMove::kNone},  // scrolled to the end
+      // The row, not the item, is compared with the count.
+      {kKeyDown, 2, 10, {true, 4, 4}, ArrowMove::kFocusDown},
+      {kKeyUp, 4, 10, {true, 4, 4}, ArrowMove::kFocusUp},
+      {kKeyUp, 1, 10, {true, 2, 4}, ArrowMove::kScrollUp},
+      {kKeyUp, 1, 10, {true, 1, 4}, ArrowMove::kNone},
+      // A hidden bar keeps its old position, yet row 1 shows item 1.
+      {kKeyUp, 1, 5, {false, 3, 4}, ArrowMove::kNone},
+      {kKeyEnter, 2, 10, {true, 2, 4}, ArrowMove::kNone},
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(GridArrowMove(c.key, c.row, c.count, c.scroll), c.move)
+        << "key " << c.key << " row " << c.row << " count " << c.count;
+  }
+}
+
+// Small Fonts where installed; elsewhere the application font shrinks, in
+// points or pixels, but never below legibility.
+TEST(WindowFont, PrefersSmallFontsElseShrinksTheApplicationFont) {
+  QFont font(QStringLiteral("DejaVu Sans"));
+  font.setPointSizeF(9);
+  EXPECT_EQ(WindowFont(font, {QStringLiteral("Arial"), QStringLiteral("Small Fonts")})
+                .family()
+                .toStdString(),
+            "Small Fonts");
+  for (const auto& [points, expected] : {std::pair{10.0, 8.5}, {8.0, 7.0}, {6.0, 7.0}}) {
+    font.setPointSizeF(points);
+    const QFont shrunk = WindowFont(font, {QStringLiteral("DejaVu Sans")});
+    EXPECT_EQ(shrunk.family().toStdString(), "DejaVu Sans");
+    EXPECT_DOUBLE_EQ(shrunk.pointSizeF(), expected) << points << " pt";
+  }
+  font.setPixelSize(20);
+  EXPECT_EQ(WindowFont(font, {}).pixelSize(), 17);
+}
+
+}  // namespace

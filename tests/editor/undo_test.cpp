@@ -1,0 +1,318 @@
+// Undo and redo: through the real window's keys, and by the recorder on a
+// long random run of changes.
+
+#include <QClipboard>
+#include <array>
+#include <functional>
+#include <ostream>
+#include <random>
+#include <vector>
+
+#include "common/number_text.h"
+#include "editor/change_header.h"
+#include "editor/change_layout.h"
+#include "editor/change_point.h"
+#include "editor/group_history.h"
+#include "editor/group_recorder.h"
+#include "layouts/group_file.h"
+#include "layouts/layout_operations.h"
+#include "parabolic/form_parab_cable.h"
+#include "section_view/picture_box_ui.h"
+#include "tests/editor/editor_window.h"
+
+namespace {
+
+using UndoWindow = EditorWindow;
+
+struct Shown {
+  std::string group;
+  std::string layoutRows;
+  std::string nodeRows;
+  // Active layout and point, and the rows whose options show them checked.
+  std::array<int, 4> active;
+  friend bool operator==(const Shown&, const Shown&) = default;
+  friend void PrintTo(const Shown& shown, std::ostream* out) {
+    *out << "layouts " << shown.layoutRows << ", nodes " << shown.nodeRows << ", active "
+         << shown.active[0] << "/" << shown.active[1] << " in rows " << shown.active[2] << "/"
+         << shown.active[3] << ", group of " << shown.group.size() << " bytes";
+  }
+};
+
+// For each kind of change made through the controls: Ctrl+Z on the focused
+// widget gives back the whole group (the file it would save, which holds
+// every entry in use), the rows shown and the active layout and point;
+// Ctrl+Y gives the change again.
+TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
+  FillGroup(2, 9);
+  form.RecordGroupChange();
+  const auto shown = [this] {
+    QApplication::processEvents();
+    return Shown{LayoutGroupFileBytes(Group()),
+                 LayoutRowsShown(),
+                 NodeRowsShown(),
+                 {Group().ActiveLayout, Group().ActiveNode, CheckedRow(form.LayoAct),
+                  CheckedRow(form.NodeAct)}};
+  };
+  // Typing stored by Enter or by leaving the field.
+  const auto typed = [this](QLineEdit* field, const char* text, bool enter) {
+    return [this, field, text, enter] {
+      Type(field, text);
+      enter ? PressKey(field, Qt::Key_Return) : Focus(form.ButtonNewN);
+    };
+  };
+  const std::function<void()> changes[] = {
+      [this] { Click(form.ButtonNewT); },
+      [this] { Click(form.ButtonCopyT); },
+      [this] { Click(form.ButtonNewN); },
+      [this] { Click(form.Labelnn[3]); },
+      typed(form.TCoordY[2], "12.345", true),
+      typed(form.LayoName[1], "77", false),
+      typed(form.Description, "Trave", false),
+      typed(form.NCnd, "3", false),
+      typed(form.NodeName[2], "13", false),
+      typed(form.TCoordZ[3], "-4.5", true),
+      typed(form.TAngDisto[1], "0.25", false),
+      [this] {
+        Focus(form.CableName[1]);
+        PressKey(form.CableName[1], Qt::Key_End);
+      },
+      [this] { Click(form.Command1); },
+      [this] { Click(form.Command2); },
+      [this] {  // a pick in the view stores the point under the pointer; its row follows
+        EXPECT_GT(world->SectionView.PointRadius, 0.0);  // the 40 x 40 section was drawn
+        const QPoint at(form.Picture1->width() / 2 + 10, form.Picture1->height() / 2 - 7);
+        const QPointF user = form.Picture1->ToUser(at);
+        QTest::mouseClick(form.Picture1, Qt::LeftButton, Qt::NoModifier, at);
+        EXPECT_FLOAT_EQ(static_cast<float>(ActiveLayout().Z[2]), static_cast<float>(user.x()));
+        EXPECT_FLOAT_EQ(static_cast<float>(ActiveLayout().Y[2]), -static_cast<float>(user.y()));
+        EXPECT_EQ(Text(form.TCoordZ[2]), OneDecimalText(ActiveLayout().Z[2]));
+        EXPECT_EQ(Text(form.TCoordY[2]), OneDecimalText(ActiveLayout().Y[2]));
+      },
+      [this] {  // "Crea parabolico", the modal dialog driven while open
+        QTimer::singleShot(0, form.ParabDialog, [this] {
+          FormParabCable& d = *form.ParabDialog;
+          for (int k = 0; k < 3; ++k) d.NodeName[k]->setText(QString::number(11 + k));
+          d.TCoordZ[0]->setText("0");
+          for (int k = 0; k < 3; ++k) d.TCoordY[k]->setText(k == 1 ? "-5" : "0");
+          d.CreaButt->click();
+        });
+        QTimer::singleShot(10000, form.ParabDialog, [this] { form.ParabDialog->reject(); });
+        Click(form.TracParab);
+        // The new cable is appended and made active.
+        EXPECT_EQ(Group().ActiveLayout, Group().LayoutCount);
+        EXPECT_EQ(ActiveLayout().NodeCount, 3);
+        EXPECT_DOUBLE_EQ(ActiveLayout().Y[2], -5.0);
+        EXPECT_EQ(Text(form.LNLayout), std::to_string(Group().LayoutCount));
+        EXPECT_EQ(Text(form.LNNode), "3");
+      },
+      [this] { Click(form.ButtonCopyN); },
+      [this] {
+        Click(form.LayoAct[1]);
+        QTest::keyClick(form.LayoAct[1], Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(form.LayoAct[1], Qt::Key_V, Qt::ControlModifier);
+      },
+      [this] {
+        prompter.ExpectMessage("Rimuovere tutti i tracciati ?", "ATTENZIONE", 52, kAnswerYes);
+        Click(form.ButtonRemove);
+      },
+  };
+  for (std::size_t i = 0; i < std::size(changes); ++i) {
+    // The node grid up at its start: a refresh shows it from its end.
+    for (int up = 0; up < 5; ++up) PressKey(form.NodeName[1], Qt::Key_Up);
+    Click(form.NodeAct[2]);
+    const Shown before = shown();
+    changes[i]();
+    const Shown after = shown();
+    ASSERT_NE(after.group, before.group) << "change " << i;
+    CtrlKey(Qt::Key_Z);
+    EXPECT_EQ(shown(), before) << "undo of change " << i;
+    CtrlKey(Qt::Key_Y);
+    EXPECT_EQ(shown(), after) << "redo of change " << i;
+  }
+}
+
+// Copy the active layout's points from the point grid, paste them into
+// another layout: the points arrive equal, as one step. A spreadsheet's text
+// (decimal comma, CR LF, trailing empty line) pastes; a bad one is refused
+// with its message and changes nothing.
+TEST_F(UndoWindow, PointsCopyAndPasteBetweenLayouts) {
+  FillGroup(2, 3);
+  form.RecordGroupChange();
+  QClipboard& clipboard = *QGuiApplication::clipboard();
+  Click(form.NodeAct[1]);
+  // A box with its text selected copies that text; without, the grid's table.
+  Focus(form.TCoordY[1]);
+  CtrlKey(Qt::Key_C);
+  EXPECT_EQ(clipboard.text(), "1");
+  form.TCoordY[1]->deselect();
+  CtrlKey(Qt::Key_C);
+  Click(form.LayoAct[1]);
+  Click(form.NodeAct[3]);
+  CtrlKey(Qt::Key_V, form.NodeAct[3]);
+  ASSERT_EQ(Group().Layouts[1].NodeCount, 6);
+  for (int p = 1; p <= 3; ++p) {
+    EXPECT_EQ(NodeAt(Group().Layouts[1], p + 3), NodeAt(Group().Layouts[2], p));
+  }
+  CtrlKey(Qt::Key_Z);
+  QApplication::processEvents();
+  EXPECT_EQ(Group().Layouts[1].NodeCount, 3);
+
+  const std::string node = Text(form.NodeName[1]);
+  clipboard.setText(QString::fromStdString(node + "\t\t0\t1,5\t-2,25\t0\r\n\r\n"));
+  CtrlKey(Qt::Key_V);
+  ASSERT_EQ(ActiveLayout().NodeCount, 4);
+  EXPECT_EQ(NodeAt(ActiveLayout(), Group().ActiveNode).Z, -2.25);
+
+  const std::string before = LayoutGroupFileBytes(Group());
+  ExpectProblem("Nodo non esistente (riga 2 del testo incollato)");
+  clipboard.setText(QString::fromStdString(node + "\r\n9999\r\n"));
+  CtrlKey(Qt::Key_V);
+  EXPECT_EQ(LayoutGroupFileBytes(Group()), before);
+  // Text that is no table goes to the box as typing, stored only on leaving.
+  clipboard.setText("7");
+  Focus(form.TCoordZ[1]);
+  CtrlKey(Qt::Key_V);
+  EXPECT_EQ(Text(form.TCoordZ[1]), "7");
+  EXPECT_EQ(LayoutGroupFileBytes(Group()), before);
+}
+
+// Ctrl+Z first undoes the box's own unstored typing and leaves the group
+// alone; with no typing left it stores the box and undoes the group's last
+// step, the focus staying in the box; Ctrl+Y and Ctrl+Shift+Z redo it. A
+// filter that took every Ctrl+Z would lose the box's typing; one that never
+// did would never reach the group from a box.
+TEST_F(UndoWindow, BoxTypingFirstThenTheGroup) {
+  FillGroup(1, 1);
+  form.RecordGroupChange();
+  const std::string was = Group().GroupDescription;
+  Type(form.Description, "Trave");
+  Focus(form.ButtonNewN);
+  QApplication::processEvents();  // the step is recorded once the events are handled
+  ASSERT_EQ(Group().GroupDescription, "Trave");
+  Type(form.Description, "X");
+  CtrlKey(Qt::Key_Z);
+  EXPECT_EQ(Text(form.Description), "Trave");
+  EXPECT_EQ(Group().GroupDescription, "Trave");
+  CtrlKey(Qt::Key_Z);
+  EXPECT_EQ(Group().GroupDescription, was);
+  EXPECT_EQ(Text(form.Description), was);
+  EXPECT_TRUE(form.Description->hasFocus());
+  CtrlKey(Qt::Key_Y);
+  EXPECT_EQ(Group().GroupDescription, "Trave");
+  Focus(form.ButtonNewN);
+  CtrlKey(Qt::Key_Z);
+  EXPECT_EQ(Group().GroupDescription, was);
+  CtrlKey(Qt::Key_Z, nullptr, Qt::ShiftModifier);
+  EXPECT_EQ(Group().GroupDescription, "Trave");
+}
+
+// A long random run of every kind of change, made by the plain operations as
+// the window's handlers make them and recorded after each: every undo and
+// redo must give back the group file (and file name) as it stood, and no
+// step but a replacement may keep more than a layout.
+TEST(GroupSteps, RandomRunUndoesAndRedoesEveryStep) {
+  auto group = std::make_unique<LayoutGroup>();
+  std::string fileName = "primo.cap";
+  GroupHistory history;
+  GroupRecorder recorder(*group, history, fileName, [](const GroupSelection&) {});
+  std::mt19937 random(14);
+  const auto pick = [&random](int n) {
+    return static_cast<int>(random() % static_cast<unsigned>(n)) + 1;
+  };
+  std::vector<std::string> states{LayoutGroupFileBytes(*group) + fileName};
+  int recorded = 0;
+  int replaced = 0;
+  const auto record = [&] {
+    const int before = history.Stack().count();
+    recorder.Check();
+    if (history.Stack().count() == before) return;
+    ++recorded;
+    states.push_back(LayoutGroupFileBytes(*group) + fileName);
+    const auto* step = static_cast<const GroupStep*>(history.Stack().command(before));
+    if (dynamic_cast<const ChangePoint*>(step) != nullptr ||
+        dynamic_cast<const ChangeHeader*>(step) != nullptr) {
+      EXPECT_LT(step->Bytes(), 256u);
+    }
+  };
+  auto addLayout = [&] {
+    const int layout = group->LayoutCount + 1;
+    group->LayoutCount = static_cast<int16_t>(layout);
+    Layout& item = group->Layouts[layout];
+    item.Name = static_cast<int16_t>(pick(50));
+    item.CableType = static_cast<int16_t>(pick(3));
+    item.NodeCount = static_cast<int16_t>(pick(30));
+    for (int p = 1; p <= item.NodeCount; ++p) {
+      SetNodeAt(item, p,
+                {static_cast<int16_t>(pick(9)), 0, pick(1000) / 7.0, -pick(1000) / 3.0, 0.1 * p});
+    }
+    group->ActiveLayout = static_cast<int16_t>(layout);
+  };
+  for (int step = 0; step < 400; ++step) {
+    const int layout = group->LayoutCount > 0 ? pick(group->LayoutCount) : 0;
+    Layout& item = group->Layouts[layout > 0 ? layout : 1];
+    switch (layout == 0 ? 0 : pick(8)) {
+      case 0:
+      case 1:
+        if (group->LayoutCount < kEditorMaxLayouts) addLayout();
+        break;
+      case 2:
+        if (item.NodeCount > 0) item.Y[pick(item.NodeCount)] = pick(100) / 9.0;
+        break;
+      case 3:
+        item.Name = static_cast<int16_t>(pick(5));
+        break;
+      case 4:
+        if (item.NodeCount > 1) {
+          group->ActiveLayout = static_cast<int16_t>(layout);
+          RemoveNode(*group, pick(item.NodeCount));
+        }
+        break;
+      case 5:
+        RemoveLayout(*group, layout);
+        break;
+      case 6:
+        group->LoadCondition = static_cast<int16_t>(pick(100));
+        break;
+      case 7:
+        group->ActiveNode = static_cast<int16_t>(pick(9));  // navigation only: no step
+        break;
+      case 8:
+        if (pick(4) == 1) {
+          RemoveAllLayouts(*group);
+          fileName = "altro" + std::to_string(step) + ".cap";
+          ++replaced;
+        }
+        break;
+    }
+    record();
+  }
+  ASSERT_GT(recorded, 250);
+  ASSERT_GT(replaced, 0);
+
+  for (int i = recorded; i >= 1; --i) {
+    history.Undo();
+    ASSERT_EQ(LayoutGroupFileBytes(*group) + fileName, states[static_cast<std::size_t>(i - 1)])
+        << "undo of step " << i;
+  }
+  EXPECT_FALSE(history.CanUndo());
+  for (int i = 1; i <= recorded; ++i) {
+    history.Redo();
+    recorder.Check();  // an undo or redo is no new step
+    ASSERT_EQ(LayoutGroupFileBytes(*group) + fileName, states[static_cast<std::size_t>(i)])
+        << "redo of step " << i;
+  }
+  EXPECT_FALSE(history.CanRedo());
+}
+
+// A store that leaves the group as it was records nothing.
+TEST(GroupSteps, UnchangedStoresAreNoSteps) {
+  auto group = std::make_unique<LayoutGroup>();
+  group->LayoutCount = 1;
+  group->Layouts[1].NodeCount = 1;
+  const GroupSelection here = SelectionOf(*group);
+  EXPECT_FALSE(ChangePoint(*group, here, {}, 1, 1, NodeAt(group->Layouts[1], 1)).Changes());
+  EXPECT_FALSE(ChangeLayout(*group, here, {}, 1, TakeLayout(*group, 1)).Changes());
+  EXPECT_FALSE(ChangeHeader(*group, here, {}, TakeHeader(*group)).Changes());
+}
+
+}  // namespace

@@ -1,0 +1,259 @@
+// The main window as it starts, ends, opens and saves groups.
+
+#include <QCheckBox>
+#include <QGroupBox>
+#include <cstdlib>
+#include <filesystem>
+#include <vector>
+
+#include "layouts/group_file.h"
+#include "platform/suite_path.h"
+#include "tests/editor/editor_window.h"
+#include "tests/support/temp_dir.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+// The window loaded by each test itself, after what it changes first.
+class FormPriTest : public EditorWindow {
+ protected:
+  void SetUp() override {}
+};
+
+// Loading an empty group names member, job and view mode and enables only
+// the commands that need no layout: a disabled "Nuovo" would make the first
+// layout impossible, and "Disegna tracciati" must stay reachable to say that
+// there is nothing to draw. The header boxes are emptied and marked by their
+// background, not only greyed, so that the group's own values stay out of
+// sight. No grid row, scroll bar or help line shows, yet hidden rows keep
+// their place.
+TEST_F(FormPriTest, AnEmptyGroupShowsOnlyWhatNeedsNoLayout) {
+  form.Description->setText(QStringLiteral("GRUPPO 1"));
+  form.NCnd->setText(QStringLiteral("4"));
+  form.CheckEvLayo->setChecked(true);
+  LoadAndShow();
+  EXPECT_EQ(Text(form.LabelMembr), "MEMBRATURA n°3 (TRAVE 1)");
+  EXPECT_EQ(form.windowTitle().toStdString(),
+            "DEFINIZIONE del TRACCIATO dei CAVI - lavoro: ab12cd");
+  EXPECT_EQ(Text(form.ButtonAction) + " " + Text(form.LNLayout), "COORD. CAVI 0");
+  for (QPushButton* control : {form.ButtonNewN, form.ButtonCopyN, form.ButtonRemoveN, form.Command1,
+                               form.Command2, form.ButtonCopyT, form.ButtonRemove, form.DrawLayo}) {
+    EXPECT_FALSE(control->isEnabled()) << Text(control);
+  }
+  for (QAbstractButton* control : std::initializer_list<QAbstractButton*>{
+           form.ButtonNewT, form.TracParab, form.DrawAllLayo, form.ButtonOpen, form.ButtonSave,
+           form.ButtonClose, form.RefreshDrawing, form.ButtonAction, form.CheckEvLayo}) {
+    EXPECT_TRUE(control->isEnabled()) << Text(control);
+  }
+  for (QLineEdit* box : {form.Description, form.NCnd}) {
+    EXPECT_FALSE(box->isEnabled());
+    EXPECT_EQ(Text(box), "");
+    EXPECT_EQ(box->palette().color(QPalette::Disabled, QPalette::Base),
+              QPalette().color(QPalette::Highlight));
+  }
+  for (int row = 1; row <= kGridRows; ++row) {
+    for (QWidget* control : std::initializer_list<QWidget*>{
+             form.LabelN[row], form.LayoAct[row], form.LayoName[row], form.CableName[row],
+             form.Labelnn[row], form.NodeAct[row], form.NodeName[row], form.SectionName[row],
+             form.TCoordSys[row], form.TCoordY[row], form.TCoordZ[row], form.TAngDisto[row]}) {
+      EXPECT_FALSE(control->isVisible()) << row << " " << control->metaObject()->className();
+    }
+    // List position p is cable type p + 1 for the layout records, so the
+    // names keep the file's order (the fixture's is not alphabetical).
+    const QComboBox* list = form.CableName[row];
+    ASSERT_EQ(list->count(), 2);
+    EXPECT_EQ(list->itemText(0) + " " + list->itemText(1), "CAVO 7T15 CAVO 12T15");
+    EXPECT_EQ(list->currentIndex(), -1);
+  }
+  for (QWidget* control :
+       std::initializer_list<QWidget*>{form.VScrollT, form.VScrollN, form.LabMsg}) {
+    EXPECT_FALSE(control->isVisible());
+  }
+  EXPECT_FALSE(form.CheckEvLayo->isChecked());
+  EXPECT_FALSE(form.Timer1->isActive());
+  EXPECT_GT(form.Frame1->height(), 7 * form.NodeName[1]->sizeHint().height());
+
+  // Each grid marks its own active row: choosing a node must not clear the
+  // active layout, as it would if both columns formed one exclusive set.
+  form.LayoAct[3]->setChecked(true);
+  form.NodeAct[5]->setChecked(true);
+  form.LayoAct[4]->setChecked(true);
+  EXPECT_EQ(CheckedRow(form.LayoAct) * 10 + CheckedRow(form.NodeAct), 45);
+  form.NodeAct[1]->setChecked(true);
+  EXPECT_EQ(CheckedRow(form.LayoAct) * 10 + CheckedRow(form.NodeAct), 41);
+
+  // Captions with their blanks, as the suite's users know them.
+  const std::vector<std::pair<std::string, std::string>> captions = {
+      {Text(form.Label2[0]), " Numero di tracciati:  "},
+      {Text(form.Label2[1]), " Numero di nodi:"},
+      {Text(form.Label2[2]), " Numero della condizione da caricare:  "},
+      {Text(form.Label2[3]), "Descrizione del gruppo di tracciati:"},
+      {form.Frame2->title().toStdString(), "TRACCIATI"},
+      {form.Frame1->title().toStdString(), "DEFINIZIONE del TRACCIATO ATTIVO"},
+      {Text(form.Label1[7]), "Sistema di rifer."},
+      {Text(form.Label1[10]), "Distorsione angolare"},
+      {Text(form.ButtonCopyT), "Copia Tracciato"},
+      {Text(form.CheckEvLayo), "Solo tracciato attivo"},
+      {Text(form.LabelN[1]), "nn"},
+  };
+  for (const auto& [shown, expected] : captions) EXPECT_EQ(shown, expected);
+}
+
+// Start-up faults end the program: Load hands them back unshown, because the
+// window is never shown and main shows the message itself. Missing cable
+// types are only a notice, and leave the lists empty.
+TEST_F(FormPriTest, StartupFaultIsReturnedWithoutShowingIt) {
+  job.RemoveJob("Group.cap");
+  prompter.ExpectMessage("Nessun file trovato  " + job.JobSuitePath() + "\\Group.cap",
+                         kCaptionInformation, kStyleInformation);
+  LoadAndShow();
+  for (int row = 1; row <= kGridRows; ++row) EXPECT_EQ(form.CableName[row]->count(), 0);
+  EXPECT_EQ(Text(form.LabelMembr), "MEMBRATURA n°3 (TRAVE 1)");
+
+  struct Case {
+    std::string argument;
+    const char* removedFile;
+    std::string text;
+  };
+  const Case cases[] = {
+      {"|diroot=" + job.RootSuitePath() + "|", nullptr, "Nessuna membratura specificata"},
+      {job.Argument(), "struttur.str",
+       "Problemi con la lettura del file " + job.JobSuitePath() + "\\struttur.str"},
+  };
+  for (const Case& c : cases) {
+    if (c.removedFile) job.RemoveJob(c.removedFile);
+    auto freshWorld = std::make_unique<World>();
+    FormPri window(*freshWorld, prompter);
+    const auto fault = window.Load(c.argument);
+    ASSERT_TRUE(fault.has_value()) << c.text;
+    EXPECT_EQ(fault->text, c.text);
+    EXPECT_EQ(fault->caption, kCaptionProblem);
+    EXPECT_EQ(fault->style, kStyleCritical);
+  }
+  EXPECT_EQ(prompter.messages().size(), 1u);
+}
+
+// The example suite as tools/prepare-example-suite.sh makes it, under a
+// folder whose name has an accent: tracciati-batch checks it, and the real
+// window loads it, shows it and ends the program on "Chiudi": the
+// application's event loop returns once the window is closed, with nothing
+// asked on the way.
+TEST(ExampleSuite, StartsUnderAnAccentedFolder) {
+  TempDir dir;
+  const std::string suite = (dir.path() / "Suite \u00e8").string();
+  ASSERT_EQ(std::system(("'" PREPARE_SCRIPT "' '" + suite + "'").c_str()), 0);
+  const std::string argument = "|diroot=" + suite + "|MEMBRA=2|";
+  EXPECT_EQ(std::system(("'" BATCH_EXE "' '" + argument + "' check >/dev/null").c_str()), 0);
+
+  ScriptedPrompter prompter;  // any message box fails the test
+  auto world = std::make_unique<World>();
+  FormPri form(*world, prompter);
+  const auto fault = form.Load(argument);
+  ASSERT_FALSE(fault.has_value()) << fault->caption << ": " << fault->text;
+  form.show();
+  QTimer::singleShot(0, form.ButtonClose,
+                     [&form] { QTest::mouseClick(form.ButtonClose, Qt::LeftButton); });
+  QTimer::singleShot(10000, &form, [] { QApplication::exit(1); });  // never hang
+  EXPECT_EQ(QApplication::exec(), 0);
+  EXPECT_FALSE(form.isVisible());
+  EXPECT_TRUE(prompter.messages().empty());
+}
+
+// "Apri" and "Salva" from the window: the dialogs answered by the script,
+// the group files written by the layouts library.
+class GroupButtons : public EditorWindow {
+ protected:
+  // The path as the file dialog answers it.
+  std::string Chosen(const std::string& name) const {
+    return SuitePathFromHost((job.JobFolder() / name).string());
+  }
+
+  // A group of `layouts` layouts of 2 points, saved as `name` in the job and
+  // then chosen in the "Apri" dialog.
+  void OpenGroupFile(const std::string& name, int layouts, int16_t positionOfSecondPoint = 2) {
+    auto group = std::make_unique<LayoutGroup>();
+    group->GroupDescription = "Campata di riva, cavi alti";
+    group->LoadCondition = 4;
+    group->LayoutCount = static_cast<int16_t>(layouts);
+    for (int l = 1; l <= layouts; ++l) {
+      Layout& layout = group->Layouts[l];
+      layout.Name = static_cast<int16_t>(10 * l);
+      layout.CableType = 2;
+      layout.NodeCount = 2;
+      SetNodeAt(layout, 1, {1, 0, 5.0, -1.5, 0.0});
+      SetNodeAt(layout, 2, {positionOfSecondPoint, 0, 0.25, l * 1.0, 0.01});
+    }
+    const GroupFileOutcome written = WriteLayoutGroup(*group, Chosen(name));
+    ASSERT_TRUE(written.opened && !written.fault);
+    prompter.ExpectOpenFile(Chosen(name));
+    Click(form.ButtonOpen);
+  }
+};
+
+// "Apri" makes the last layout active and names the group; undoing it puts
+// back the group it replaced, the file name and the caption. Cancelling
+// "Apri" forgets the open file, so "Salva" proposes the member's pattern
+// instead of overwriting it unasked.
+TEST_F(GroupButtons, OpenUndoCancelAndSave) {
+  prompter.ExpectMessage("Nessun tracciato definito ", "INFORMAZIONE", 64);
+  Click(form.ButtonSave);  // an empty group: nothing is asked
+  EXPECT_TRUE(prompter.saveRequests().empty());
+
+  FillGroup(2, 3);
+  form.RecordGroupChange();
+  const std::string group = LayoutGroupFileBytes(Group());
+  const QString caption = form.windowTitle();
+  OpenGroupFile("Memb003Gr_002.cap", 9);
+  EXPECT_EQ(Group().LayoutCount, 9);
+  EXPECT_EQ(Group().ActiveLayout, 9);
+  EXPECT_EQ(LayoutRowsShown(), "3 4 5 6 7 8 9");
+  EXPECT_EQ(CheckedRow(form.LayoAct), 7);
+  EXPECT_EQ(Text(form.LayoName[7]), "90");
+  EXPECT_EQ(NodeRowsShown(), "1 2");
+  EXPECT_EQ(Text(form.TCoordZ[2]) + " " + Text(form.NCnd), "9 4");
+  // The file's whole description is kept; only the box cuts what is typed.
+  EXPECT_EQ(Text(form.Description), "Campata di riva, cavi alti");
+  const QString opened =
+      "DEFINIZIONE del TRACCIATO dei CAVI - lavoro: ab12cd - Gruppo tracciati: "
+      "Memb003Gr_002.cap";
+  EXPECT_EQ(form.windowTitle(), opened);
+  QApplication::processEvents();
+  const std::string openedGroup = LayoutGroupFileBytes(Group());
+
+  CtrlKey(Qt::Key_Z, form.ButtonOpen);
+  EXPECT_EQ(LayoutGroupFileBytes(Group()), group);
+  EXPECT_EQ(world->GroupFileName, "");
+  EXPECT_EQ(form.windowTitle(), caption);
+  EXPECT_EQ(LayoutRowsShown(), "1 2");
+  CtrlKey(Qt::Key_Y, form.ButtonOpen);
+  EXPECT_EQ(LayoutGroupFileBytes(Group()), openedGroup);
+  EXPECT_EQ(world->GroupFileName, "\\Memb003Gr_002.cap");
+  EXPECT_EQ(form.windowTitle(), opened);
+
+  prompter.ExpectOpenFile(std::nullopt);
+  Click(form.ButtonOpen);
+  EXPECT_EQ(world->GroupFileName, "");
+  EXPECT_EQ(Group().LayoutCount, 9);
+  EXPECT_EQ(form.windowTitle(), opened);
+  prompter.ExpectSaveFile(Chosen("Memb003Gr_003.cap"));
+  Click(form.ButtonSave);
+  ASSERT_EQ(prompter.saveRequests().size(), 1u);
+  EXPECT_EQ(prompter.saveRequests()[0].fileName, "Memb003Gr_???.cap");
+  EXPECT_TRUE(fs::exists(job.JobFolder() / "Memb003Gr_003.cap"));
+}
+
+// A group refused by the check is emptied: the rows of the group shown
+// before must go with it.
+TEST_F(GroupButtons, ARefusedFileEmptiesTheGrids) {
+  FillGroup(3, 2);
+  ExpectProblem(
+      "Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna sezione. Il "
+      "gruppo di tracciati non è valido");
+  OpenGroupFile("Memb003Gr_004.cap", 2, 5);  // position 5, node 15, has no section
+  EXPECT_EQ(Group().LayoutCount, 0);
+  EXPECT_EQ(LayoutRowsShown() + NodeRowsShown(), "");
+  EXPECT_FALSE(form.ButtonCopyT->isEnabled());
+}
+
+}  // namespace
