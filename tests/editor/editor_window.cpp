@@ -44,6 +44,16 @@ void EditorWindow::FillGroup(int layouts, int points) {
 std::string EditorWindow::LayoutRowsShown() const { return RowsShown(form.LabelN); }
 std::string EditorWindow::NodeRowsShown() const { return RowsShown(form.Labelnn); }
 
+std::string EditorWindow::LayoutGridShown() {
+  return LayoutRowsShown() + " (" + std::to_string(Group().ActiveLayout) + " @" +
+         std::to_string(CheckedRow(form.LayoAct)) + ")";
+}
+
+std::string EditorWindow::NodeGridShown() {
+  return NodeRowsShown() + " (" + std::to_string(Group().ActiveNode) + " @" +
+         std::to_string(CheckedRow(form.NodeAct)) + ")";
+}
+
 void EditorWindow::Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
 void EditorWindow::DoubleClick(QWidget* control, QPoint at) {

@@ -39,6 +39,10 @@ class EditorWindow : public ::testing::Test {
   // The items the visible rows of a grid show, e.g. "4 5 6 7 8 9 10".
   std::string LayoutRowsShown() const;
   std::string NodeRowsShown() const;
+  // The same with the active item and the row whose option marks it
+  // (0 for none), e.g. "4 5 6 7 8 9 10 (10 @7)".
+  std::string LayoutGridShown();
+  std::string NodeGridShown();
 
   // A message box with the caption and style of a refused value.
   void ExpectProblem(const std::string& text) { prompter.ExpectMessage(text, "PROBLEMA", 48); }

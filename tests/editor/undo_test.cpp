@@ -2,9 +2,8 @@
 // long random run of changes.
 
 #include <QClipboard>
-#include <array>
+#include <algorithm>
 #include <functional>
-#include <ostream>
 #include <random>
 #include <vector>
 
@@ -24,20 +23,6 @@ namespace {
 
 using UndoWindow = EditorWindow;
 
-struct Shown {
-  std::string group;
-  std::string layoutRows;
-  std::string nodeRows;
-  // Active layout and point, and the rows whose options show them checked.
-  std::array<int, 4> active;
-  friend bool operator==(const Shown&, const Shown&) = default;
-  friend void PrintTo(const Shown& shown, std::ostream* out) {
-    *out << "layouts " << shown.layoutRows << ", nodes " << shown.nodeRows << ", active "
-         << shown.active[0] << "/" << shown.active[1] << " in rows " << shown.active[2] << "/"
-         << shown.active[3] << ", group of " << shown.group.size() << " bytes";
-  }
-};
-
 // For each kind of change made through the controls: Ctrl+Z on the focused
 // widget gives back the whole group (the file it would save, which holds
 // every entry in use), the rows shown and the active layout and point;
@@ -45,13 +30,12 @@ struct Shown {
 TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
   FillGroup(2, 9);
   form.RecordGroupChange();
+  // The group (its file holds every entry in use) by its hash, the rows
+  // shown, the active layout and point and the rows whose options show them.
   const auto shown = [this] {
     QApplication::processEvents();
-    return Shown{LayoutGroupFileBytes(Group()),
-                 LayoutRowsShown(),
-                 NodeRowsShown(),
-                 {Group().ActiveLayout, Group().ActiveNode, CheckedRow(form.LayoAct),
-                  CheckedRow(form.NodeAct)}};
+    return std::to_string(std::hash<std::string>{}(LayoutGroupFileBytes(Group()))) + " layouts " +
+           LayoutGridShown() + " points " + NodeGridShown();
   };
   // Typing stored by Enter or by leaving the field.
   const auto typed = [this](QLineEdit* field, const char* text, bool enter) {
@@ -88,10 +72,16 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
         EXPECT_EQ(Text(form.TCoordZ[2]), OneDecimalText(ActiveLayout().Z[2]));
         EXPECT_EQ(Text(form.TCoordY[2]), OneDecimalText(ActiveLayout().Y[2]));
       },
+      [this] { Click(form.ButtonCopyN); },
+      [this] {
+        Click(form.LayoAct[1]);
+        QTest::keyClick(form.LayoAct[1], Qt::Key_C, Qt::ControlModifier);
+        QTest::keyClick(form.LayoAct[1], Qt::Key_V, Qt::ControlModifier);
+      },
       [this] {  // "Crea parabolico", the modal dialog driven while open
         QTimer::singleShot(0, form.ParabDialog, [this] {
           FormParabCable& d = *form.ParabDialog;
-          for (int k = 0; k < 3; ++k) d.NodeName[k]->setText(QString::number(11 + k));
+          for (int k = 0; k < 3; ++k) d.NodeName[k]->setText(QString::number(11 + 2 * k));
           d.TCoordZ[0]->setText("0");
           for (int k = 0; k < 3; ++k) d.TCoordY[k]->setText(k == 1 ? "-5" : "0");
           d.CreaButt->click();
@@ -100,16 +90,10 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
         Click(form.TracParab);
         // The new cable is appended and made active.
         EXPECT_EQ(Group().ActiveLayout, Group().LayoutCount);
-        EXPECT_EQ(ActiveLayout().NodeCount, 3);
-        EXPECT_DOUBLE_EQ(ActiveLayout().Y[2], -5.0);
+        EXPECT_EQ(ActiveLayout().NodeCount, 5);
+        EXPECT_DOUBLE_EQ(ActiveLayout().Y[3], -5.0);
         EXPECT_EQ(Text(form.LNLayout), std::to_string(Group().LayoutCount));
-        EXPECT_EQ(Text(form.LNNode), "3");
-      },
-      [this] { Click(form.ButtonCopyN); },
-      [this] {
-        Click(form.LayoAct[1]);
-        QTest::keyClick(form.LayoAct[1], Qt::Key_C, Qt::ControlModifier);
-        QTest::keyClick(form.LayoAct[1], Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(Text(form.LNNode), "5");
       },
       [this] {
         prompter.ExpectMessage("Rimuovere tutti i tracciati ?", "ATTENZIONE", 52, kAnswerYes);
@@ -120,10 +104,11 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
     // The node grid up at its start: a refresh shows it from its end.
     for (int up = 0; up < 5; ++up) PressKey(form.NodeName[1], Qt::Key_Up);
     Click(form.NodeAct[2]);
-    const Shown before = shown();
+    const std::string before = shown();
+    const std::string group = LayoutGroupFileBytes(Group());
     changes[i]();
-    const Shown after = shown();
-    ASSERT_NE(after.group, before.group) << "change " << i;
+    const std::string after = shown();
+    ASSERT_NE(LayoutGroupFileBytes(Group()), group) << "change " << i;
     CtrlKey(Qt::Key_Z);
     EXPECT_EQ(shown(), before) << "undo of change " << i;
     CtrlKey(Qt::Key_Y);
@@ -220,72 +205,50 @@ TEST(GroupSteps, RandomRunUndoesAndRedoesEveryStep) {
     return static_cast<int>(random() % static_cast<unsigned>(n)) + 1;
   };
   std::vector<std::string> states{LayoutGroupFileBytes(*group) + fileName};
-  int recorded = 0;
   int replaced = 0;
-  const auto record = [&] {
-    const int before = history.Stack().count();
-    recorder.Check();
-    if (history.Stack().count() == before) return;
-    ++recorded;
-    states.push_back(LayoutGroupFileBytes(*group) + fileName);
-    const auto* step = static_cast<const GroupStep*>(history.Stack().command(before));
-    if (dynamic_cast<const ChangePoint*>(step) != nullptr ||
-        dynamic_cast<const ChangeHeader*>(step) != nullptr) {
-      EXPECT_LT(step->Bytes(), 256u);
-    }
-  };
-  auto addLayout = [&] {
-    const int layout = group->LayoutCount + 1;
-    group->LayoutCount = static_cast<int16_t>(layout);
-    Layout& item = group->Layouts[layout];
-    item.Name = static_cast<int16_t>(pick(50));
-    item.CableType = static_cast<int16_t>(pick(3));
-    item.NodeCount = static_cast<int16_t>(pick(30));
-    for (int p = 1; p <= item.NodeCount; ++p) {
-      SetNodeAt(item, p,
-                {static_cast<int16_t>(pick(9)), 0, pick(1000) / 7.0, -pick(1000) / 3.0, 0.1 * p});
-    }
-    group->ActiveLayout = static_cast<int16_t>(layout);
-  };
   for (int step = 0; step < 400; ++step) {
     const int layout = group->LayoutCount > 0 ? pick(group->LayoutCount) : 0;
-    Layout& item = group->Layouts[layout > 0 ? layout : 1];
-    switch (layout == 0 ? 0 : pick(8)) {
-      case 0:
-      case 1:
-        if (group->LayoutCount < kEditorMaxLayouts) addLayout();
-        break;
-      case 2:
-        if (item.NodeCount > 0) item.Y[pick(item.NodeCount)] = pick(100) / 9.0;
-        break;
-      case 3:
-        item.Name = static_cast<int16_t>(pick(5));
-        break;
-      case 4:
-        if (item.NodeCount > 1) {
-          group->ActiveLayout = static_cast<int16_t>(layout);
-          RemoveNode(*group, pick(item.NodeCount));
-        }
-        break;
-      case 5:
-        RemoveLayout(*group, layout);
-        break;
-      case 6:
-        group->LoadCondition = static_cast<int16_t>(pick(100));
-        break;
-      case 7:
-        group->ActiveNode = static_cast<int16_t>(pick(9));  // navigation only: no step
-        break;
-      case 8:
-        if (pick(4) == 1) {
-          RemoveAllLayouts(*group);
-          fileName = "altro" + std::to_string(step) + ".cap";
-          ++replaced;
-        }
-        break;
+    Layout& item = group->Layouts[std::max(layout, 1)];
+    const int kind = layout == 0 ? 1 : pick(8);
+    if (kind == 1 && group->LayoutCount < kEditorMaxLayouts) {
+      group->LayoutCount = static_cast<int16_t>(group->LayoutCount + 1);
+      group->ActiveLayout = group->LayoutCount;
+      Layout& added = group->Layouts[group->LayoutCount];
+      added.Name = static_cast<int16_t>(pick(50));
+      added.CableType = static_cast<int16_t>(pick(3));
+      added.NodeCount = static_cast<int16_t>(pick(30));
+      for (int p = 1; p <= added.NodeCount; ++p) {
+        SetNodeAt(added, p,
+                  {static_cast<int16_t>(pick(9)), 0, pick(1000) / 7.0, -pick(1000) / 3.0, 0.1 * p});
+      }
+    } else if (kind == 2 && item.NodeCount > 0) {
+      item.Y[pick(item.NodeCount)] = pick(100) / 9.0;
+    } else if (kind == 3) {
+      item.Name = static_cast<int16_t>(pick(5));
+    } else if (kind == 4 && item.NodeCount > 1) {
+      group->ActiveLayout = static_cast<int16_t>(layout);
+      RemoveNode(*group, pick(item.NodeCount));
+    } else if (kind == 5) {
+      RemoveLayout(*group, layout);
+    } else if (kind == 6) {
+      group->LoadCondition = static_cast<int16_t>(pick(100));
+    } else if (kind == 7) {
+      group->ActiveNode = static_cast<int16_t>(pick(9));  // navigation only: no step
+    } else if (kind == 8 && pick(4) == 1) {
+      RemoveAllLayouts(*group);
+      fileName = "altro" + std::to_string(step) + ".cap";
+      ++replaced;
     }
-    record();
+    const int before = history.Stack().count();
+    recorder.Check();
+    if (history.Stack().count() == before) continue;
+    states.push_back(LayoutGroupFileBytes(*group) + fileName);
+    const auto* made = static_cast<const GroupStep*>(history.Stack().command(before));
+    if (dynamic_cast<const ChangePoint*>(made) || dynamic_cast<const ChangeHeader*>(made)) {
+      EXPECT_LT(made->Bytes(), 256u);
+    }
   }
+  const int recorded = static_cast<int>(states.size()) - 1;
   ASSERT_GT(recorded, 250);
   ASSERT_GT(replaced, 0);
 

@@ -13,8 +13,6 @@ namespace {
 
 class ViewButtons : public EditorWindow {
  protected:
-  std::string ToLowerRoot() const { return world->Job.RootDir; }
-
   // The pointer moved by the platform (the offscreen one moves it as a
   // display would, with Enter and Leave to the widgets it crosses).
   static void MoveOnto(QWidget* widget) { QTest::mouseMove(widget); }
@@ -46,7 +44,14 @@ TEST_F(ViewButtons, HelpLineFollowsThePointerAndHidesOnTheBareWindowOrFrame) {
       {form.ButtonNewT, form.ButtonNewT->parentWidget(), " Crea un nuovo tracciato "},
       {form.ButtonOpen, &form, " Apre un gruppo di tracciati già creato "},
   };
+  // The cursor labels' texts go by their index; a cable box's on focus.
+  MoveOnto(form.LabelCoord[1]);
+  EXPECT_EQ(form.HelpLine->State().text, 29);
+  MoveOnto(form.LabelCoord[2]);
+  EXPECT_EQ(form.HelpLine->State().text, 28);
   FillGroup(1, 1);
+  Focus(form.CableName[1]);
+  EXPECT_EQ(form.HelpLine->State().text, 8);
   for (const Case& c : cases) {
     SCOPED_TRACE(c.text);
     MoveOnto(c.control);
@@ -66,16 +71,6 @@ TEST_F(ViewButtons, HelpLineFollowsThePointerAndHidesOnTheBareWindowOrFrame) {
   MoveOnto(form.TCoordY[1]);  // a move over a field does not count as its frame's
   QTRY_COMPARE_WITH_TIMEOUT(form.LabMsg->text(), QString::fromStdString(ToolTipTexts()[kTipCoordY]),
                             2000);
-}
-
-TEST_F(ViewButtons, HelpLineChoosesTheCursorLabelByIndexAndCableBoxesOnFocus) {
-  MoveOnto(form.LabelCoord[1]);
-  EXPECT_EQ(form.HelpLine->State().text, 29);
-  MoveOnto(form.LabelCoord[2]);
-  EXPECT_EQ(form.HelpLine->State().text, 28);
-  FillGroup(1, 1);
-  Focus(form.CableName[1]);
-  EXPECT_EQ(form.HelpLine->State().text, 8);
 }
 
 TEST_F(ViewButtons, ModeButtonAndSymmetryAct) {
@@ -117,23 +112,20 @@ class PointerTrace : public QObject {
   const ScriptedPrompter& prompter_;
 };
 
-// Message 10 comes before any hourglass; the hourglass is the window's (the
-// application's would cover the message boxes) and is gone before the
-// summary is shown.
-TEST_F(ViewButtons, DrawingAllLayoutsOfAnEmptyGroupOnlySaysSo) {
-  prompter.ExpectMessage("Nessun tracciato definito ", "INFORMAZIONE", 64);
-  PointerTrace trace(form, prompter);
-  Click(form.DrawAllLayo);
-  EXPECT_TRUE(trace.changes.empty());
-}
-
 // "Disegna tracciati" writes one file per layout and lists them; the
 // window's hourglass is gone before the summary. A drawing that cannot be
 // written (here a folder stands where it should go, which stops root as
 // well) is reported after the summary; an unwritten preview is reported and
-// the viewer is left alone.
+// the viewer is left alone. With no layout there is only a message, before
+// any hourglass; the hourglass is the window's (the application's would
+// cover the message boxes).
 TEST_F(ViewButtons, DrawingsThatCannotBeWrittenAreReported) {
+  prompter.ExpectMessage("Nessun tracciato definito ", "INFORMAZIONE", 64);
+  PointerTrace trace(form, prompter);
+  Click(form.DrawAllLayo);
+  EXPECT_TRUE(trace.changes.empty());
   FillGroup(2, 3);
+  trace.changes.clear();
   std::filesystem::create_directory(job.JobFolder() / "MembTRAVE 1TmpTrac001.dis");
   std::filesystem::create_directory(job.JobFolder() / "MembTRAVE 1TmpTrac.dis");
   const std::string folder = job.JobSuitePath();
@@ -143,11 +135,10 @@ TEST_F(ViewButtons, DrawingsThatCannotBeWrittenAreReported) {
                          "INFORMAZIONE", 64);
   prompter.ExpectMessage(
       "Problemi con la scrittura del file " + folder + "\\MembTRAVE 1TmpTrac001.dis", "ERRORE", 16);
-  PointerTrace trace(form, prompter);
   Click(form.DrawAllLayo);
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac002.dis"));
   using Change = std::pair<Qt::CursorShape, std::size_t>;
-  EXPECT_EQ(trace.changes, (std::vector<Change>{{Qt::WaitCursor, 0}, {Qt::ArrowCursor, 0}}));
+  EXPECT_EQ(trace.changes, (std::vector<Change>{{Qt::WaitCursor, 1}, {Qt::ArrowCursor, 1}}));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
   prompter.ExpectMessage(
       "Problemi con la scrittura del file " + folder + "\\MembTRAVE 1TmpTrac.dis", "ERRORE", 16);
@@ -157,6 +148,8 @@ TEST_F(ViewButtons, DrawingsThatCannotBeWrittenAreReported) {
 
 // A description that no Windows file name could hold is mended in the file
 // names only (a "/" would otherwise point into a folder that is not there).
+// The fixture suite has no viewer program: the preview is written, the start
+// fails and the user is asked to retry or give up.
 TEST_F(ViewButtons, DrawingFileNamesMendTheDescription) {
   FillGroup(1, 3);
   world->Job.MemberDescription = "TR/AVE:1";
@@ -165,21 +158,16 @@ TEST_F(ViewButtons, DrawingFileNamesMendTheDescription) {
                          "INFORMAZIONE", 64);
   Click(form.DrawAllLayo);
   EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTR_AVE_1TmpTrac001.dis"));
-}
 
-// The fixture suite has no viewer program: the preview is written, the
-// start fails and the user is asked to retry or give up.
-TEST_F(ViewButtons, PreviewWritesTheDrawingAndStartsTheViewer) {
-  FillGroup(1, 3);
   prompter.ExpectMessage(
-      "Problemi con l'apertura dell'applicazione: " + ToLowerRoot() + "\\progra\\Ostrel.exe",
+      "Problemi con l'apertura dell'applicazione: " + world->Job.RootDir + "\\progra\\Ostrel.exe",
       "MESSAGGIO", kStyleRetryCancelCritical, kAnswerCancel);
   PointerTrace trace(form, prompter);
   Click(form.DrawLayo);
   ASSERT_FALSE(trace.changes.empty());  // the window's hourglass, put back after the message
-  EXPECT_EQ(trace.changes.back(), std::make_pair(Qt::ArrowCursor, std::size_t{1}));
+  EXPECT_EQ(trace.changes.back(), std::make_pair(Qt::ArrowCursor, std::size_t{2}));
   EXPECT_EQ(QApplication::overrideCursor(), nullptr);
-  EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTRAVE 1TmpTrac.dis"));
+  EXPECT_TRUE(std::filesystem::exists(job.JobFolder() / "MembTR_AVE_1TmpTrac.dis"));
   EXPECT_EQ(world->Viewer.ViewerTaskId, 0);
   EXPECT_TRUE(std::filesystem::exists(job.Root() / "progra" / "Ostrel.inp"));
 }
