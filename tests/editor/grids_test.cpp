@@ -123,8 +123,6 @@ TEST_F(LayoutGrid, RemovingAllAsksAndOnlyYesEmpties) {
   EXPECT_EQ(LayoutRowsShown() + NodeRowsShown(), "");
   EXPECT_TRUE(form.VScrollT->isHidden());
   EXPECT_EQ(Text(form.LNLayout) + Text(form.LNNode), "00");
-  EXPECT_FALSE(form.ButtonNewN->isEnabled());
-  EXPECT_TRUE(form.ButtonNewT->isEnabled());
 }
 
 // Removing a layout before the active one leaves the mark on the same row,

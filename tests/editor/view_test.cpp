@@ -186,18 +186,28 @@ int RowOf(const QTableWidget& table, int layout, int point) {
 }
 
 // F7 opens the window; "Verifica" fills the table (point 21 of each layout
-// leaves the 40 x 40 section); double-clicking a row makes its layout
-// and point active through the grids; a change of the group empties the
-// table.
-TEST_F(VerifyWindowTest, F7VerifyAndDoubleClickActivateThePoint) {
+// leaves the 40 x 40 section) once its limits read; double-clicking a row
+// makes its layout and point active through the grids; a change of the
+// group empties the table.
+TEST_F(VerifyWindowTest, RefusesABadLimitThenFillsAndActivates) {
   FillGroup(10, 21);
   form.RecordGroupChange();
   QTest::keyClick(&form, Qt::Key_F7);
   ASSERT_NE(form.Verify, nullptr);
   form.Verify->resize(700, 900);  // every row in sight
   ASSERT_TRUE(QTest::qWaitForWindowExposed(form.Verify));
-  QTest::mouseClick(form.Verify->VerifyButton, Qt::LeftButton);
   QTableWidget& table = *form.Verify->Table;
+  // A limit that does not read, or is negative, is said and nothing is
+  // checked: the table stays empty.
+  const QString radius = form.Verify->RadiusBox->text();
+  for (const char* text : {"due", "-1"}) {
+    form.Verify->RadiusBox->setText(text);
+    ExpectProblem(std::string("Valore non valido ") + text);
+    QTest::mouseClick(form.Verify->VerifyButton, Qt::LeftButton);
+    EXPECT_EQ(table.rowCount(), 0) << text;
+  }
+  form.Verify->RadiusBox->setText(radius);
+  QTest::mouseClick(form.Verify->VerifyButton, Qt::LeftButton);
   EXPECT_EQ(form.Verify->Summary->text(), "Problemi: 10");
 
   const int row = RowOf(table, 3, 21);
@@ -223,19 +233,6 @@ TEST_F(VerifyWindowTest, F7VerifyAndDoubleClickActivateThePoint) {
   Click(form.ButtonNewT);
   ASSERT_EQ(Group().LayoutCount, 11);
   EXPECT_TRUE(QTest::qWaitFor([&] { return table.rowCount() == 0; }, 2000));
-}
-
-// A limit that does not read, or is negative, is said and nothing is checked.
-TEST_F(VerifyWindowTest, ALimitThatDoesNotReadIsRefused) {
-  FillGroup(1, 30);
-  QTest::keyClick(&form, Qt::Key_F7);
-  ASSERT_NE(form.Verify, nullptr);
-  for (const char* text : {"due", "-1"}) {
-    form.Verify->RadiusBox->setText(text);
-    ExpectProblem(std::string("Valore non valido ") + text);
-    QTest::mouseClick(form.Verify->VerifyButton, Qt::LeftButton);
-    EXPECT_EQ(form.Verify->Table->rowCount(), 0) << text;
-  }
 }
 
 }  // namespace
