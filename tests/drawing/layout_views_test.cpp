@@ -101,7 +101,6 @@ TEST(LayoutViews, AStraightHorizontalMember) {
   ExpectLine(outline[1], 100, -20, 100, 30);
   ExpectLine(outline[2], 0, -20, 100, -20);
   ExpectLine(outline[3], 0, 30, 100, 30);
-  EXPECT_EQ(outline[0].lineType, 0);
   ExpectLine(outline[8], 0, -270 - 10, 0, -270 + 10);  // top view: Z from -10 to 10
 
   // The element dimensions: end circles on the row at -20 - 1.5R, and at
@@ -111,10 +110,11 @@ TEST(LayoutViews, AStraightHorizontalMember) {
   EXPECT_EQ(PointAt(*d, d->Arcs[4].CentrePoint).Y, -270.0 - 40.0);
 
   // The title 2.5R above, centred over the member's 300; then the I of
-  // each VISTA.
+  // each VISTA, 1.5R above the side view and 3.5R below it.
   const auto labels = LinesOf(*d, 7);
   ASSERT_EQ(labels.size(), 4u);
   ExpectLine(labels[0], 150 - 20, 30 + 125, 150 - 20, 30 + 125 + 20);
+  EXPECT_NEAR(labels[2].y1 - labels[3].y1, (30 + 75) - (-20 - 175), 1e-9);
 
   DrawCableViews(*d, m.Inputs(), *cable, offsets);
   const auto lines = LinesOf(*d, 4);
