@@ -107,20 +107,19 @@ TEST(LayoutChecks, PointsAreMeasuredFromTheirReferenceVertex) {
       {8, 0, 0, 0, 0},      // a node without a section
   });
   const CheckReport report = job.Check({3.0, 0.0});
-  struct Expected {
+  const struct {
     int point, node;
     FindingKind kind;
     double value;
-  };
-  const std::vector<Expected> expected = {
+  } expected[] = {
       {1, 11, FindingKind::InVoid, 30},       {3, 13, FindingKind::OutsideConcrete, std::sqrt(2.0)},
       {4, 14, FindingKind::CoverTooSmall, 2}, {5, 15, FindingKind::InVoid, 2},
       {6, 15, FindingKind::NoVertex, 100},    {6, 15, FindingKind::SameNodeTwice, 0},
       {7, 16, FindingKind::NoVertex, 5},      {8, 17, FindingKind::NoVertex, 205},
       {9, 18, FindingKind::NoSection, 0},
   };
-  ASSERT_EQ(report.Findings.size(), expected.size());
-  for (std::size_t k = 0; k < expected.size(); ++k) {
+  ASSERT_EQ(report.Findings.size(), std::size(expected));
+  for (std::size_t k = 0; k < std::size(expected); ++k) {
     const Finding& f = report.Findings[k];
     EXPECT_EQ(f.Layout, 1);
     EXPECT_EQ(f.Point, expected[k].point) << k;
