@@ -64,19 +64,18 @@ struct Job {
   Job(const std::vector<double>& abscissas, int nodeWithoutSection) {
     sections->SectionCount = 1;
     sections->Sections[1] = Box();
-    const int nodes = static_cast<int>(abscissas.size());
-    structure->StructureNodeCount = static_cast<int16_t>(nodes);
-    for (int j = 1; j <= nodes; ++j) {
+    const auto nodes = static_cast<int16_t>(abscissas.size());
+    structure->StructureNodeCount = nodes;
+    structure->ElementCount = structure->MemberElementCount = static_cast<int16_t>(nodes - 1);
+    for (int16_t j = 1; j <= nodes; ++j) {
       const int16_t section = j == nodeWithoutSection ? kNoSection : int16_t{1};
+      const auto next = static_cast<int16_t>(j + 1);
       structure->StructureNodes[j] = {static_cast<int16_t>(10 + j), section,
                                       static_cast<int16_t>(j - 1)};
       structure->NodeCoordinates[j] = {abscissas[static_cast<std::size_t>(j - 1)], 0.0, 0.0};
-    }
-    structure->ElementCount = structure->MemberElementCount = static_cast<int16_t>(nodes - 1);
-    for (int e = 1; e < nodes; ++e) {
-      structure->Elements[e] = {static_cast<int16_t>(e), 0, static_cast<int16_t>(e),
-                                static_cast<int16_t>(e + 1)};
-      structure->MemberElements[e] = static_cast<int16_t>(e);
+      if (j == nodes) continue;
+      structure->Elements[j] = {j, 0, j, next};
+      structure->MemberElements[j] = j;
     }
   }
 
