@@ -16,15 +16,15 @@ namespace {
 Section Box() {
   Section s;
   s.ContourCount = 2;
-  const double outer[4][2] = {{0, 0}, {100, 0}, {100, 100}, {0, 100}};
-  const double inner[4][2] = {{20, 20}, {80, 20}, {80, 80}, {20, 80}};
-  for (int v = 1; v <= 4; ++v) {
-    s.VertexZ[1][v] = outer[v - 1][0];
-    s.VertexY[1][v] = outer[v - 1][1];
-    s.VertexZ[2][v] = inner[v - 1][0];
-    s.VertexY[2][v] = inner[v - 1][1];
+  for (int c = 1; c <= 2; ++c) {
+    const double low = c == 1 ? 0 : 20, high = 100 - low;
+    const double z[] = {low, high, high, low}, y[] = {low, low, high, high};
+    s.VertexCount[c] = 4;
+    for (int v = 1; v <= 4; ++v) {
+      s.VertexZ[c][v] = z[v - 1];
+      s.VertexY[c][v] = y[v - 1];
+    }
   }
-  s.VertexCount[1] = s.VertexCount[2] = 4;
   s.RefPointZ = s.RefPointY = 50;
   return s;
 }
@@ -64,19 +64,18 @@ struct Job {
   Job(const std::vector<double>& abscissas, int nodeWithoutSection) {
     sections->SectionCount = 1;
     sections->Sections[1] = Box();
-    const int nodes = static_cast<int>(abscissas.size());
-    structure->StructureNodeCount = static_cast<int16_t>(nodes);
-    for (int j = 1; j <= nodes; ++j) {
+    const auto nodes = static_cast<int16_t>(abscissas.size());
+    structure->StructureNodeCount = nodes;
+    structure->ElementCount = structure->MemberElementCount = static_cast<int16_t>(nodes - 1);
+    for (int16_t j = 1; j <= nodes; ++j) {
       const int16_t section = j == nodeWithoutSection ? kNoSection : int16_t{1};
+      const auto next = static_cast<int16_t>(j + 1);
       structure->StructureNodes[j] = {static_cast<int16_t>(10 + j), section,
                                       static_cast<int16_t>(j - 1)};
       structure->NodeCoordinates[j] = {abscissas[static_cast<std::size_t>(j - 1)], 0.0, 0.0};
-    }
-    structure->ElementCount = structure->MemberElementCount = static_cast<int16_t>(nodes - 1);
-    for (int e = 1; e < nodes; ++e) {
-      structure->Elements[e] = {static_cast<int16_t>(e), 0, static_cast<int16_t>(e),
-                                static_cast<int16_t>(e + 1)};
-      structure->MemberElements[e] = static_cast<int16_t>(e);
+      if (j == nodes) continue;
+      structure->Elements[j] = {j, 0, j, next};
+      structure->MemberElements[j] = j;
     }
   }
 
@@ -107,20 +106,19 @@ TEST(LayoutChecks, PointsAreMeasuredFromTheirReferenceVertex) {
       {8, 0, 0, 0, 0},      // a node without a section
   });
   const CheckReport report = job.Check({3.0, 0.0});
-  struct Expected {
+  const struct {
     int point, node;
     FindingKind kind;
     double value;
-  };
-  const std::vector<Expected> expected = {
+  } expected[] = {
       {1, 11, FindingKind::InVoid, 30},       {3, 13, FindingKind::OutsideConcrete, std::sqrt(2.0)},
       {4, 14, FindingKind::CoverTooSmall, 2}, {5, 15, FindingKind::InVoid, 2},
       {6, 15, FindingKind::NoVertex, 100},    {6, 15, FindingKind::SameNodeTwice, 0},
       {7, 16, FindingKind::NoVertex, 5},      {8, 17, FindingKind::NoVertex, 205},
       {9, 18, FindingKind::NoSection, 0},
   };
-  ASSERT_EQ(report.Findings.size(), expected.size());
-  for (std::size_t k = 0; k < expected.size(); ++k) {
+  ASSERT_EQ(report.Findings.size(), std::size(expected));
+  for (std::size_t k = 0; k < std::size(expected); ++k) {
     const Finding& f = report.Findings[k];
     EXPECT_EQ(f.Layout, 1);
     EXPECT_EQ(f.Point, expected[k].point) << k;
@@ -157,13 +155,14 @@ TEST(LayoutChecks, ParabolaRadiusAndLayoutsWithoutBends) {
   EXPECT_EQ(report.Smallest[2].Point, 0);
 
   // The parabola's points are in the void (the reference point is there);
-  // below 12.6 its bend is reported; the short layout has too few points.
+  // below 12.6 its bend is reported, at its own radius not; the short layout
+  // has too few points.
   std::vector<FindingKind> kinds;
   for (const Finding& f : report.Findings) kinds.push_back(f.Kind);
   EXPECT_EQ(kinds, (std::vector<FindingKind>{FindingKind::InVoid, FindingKind::InVoid,
                                              FindingKind::RadiusInElevation, FindingKind::InVoid,
                                              FindingKind::TooFewPoints}));
-  EXPECT_EQ(job.Check({0.0, 12.4}).Findings.size(), 4u) << "12.5 is not below 12.4";
+  EXPECT_EQ(job.Check({0.0, bend.Radius}).Findings.size(), 4u) << "the minimum itself is no bend";
 }
 
 }  // namespace

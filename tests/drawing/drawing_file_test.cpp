@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cmath>
 #include <numbers>
 
 #include "tests/drawing/drawing_test_support.h"
@@ -21,7 +20,10 @@ TEST(DrawingPoints, FindOrAddLooksBackThirtyOnePoints) {
   EXPECT_EQ(d->Points[1].X, 1.0);                       // stored unchanged
 }
 
-TEST(DrawingLines, DrawLineMovesByTheOffsetAndTakesTheCurrentPen) {
+// Lines and arcs move by the offset; lines take the current pen unless
+// given a colour; arcs store colour 0 as 1; without an end angle the arc ends
+// where it starts. Too short a line or too small an arc is not drawn.
+TEST(DrawingLines, LinesAndArcsMoveByTheOffsetAndTakeThePen) {
   auto d = NewDrawing();
   d->DrawOffsetX = 10.0;
   d->DrawOffsetY = -5.0;
@@ -29,37 +31,32 @@ TEST(DrawingLines, DrawLineMovesByTheOffsetAndTakesTheCurrentPen) {
   d->CurrentLineType = 1;
   DrawLine(*d, 0.0, 0.0, 1.0, 2.0);
   DrawLine(*d, 1.0, 2.0, 3.0, 2.0, int16_t{7});
-  DrawLine(*d, 5.0, 5.0, 5.00009, 4.99991);  // too short both ways: nothing
-  ASSERT_EQ(d->LineCount, 2);
-  EXPECT_EQ(d->PointCount, 3);  // the shared end found again
+  DrawLine(*d, 5.0, 5.0, 5.00009, 4.99991);
+  ASSERT_EQ(d->PointCount, 3);  // the shared end found again
   const auto lines = LinesOf(*d);
-  EXPECT_EQ(lines[0].x1, 10.0);
-  EXPECT_EQ(lines[0].y2, -3.0);
+  ASSERT_EQ(lines.size(), 2u);
+  ExpectLine(lines[0], 10.0, -5.0, 11.0, -3.0);
   EXPECT_EQ(lines[0].colour, 4);
   EXPECT_EQ(lines[0].lineType, 1);
   EXPECT_EQ(lines[1].colour, 7);
-}
 
-// Without an end angle the arc ends where it starts; colour 0 becomes 1.
-TEST(DrawingArcs, ArcsFindTheirPointsInOrder) {
-  auto d = NewDrawing();
-  d->DrawOffsetX = 1.0;
-  DrawArc(*d, 0.0, 0.0, 4.0);
+  DrawArc(*d, 0.0, 0.0, 4.0, int16_t{0});
   DrawArc(*d, 0.0, 0.0, 4.0, int16_t{3}, std::numbers::pi / 2, std::numbers::pi);
-  DrawArc(*d, 0.0, 0.0, 0.0001);  // too small
+  DrawArc(*d, 0.0, 0.0, 0.0001);
   ASSERT_EQ(d->ArcCount, 2);
   const DrawingArc& full = d->Arcs[0];
   EXPECT_EQ(full.EndPoint, full.StartPoint);
   EXPECT_EQ(full.ThirdPoint, full.CentrePoint);
   EXPECT_EQ(full.Colour, 1);
-  EXPECT_EQ(d->Points[static_cast<std::size_t>(full.StartPoint)].X, 3.0);
-  const DrawingPoint& end = d->Points[static_cast<std::size_t>(d->Arcs[1].EndPoint)];
-  EXPECT_NEAR(end.X, -1.0, 1e-12);
-  EXPECT_NEAR(end.Y, 0.0, 1e-12);
+  EXPECT_EQ(PointAt(*d, full.StartPoint).X, 12.0);
+  EXPECT_NEAR(PointAt(*d, d->Arcs[1].EndPoint).X, 8.0, 1e-12);
+  EXPECT_NEAR(PointAt(*d, d->Arcs[1].EndPoint).Y, -5.0, 1e-12);
 }
 
 // The last addition a table takes comes with one warning; what follows is
 // dropped silently, and a line whose point could not be stored is not kept.
+// Emptying the tables keeps the label alternation, which carries from one
+// drawing of "Disegna tracciati" to the next.
 TEST(DrawingTables, TheLastSlotWarnsThenAdditionsAreDropped) {
   auto d = NewDrawing();
   ScriptedPrompter prompter;
@@ -88,15 +85,8 @@ TEST(DrawingTables, TheLastSlotWarnsThenAdditionsAreDropped) {
   DrawArc(*d, 0, 0, 2);
   DrawArc(*d, 5, 5, 2);
   EXPECT_EQ(d->ArcCount, kMaxDrawingArcs);
-}
 
-// Within one "Disegna tracciati" the label alternation carries from one
-// drawing to the next.
-TEST(DrawingTables, ResetEmptiesTheTablesButKeepsTheState) {
-  auto d = NewDrawing();
-  DrawLine(*d, 0, 0, 1, 1);
-  DrawArc(*d, 0, 0, 2);
-  d->LabelFlipped = 1;
+  d->MarkerCount = d->TextCount = d->LabelFlipped = 1;
   ResetDrawing(*d);
   EXPECT_EQ(d->PointCount + d->LineCount + d->ArcCount + d->MarkerCount + d->TextCount, 0);
   EXPECT_EQ(d->LabelFlipped, 1);

@@ -19,34 +19,29 @@ std::string Join(const std::vector<std::string>& lines) {
   return bytes;
 }
 
-// Three points, two lines, one full circle; extents as computed.
-std::unique_ptr<DrawingFile> SmallDrawing() {
-  auto d = NewDrawing();
-  d->Points[0] = {0.0, 0.0};
-  d->Points[1] = {12.5, -3.0};
-  d->Points[2] = {0.25, 100.0};
-  d->PointCount = 3;
-  d->Lines[0] = {0, 1, 3, 1};
-  d->Lines[1] = {1, 2, 1, 0};
-  d->LineCount = 2;
-  d->Arcs[0] = {0, 2, 0, 2, 1, 0};
-  d->ArcCount = 1;
-  ComputeExtents(*d);
-  return d;
-}
-
 // Every value starts in its 14-column print zone, with a blank or a minus
 // sign before it and one blank after; the decimal separator is the user's,
-// but the fixed range line keeps its point.
-TEST(DrawingWriter, WritesASmallDrawingByteForByte) {
+// but the fixed range line keeps its point. The extents are taken before
+// the compaction, so a point it removes still counts; the points written
+// are the used ones, numbered from 0, and empty sections are zero counts.
+TEST(DrawingWriter, SavesASmallDrawingByteForByte) {
+  TempDir dir;
+  auto d = NewDrawing();
+  for (const auto& [x, y] : {std::pair{0.0, 0.0}, {-0.5, -40.25}, {12.5, -3.0}, {0.25, 100.0}}) {
+    AddPoint(*d, x, y);
+  }
+  AddLineEntry(*d, 0, 2, 3, 1);
+  AddLineEntry(*d, 2, 3, 1, 0);
+  d->Arcs[0] = {0, 3, 0, 3, 1, 0};
+  d->ArcCount = 1;
   std::vector<std::string> lines = {"                   3",
-                                    " 0             12.5 ",
-                                    "-3             100 ",
+                                    "-,5            12,5 ",
+                                    "-40,25         100 ",
                                     "-10000.000000        10000.000000",
                                     " 3 ",
                                     " 0             0             0 ",
-                                    " 12.5         -3             0 ",
-                                    " .25           100           0 ",
+                                    " 12,5         -3             0 ",
+                                    " ,25           100           0 ",
                                     " 0 ",
                                     " 2 ",
                                     " 0             1             3             1 ",
@@ -55,11 +50,10 @@ TEST(DrawingWriter, WritesASmallDrawingByteForByte) {
                                     " 1 ",
                                     " 0             2             0             2 ",
                                     " 1             0 "};
-  EXPECT_EQ(DrawingFileBytes(*SmallDrawing(), "."), Join(lines));
-  lines[1] = " 0             12,5 ";
-  lines[6] = " 12,5         -3             0 ";
-  lines[7] = " ,25           100           0 ";
-  EXPECT_EQ(DrawingFileBytes(*SmallDrawing(), ","), Join(lines));
+  ASSERT_TRUE(SaveDrawing(*d, dir.SuitePath() + "\\disegno.dis", ","));
+  EXPECT_EQ(ReadBytes(dir.path() / "disegno.dis"), Join(lines));
+  for (const int k : {1, 2, 6, 7}) std::replace(lines[k].begin(), lines[k].end(), ',', '.');
+  EXPECT_EQ(DrawingFileBytes(*d, "."), Join(lines));
 }
 
 // General form: no zero before the separator, exponent beyond 15 digits or
@@ -67,34 +61,16 @@ TEST(DrawingWriter, WritesASmallDrawingByteForByte) {
 // to the zone after; negative integers keep their sign in the blank's place.
 TEST(DrawingWriter, NumberFormsAndLongValues) {
   auto d = NewDrawing();
-  d->Points[0] = {-0.5, 1e-5};
-  d->Points[1] = {1e15, -0.0};
-  d->Points[2] = {-123456.789012345, 0.1 + 0.2};
-  d->PointCount = 3;
-  d->Lines[0] = {1, 2, -1, -3};
-  d->LineCount = 1;
+  AddPoint(*d, -0.5, 1e-5);
+  AddPoint(*d, 1e15, -0.0);
+  AddPoint(*d, -123456.789012345, 0.1 + 0.2);
+  AddLineEntry(*d, 1, 2, -1, -3);
   const std::string bytes = DrawingFileBytes(*d, ",");
   for (const char* line : {"-,5            1E-05         0 ", " 1E+15         0             0 ",
                            "-123456,789012345            ,3            0 ",
                            " 1             2            -1            -3 "}) {
     EXPECT_NE(bytes.find(std::string("\r\n") + line + "\r\n"), std::string::npos) << line;
   }
-}
-
-// The extents are taken before the compaction, so a point it removes still
-// counts; the points written are the used ones, numbered from 0, and the
-// empty sections are written as zero counts.
-TEST(DrawingWriter, SaveTakesExtentsBeforeCompacting) {
-  TempDir dir;
-  auto d = NewDrawing();
-  FindOrAddPoint(*d, 500.0, -40.0);  // used by nothing
-  DrawLine(*d, 1.0, 2.0, 3.0, 4.0, int16_t{1});
-  ASSERT_TRUE(SaveDrawing(*d, dir.SuitePath() + "\\disegno.dis", "."));
-  EXPECT_EQ(ReadBytes(dir.path() / "disegno.dis"),
-            Join({"                   3", " 1             500 ", "-40            4 ",
-                  "-10000.000000        10000.000000", " 2 ", " 1             2             0 ",
-                  " 3             4             0 ", " 0 ", " 1 ",
-                  " 0             1             1             0 ", " 0 ", " 0 "}));
 }
 
 bool FailingWriter(const fs::path&, const std::string&) { return false; }
@@ -104,11 +80,10 @@ bool FailingWriter(const fs::path&, const std::string&) { return false; }
 TEST(DrawingWriter, AFailedWriteKeepsWhatWasThere) {
   TempDir dir;
   fs::create_directory(dir.path() / "cartella.dis");
-  EXPECT_FALSE(WriteDrawing(*SmallDrawing(), dir.SuitePath() + "\\cartella.dis", "."));
+  EXPECT_FALSE(WriteDrawing(*NewDrawing(), dir.SuitePath() + "\\cartella.dis", "."));
   EXPECT_TRUE(fs::is_directory(dir.path() / "cartella.dis"));
   WriteBytes(dir.path() / "vecchio.dis", "vecchio");
-  EXPECT_FALSE(
-      WriteDrawing(*SmallDrawing(), dir.SuitePath() + "\\vecchio.dis", ".", FailingWriter));
+  EXPECT_FALSE(WriteDrawing(*NewDrawing(), dir.SuitePath() + "\\vecchio.dis", ".", FailingWriter));
   EXPECT_EQ(ReadBytes(dir.path() / "vecchio.dis"), "vecchio");
 }
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-constexpr double kNear = 1e-9;
-
 TEST(LayoutViews, TitlesAndFileNames) {
   const std::string group = "\\Memb001Gr_002.cap";
   EXPECT_EQ(LayoutTitle("001", group, 2), "MEMBRATURA 001 GRUPPO 002 - Tracciato 2");
@@ -29,30 +27,23 @@ TEST(LayoutViews, TitlesAndFileNames) {
 
 // A member of nodes at the given coordinates, element k joining nodes k and
 // k + 1, every node with section 1: 50 high about its reference point (20
-// below, 30 above) and 20 wide. Its font draws only I.
+// below, 30 above) and 20 wide. Its font draws only I, an upright bar.
 struct Member {
   Member(std::initializer_list<NodeCoordinate> nodes) {
-    structure = std::make_unique<StructureModel>();
-    sections = std::make_unique<SectionTable>();
-    font = NewFont();  // only I, an upright bar
     font->GlyphPointCount['I'] = 2;
     font->GlyphX['I'] = {0, 0};
     font->GlyphY['I'] = {30, 99};
     int n = 0;
     for (const NodeCoordinate& c : nodes) {
-      ++n;
-      structure->StructureNodes[n] = {static_cast<int16_t>(100 + n), 1, static_cast<int16_t>(n)};
+      structure->StructureNodes[++n] = {static_cast<int16_t>(100 + n), 1, static_cast<int16_t>(n)};
       structure->NodeCoordinates[n] = c;
-      if (n > 1) {
-        const int e = n - 1;
-        structure->Elements[e] = {static_cast<int16_t>(e), 0, static_cast<int16_t>(e),
-                                  static_cast<int16_t>(n)};
-        structure->MemberElements[e] = static_cast<int16_t>(e);
-      }
+      if (n == 1) continue;
+      const auto e = static_cast<int16_t>(n - 1);
+      structure->Elements[e] = {e, 0, e, static_cast<int16_t>(n)};
+      structure->MemberElements[e] = e;
     }
     structure->StructureNodeCount = static_cast<int16_t>(n);
-    structure->ElementCount = static_cast<int16_t>(n - 1);
-    structure->MemberElementCount = static_cast<int16_t>(n - 1);
+    structure->ElementCount = structure->MemberElementCount = static_cast<int16_t>(n - 1);
     sections->SectionCount = 1;
     Section& s = sections->Sections[1];
     s.MinY = -15.0;
@@ -65,9 +56,9 @@ struct Member {
 
   ViewInputs Inputs() const { return {*structure, *sections, *font}; }
 
-  std::unique_ptr<StructureModel> structure;
-  std::unique_ptr<SectionTable> sections;
-  std::unique_ptr<StrokeFont> font;
+  std::unique_ptr<StructureModel> structure = std::make_unique<StructureModel>();
+  std::unique_ptr<SectionTable> sections = std::make_unique<SectionTable>();
+  std::unique_ptr<StrokeFont> font = NewFont();
 };
 
 // A layout through the given node positions, every point measured from its
@@ -75,30 +66,13 @@ struct Member {
 // and z.
 std::unique_ptr<Layout> CableThrough(std::initializer_list<int> nodes, double y, double z) {
   auto layout = std::make_unique<Layout>();
-  int j = 0;
   for (int n : nodes) {
-    ++j;
+    const int j = ++layout->NodeCount;
     layout->NodeIndex[j] = static_cast<int16_t>(n);
     layout->Y[j] = y;
     layout->Z[j] = z;
   }
-  layout->NodeCount = static_cast<int16_t>(j);
   return layout;
-}
-
-std::vector<LineSeen> Coloured(const DrawingFile& d, int16_t colour) {
-  std::vector<LineSeen> out;
-  for (const LineSeen& l : LinesOf(d)) {
-    if (l.colour == colour) out.push_back(l);
-  }
-  return out;
-}
-
-void ExpectLine(const LineSeen& l, double x1, double y1, double x2, double y2) {
-  EXPECT_NEAR(l.x1, x1, kNear);
-  EXPECT_NEAR(l.y1, y1, kNear);
-  EXPECT_NEAR(l.x2, x2, kNear);
-  EXPECT_NEAR(l.y2, y2, kNear);
 }
 
 // A flat, straight member still gets a height R from its sections: the
@@ -110,12 +84,10 @@ TEST(LayoutViews, AStraightHorizontalMember) {
   const ViewOffsets offsets = DrawMemberViews(*d, m.Inputs(), *cable, "II");
 
   // V runs from -20 to 30: R = 50; the top view's Y(O) sits at -20 - 5R.
-  EXPECT_EQ(offsets.SideX, 0.0);
-  EXPECT_EQ(offsets.SideY, 0.0);
-  EXPECT_EQ(offsets.TopX, 0.0);
-  EXPECT_NEAR(offsets.TopY, -270.0, kNear);
+  EXPECT_EQ(offsets.SideX + offsets.SideY + offsets.TopX, 0.0);
+  EXPECT_EQ(offsets.TopY, -270.0);
 
-  const auto axis = Coloured(*d, 5);
+  const auto axis = LinesOf(*d, 5);
   ASSERT_EQ(axis.size(), 4u);  // two in each view
   ExpectLine(axis[0], 0, 0, 100, 0);
   ExpectLine(axis[1], 100, 0, 300, 0);
@@ -123,31 +95,29 @@ TEST(LayoutViews, AStraightHorizontalMember) {
   EXPECT_EQ(axis[0].lineType, 1);
 
   // Outline: cross line at the start, at the end, low edge, high edge.
-  const auto outline = Coloured(*d, 1);
+  const auto outline = LinesOf(*d, 1);
   ASSERT_GE(outline.size(), 16u);
   ExpectLine(outline[0], 0, -20, 0, 30);
   ExpectLine(outline[1], 100, -20, 100, 30);
   ExpectLine(outline[2], 0, -20, 100, -20);
   ExpectLine(outline[3], 0, 30, 100, 30);
-  EXPECT_EQ(outline[0].lineType, 0);
   ExpectLine(outline[8], 0, -270 - 10, 0, -270 + 10);  // top view: Z from -10 to 10
 
   // The element dimensions: end circles on the row at -20 - 1.5R, and at
   // -10 - 1.5 * 20 below the top view.
   ASSERT_EQ(d->ArcCount, 8);
-  const DrawingPoint& first = d->Points[static_cast<std::size_t>(d->Arcs[0].CentrePoint)];
-  EXPECT_NEAR(first.Y, -95.0, kNear);
-  const DrawingPoint& top = d->Points[static_cast<std::size_t>(d->Arcs[4].CentrePoint)];
-  EXPECT_NEAR(top.Y, -270.0 - 40.0, kNear);
+  EXPECT_EQ(PointAt(*d, d->Arcs[0].CentrePoint).Y, -95.0);
+  EXPECT_EQ(PointAt(*d, d->Arcs[4].CentrePoint).Y, -270.0 - 40.0);
 
   // The title 2.5R above, centred over the member's 300; then the I of
-  // each VISTA.
-  const auto labels = Coloured(*d, 7);
+  // each VISTA, 1.5R above the side view and 3.5R below it.
+  const auto labels = LinesOf(*d, 7);
   ASSERT_EQ(labels.size(), 4u);
   ExpectLine(labels[0], 150 - 20, 30 + 125, 150 - 20, 30 + 125 + 20);
+  EXPECT_NEAR(labels[2].y1 - labels[3].y1, (30 + 75) - (-20 - 175), 1e-9);
 
   DrawCableViews(*d, m.Inputs(), *cable, offsets);
-  const auto lines = Coloured(*d, 4);
+  const auto lines = LinesOf(*d, 4);
   ASSERT_EQ(lines.size(), 2u);
   // At the last node the cable takes the last element and the whole length.
   ExpectLine(lines[0], 0, 5, 300, 5);
@@ -164,23 +134,24 @@ TEST(LayoutViews, CrossLinesFollowTheElementsNormal) {
   auto cable = CableThrough({1, 2}, 10.0, 0.0);
   auto d = NewDrawing();
   ViewOffsets offsets = DrawMemberViews(*d, rising.Inputs(), *cable, "");
-  ExpectLine(Coloured(*d, 1).at(0), 20 * k, -20 * k, -30 * k, 30 * k);
+  ExpectLine(LinesOf(*d, 1).at(0), 20 * k, -20 * k, -30 * k, 30 * k);
   ResetDrawing(*d);
   DrawCableViews(*d, rising.Inputs(), *cable, offsets);
-  ExpectLine(Coloured(*d, 4).at(0), -10 * k, 10 * k, 100 - 10 * k, 100 + 10 * k);
+  ExpectLine(LinesOf(*d, 4).at(0), -10 * k, 10 * k, 100 - 10 * k, 100 + 10 * k);
 
   const Member alongY{{0, 0, 0}, {0, 100, 0}};
   cable = CableThrough({1, 2}, 0.0, 5.0);
-  ResetDrawing(*d);
   offsets = DrawMemberViews(*d, alongY.Inputs(), *cable, "");
   ResetDrawing(*d);
   DrawCableViews(*d, alongY.Inputs(), *cable, offsets);
-  ExpectLine(Coloured(*d, 4).at(1), -5, offsets.TopY, -5, 100 + offsets.TopY);
+  ExpectLine(LinesOf(*d, 4).at(1), -5, offsets.TopY, -5, 100 + offsets.TopY);
 }
 
 // Element numbers missing from the table are skipped; a point at a node off
-// the member goes to the view's origin.
-TEST(LayoutViews, MissingElementsAndNodesOffTheMember) {
+// the member goes to the view's origin. An interior node gets a cross line
+// from each of its elements, and both survive compaction (line type 0);
+// nothing is drawn for one point.
+TEST(LayoutViews, MissingElementsNodesOffTheMemberAndInteriorCrossLines) {
   Member m{{0, 0, 0}, {100, 0, 0}, {200, 0, 0}, {500, 500, 0}};
   m.structure->MemberElementCount = 3;
   m.structure->MemberElements[1] = 77;  // not in the table
@@ -189,32 +160,25 @@ TEST(LayoutViews, MissingElementsAndNodesOffTheMember) {
   auto cable = CableThrough({2, 4}, 5.0, 2.0);  // node 4 is off the member
   auto d = NewDrawing();
   const ViewOffsets offsets = DrawMemberViews(*d, m.Inputs(), *cable, "");
-  EXPECT_EQ(Coloured(*d, 5).size(), 4u);
+  EXPECT_EQ(LinesOf(*d, 5).size(), 4u);
+  CompactDrawing(*d);
+  const auto outline = LinesOf(*d, 1);
+  EXPECT_EQ(std::count_if(outline.begin(), outline.end(),
+                          [](const LineSeen& l) {
+                            return l.x1 == 100 && l.x2 == 100 && l.y1 == -20 && l.y2 == 30;
+                          }),
+            2);
   ResetDrawing(*d);
   DrawCableViews(*d, m.Inputs(), *cable, offsets);
-  const auto lines = Coloured(*d, 4);
+  const auto lines = LinesOf(*d, 4);
   ASSERT_EQ(lines.size(), 2u);
   ExpectLine(lines[0], 100, 5, 0, 0);
-}
 
-// An interior node gets a cross line from each of its elements, and both
-// survive compaction (line type 0); nothing is drawn for one point.
-TEST(LayoutViews, InteriorCrossLinesSurviveAndOnePointDrawsNothing) {
-  const Member m{{0, 0, 0}, {100, 0, 0}, {300, 0, 0}};
-  auto d = NewDrawing();
   auto one = CableThrough({1}, 0, 0);
+  ResetDrawing(*d);
   DrawMemberViews(*d, m.Inputs(), *one, "");
   DrawCableViews(*d, m.Inputs(), *one, {});
   EXPECT_EQ(d->PointCount, 0);
-
-  auto cable = CableThrough({1, 3}, 0, 0);
-  DrawMemberViews(*d, m.Inputs(), *cable, "");
-  CompactDrawing(*d);
-  const auto outline = Coloured(*d, 1);
-  const auto crossAt100 = std::count_if(outline.begin(), outline.end(), [](const LineSeen& l) {
-    return l.x1 == 100 && l.x2 == 100 && l.y1 == -20 && l.y2 == 30;
-  });
-  EXPECT_EQ(crossAt100, 2);
 }
 
 }  // namespace

@@ -10,24 +10,16 @@
 
 namespace {
 
-constexpr double kNear = 1e-9;
-
-// A programs folder with the given font file.
-class FontFolder {
- public:
-  explicit FontFolder(const std::vector<std::string>& lines) {
-    WriteJobFile(dir_.path() / "progra" / "font.001", lines);
-  }
-  std::string ProgramDir() const { return dir_.SuitePath() + "\\progra"; }
-
- private:
-  TempDir dir_;
-};
+// Writes the font into the programs folder under dir, and names that folder.
+std::string ProgramDirWith(const TempDir& dir, const std::vector<std::string>& fontLines) {
+  WriteJobFile(dir.path() / "progra" / "font.001", fontLines);
+  return dir.SuitePath() + "\\progra";
+}
 
 std::unique_ptr<StrokeFont> TestFont(int spacing) {
-  const FontFolder folder(TestFontLines(spacing));
+  const TempDir dir;
   auto font = NewFont();
-  EXPECT_EQ(LoadFont(*font, folder.ProgramDir()), std::nullopt);
+  EXPECT_EQ(LoadFont(*font, ProgramDirWith(dir, TestFontLines(spacing))), std::nullopt);
   return font;
 }
 
@@ -37,20 +29,22 @@ std::unique_ptr<StrokeFont> TestFont(int spacing) {
 TEST(LoadFont, CountsStrokesFromTheLineLength) {
   std::string fiftyOne = "E";
   for (int i = 0; i < 51; ++i) fiftyOne += "01020304";
-  const FontFolder folder({"15",
-                           "A1020304050607080",              // 17: two strokes
-                           "B10203040506070801234",          // 21: 2.5 -> 2
-                           "G10203040506070801234",          // the same, not replaced
-                           "C1020304050607080112131411234",  // 29: 3.5 -> 4
-                           "D1020304050607080        ",      // blanks do not count
-                           fiftyOne,                         // 51 strokes: 50 kept
-                           "F 1 2-3 4", "B11223344", "à 030 099"});
+  const TempDir dir;
   auto font = NewFont();
-  EXPECT_EQ(LoadFont(*font, folder.ProgramDir()), std::nullopt);
+  EXPECT_EQ(
+      LoadFont(*font, ProgramDirWith(dir, {"15",
+                                           "A1020304050607080",              // 17: two strokes
+                                           "B10203040506070801234",          // 21: 2.5 -> 2
+                                           "G10203040506070801234",          // the same
+                                           "C1020304050607080112131411234",  // 29: 3.5 -> 4
+                                           "D1020304050607080        ",      // blanks do not count
+                                           fiftyOne,                         // 51: 50 kept
+                                           "F 1 2-3 4", "B11223344", "à 030 099"})),
+      std::nullopt);
   EXPECT_EQ(font->FontSpacing, 15);
-  const std::pair<unsigned char, int> counts[] = {
-      {'A', 4}, {'B', 2}, {'C', 8},  {'D', 4},   {'E', 100},
-      {'F', 2}, {'G', 4}, {0xE0, 2}, {'Z', -1}, {255, 0}};
+  const std::pair<unsigned char, int> counts[] = {{'A', 4},   {'B', 2}, {'C', 8}, {'D', 4},
+                                                  {'E', 100}, {'F', 2}, {'G', 4}, {0xE0, 2},
+                                                  {'Z', -1},  {255, 0}};
   for (const auto& [code, count] : counts) EXPECT_EQ(font->GlyphPointCount[code], count) << code;
   EXPECT_EQ(font->GlyphY['A'][3], 80);
   EXPECT_EQ(font->GlyphX['C'][6], 12);
@@ -60,77 +54,55 @@ TEST(LoadFont, CountsStrokesFromTheLineLength) {
   EXPECT_EQ(font->GlyphX['B'][1], 33);  // the later line
 }
 
-void ExpectCritical(const std::optional<Message>& message, const std::string& text) {
-  ASSERT_TRUE(message.has_value());
-  EXPECT_EQ(message->text, text);
-  EXPECT_EQ(message->caption, "ERRORE");
-  EXPECT_EQ(message->style, 16);
-}
-
 // A missing file leaves no glyph at all; a read error (an empty line, a
 // spacing that is no number, no line at all) keeps what came before it.
 TEST(LoadFont, MissingFileAndReadErrors) {
-  TempDir empty;
+  const TempDir empty;
   auto font = NewFont();
   const std::string nowhere = empty.SuitePath() + "\\progra";
-  ExpectCritical(LoadFont(*font, nowhere), "File " + nowhere + "\\font.001 inesistente!");
-  EXPECT_EQ(font->GlyphPointCount[254], -1);
-  EXPECT_EQ(font->GlyphPointCount[255], 0);
-
-  const std::vector<std::vector<std::string>> broken = {
-      {"0", "A1020304050607080", "", "B1020304050607080"}, {"venti", "A1020304050607080"}, {}};
-  for (const auto& lines : broken) {
-    const FontFolder folder(lines);
-    ExpectCritical(LoadFont(*font, folder.ProgramDir()),
-                   "Errore in lettura del file " + folder.ProgramDir() + "\\font.001 !");
+  const std::vector<std::vector<std::string>> fonts = {
+      {}, {"0", "A1020304050607080", "", "B1020304050607080"}, {"venti", "A1020304050607080"}, {}};
+  for (std::size_t k = 0; k < fonts.size(); ++k) {
+    const TempDir dir;
+    const std::string folder = k == 0 ? nowhere : ProgramDirWith(dir, fonts[k]);
+    const std::optional<Message> message = LoadFont(*font, folder);
+    ASSERT_TRUE(message.has_value());
+    EXPECT_EQ(message->text, k == 0 ? "File " + nowhere + "\\font.001 inesistente!"
+                                    : "Errore in lettura del file " + folder + "\\font.001 !");
+    EXPECT_EQ(message->caption, "ERRORE");
+    EXPECT_EQ(message->style, 16);
+    EXPECT_EQ(font->GlyphPointCount['A'], k == 1 ? 4 : -1);
     EXPECT_EQ(font->GlyphPointCount['B'], -1);
-    EXPECT_EQ(font->GlyphPointCount['A'], lines.size() == 4 ? 4 : -1);
+    EXPECT_EQ(font->GlyphPointCount[255], 0);
   }
 }
 
 // With spacing 0 a glyph spans the whole pitch, with 20 four fifths of it;
-// 69 cell units above the baseline make the height.
-TEST(DrawText, SpacingAndHeightScaleTheCell) {
+// 69 cell units above the baseline make the height. At 90 degrees the text
+// runs upwards, its upright strokes lying to the left; characters without
+// strokes still take their place, and the drawing offset applies.
+TEST(DrawText, SpacingHeightAndAngleScaleTheCell) {
   for (const auto& [spacing, right] : {std::pair{0, 18.0}, std::pair{20, 16.4}}) {
     auto font = TestFont(spacing);
     auto d = NewDrawing();
     DrawText(*d, *font, "-I", 10, 20, 0, 8, 6.9, 7);
     const auto lines = LinesOf(*d);
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_NEAR(lines[0].x1, 10.0, kNear);
-    EXPECT_NEAR(lines[0].x2, right, kNear) << spacing;
-    EXPECT_NEAR(lines[1].x1, 18.0, kNear);  // one pitch on
-    EXPECT_NEAR(lines[1].y2, 26.9, kNear);
+    ExpectLine(lines[0], 10.0, 20.0, right, 20.0);
+    ExpectLine(lines[1], 18.0, 20.0, 18.0, 26.9);  // one pitch on
     EXPECT_EQ(lines[1].colour, 7);
   }
-}
-
-// At 90 degrees the text runs upwards, its upright strokes lying to the
-// left; characters without strokes still take their place, and the
-// drawing offset applies.
-TEST(DrawText, AtNinetyDegreesTheTextRunsUpwards) {
   auto font = TestFont(0);
   auto d = NewDrawing();
   d->DrawOffsetY = 100;
   DrawText(*d, *font, "I x€I", 0, 0, 90, 10, 69, 1);
   const auto lines = LinesOf(*d);
   ASSERT_EQ(lines.size(), 2u);
-  EXPECT_NEAR(lines[0].y1, 100.0, kNear);
-  EXPECT_NEAR(lines[0].x2, -69.0, kNear);
-  EXPECT_NEAR(lines[0].y2, 100.0, 1e-8);
-  EXPECT_NEAR(lines[1].x1, 0.0, 1e-8);
-  EXPECT_NEAR(lines[1].y1, 140.0, kNear);
+  ExpectLine(lines[0], 0.0, 100.0, -69.0, 100.0);
+  ExpectLine(lines[1], 0.0, 140.0, -69.0, 140.0);
 }
 
 const DimensionStyle kStyle{3, 1, 3.0, 8.0, 8.0, 4.0, 1.0, 30.0, 1};
-
-std::vector<LineSeen> LabelStrokes(const DrawingFile& d) {
-  std::vector<LineSeen> label;
-  for (const LineSeen& l : LinesOf(d)) {
-    if (l.colour == kStyle.LabelColour) label.push_back(l);
-  }
-  return label;
-}
 
 // The end circles, the dimension line running the overshoot past both
 // points, the extension lines longer on the chosen side; the label centred,
@@ -143,52 +115,40 @@ TEST(DrawDimension, DrawsCirclesLinesAndTheLabel) {
     style.ExtensionSide = side;
     DrawDimension(*d, *font, "I", 100, 0, 0, 0, style);  // given backwards
     ASSERT_EQ(d->ArcCount, 2);
-    EXPECT_EQ(d->Points[static_cast<std::size_t>(d->Arcs[1].CentrePoint)].X, 100.0);
-    EXPECT_EQ(d->Points[static_cast<std::size_t>(d->Arcs[0].StartPoint)].X, 1.5);
+    EXPECT_EQ(PointAt(*d, d->Arcs[1].CentrePoint).X, 100.0);
+    EXPECT_EQ(PointAt(*d, d->Arcs[0].StartPoint).X, 1.5);
     const auto lines = LinesOf(*d);
     ASSERT_EQ(lines.size(), 4u);
-    EXPECT_NEAR(lines[0].x1, -30.0, kNear);
-    EXPECT_NEAR(lines[0].x2, 130.0, kNear);
-    EXPECT_NEAR(lines[2].x1, 100.0, kNear);
-    EXPECT_NEAR(lines[2].y1, side == 1 ? 60.0 : 30.0, kNear);
-    EXPECT_NEAR(lines[2].y2, side == 1 ? -30.0 : -60.0, kNear);
+    ExpectLine(lines[0], -30.0, 0.0, 130.0, 0.0);
+    ExpectLine(lines[2], 100.0, side == 1 ? 60.0 : 30.0, 100.0, side == 1 ? -30.0 : -60.0);
     EXPECT_EQ(lines[0].colour, 3);
-    EXPECT_NEAR(lines[3].x1, 46.0, kNear);  // the label
-    EXPECT_NEAR(lines[3].y1, 4.0, kNear);
-    EXPECT_NEAR(lines[3].y2, 12.0, kNear);
+    ExpectLine(lines[3], 46.0, 4.0, 46.0, 12.0);  // the label
   }
 }
 
 // A label wider than its line goes offset plus height below it, and the
-// next such one back above, so that neighbours do not overlap.
-TEST(DrawDimension, LabelsThatDoNotFitAlternateSides) {
+// next such one back above, so that neighbours do not overlap. Without a
+// label the measured length, times the scale's magnitude, is shown; a
+// vertical line is labelled at 90 degrees on its left. Colour -1 draws the
+// label only; a label of one blank, nothing but the lines (and no
+// alternation); and a line shorter than the tolerance, nothing.
+TEST(DrawDimension, LabelsOfEveryKind) {
   auto font = TestFont(0);
   auto d = NewDrawing();
   for (double y : {-12.0, 4.0, -12.0}) {
     ResetDrawing(*d);
     DrawDimension(*d, *font, std::string(13, 'I'), 0, 100, 0, 0, kStyle);  // 104 wide
-    const auto label = LabelStrokes(*d);
+    const auto label = LinesOf(*d, kStyle.LabelColour);
     ASSERT_EQ(label.size(), 13u);
-    EXPECT_NEAR(label[0].x1, -2.0, kNear);
-    EXPECT_NEAR(label[0].y1, y, kNear);
+    ExpectLine(label[0], -2.0, y, -2.0, y + 8.0);
   }
-}
-
-// Without a label the measured length, times the scale's magnitude, is
-// shown; a vertical line is labelled at 90 degrees on its left. Colour -1
-// draws the label only; a label of one blank, nothing but the lines; and a
-// line shorter than the tolerance, nothing.
-TEST(DrawDimension, LabelsOfEveryKind) {
-  auto font = TestFont(0);
-  auto d = NewDrawing();
   DimensionStyle style = kStyle;
   style.LengthScale = -2.0;
+  ResetDrawing(*d);
   DrawDimension(*d, *font, "", 0, 0, 50, 0, style);  // "100", vertical, given downwards
-  const auto label = LabelStrokes(*d);
+  const auto label = LinesOf(*d, kStyle.LabelColour);
   ASSERT_EQ(label.size(), 3u);
-  EXPECT_NEAR(label[0].x1, -4.0, kNear);
-  EXPECT_NEAR(label[0].y1, 25.0 - 12.0, kNear);
-  EXPECT_NEAR(label[0].x2, -12.0, kNear);
+  ExpectLine(label[0], -4.0, 25.0 - 12.0, -12.0, 25.0 - 12.0);
 
   style = kStyle;
   style.Colour = -1;
@@ -201,8 +161,7 @@ TEST(DrawDimension, LabelsOfEveryKind) {
   d->LabelFlipped = 1;
   DrawDimension(*d, *font, " ", 0, 1, 0, 0, kStyle);
   EXPECT_EQ(d->LineCount, 3);
-  EXPECT_EQ(d->LabelFlipped, 1);  // no label, no alternation
-
+  EXPECT_EQ(d->LabelFlipped, 1);
   ResetDrawing(*d);
   DrawDimension(*d, *font, "I", 5, 5.00005, 1, 1, kStyle);
   EXPECT_EQ(d->PointCount, 0);
