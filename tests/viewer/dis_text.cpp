@@ -39,12 +39,16 @@ std::string DisText(const DisContent& c, char sep) {
   return text;
 }
 
+DisContent ContentOf(const ViewerDrawing& d) {
+  DisContent c{d.xmin, d.xmax, d.ymin, d.ymax, {}, {}, {}};
+  for (const ViewerPoint& p : d.points) c.points.push_back({p.x, p.y});
+  for (const ViewerLine& l : d.lines) c.lines.push_back({l.start, l.end, l.colour, l.lineType});
+  for (const ViewerArc& a : d.arcs) c.arcs.push_back({a.centre, a.start, a.end, a.colour});
+  return c;
+}
+
 DisContent SmallDrawing() {
-  DisContent c;
-  c.xmin = 0;
-  c.xmax = 100;
-  c.ymin = 0;
-  c.ymax = 50;
+  DisContent c{0, 100, 0, 50, {}, {}, {}};
   c.points = {{0, 0}, {100, 0}, {100, 50}, {50, 25}, {60, 25}};
   c.lines = {{0, 1, 4, 0}, {1, 2, 1, 1}};
   c.arcs = {{3, 4, 4, 2}};
