@@ -1,11 +1,7 @@
 #pragma once
 
-// The program's end of the portable task layer as the tests see it: waiting
-// for what a started program does, and asking it over its socket.
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
-
+// A started program as the tests see it: waiting for what it does, and off
+// Windows asking it over its task socket.
 #include <chrono>
 #include <cstdio>
 #include <string>
@@ -23,6 +19,11 @@ bool WaitFor(Condition condition, std::chrono::milliseconds limit = std::chrono:
   }
   return condition();
 }
+
+#ifndef _WIN32
+#include <sys/socket.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 inline sockaddr_un SocketAddress(const std::string& path) {
   sockaddr_un address{};
@@ -51,3 +52,4 @@ inline std::string AskTask(int64_t pid, const std::string& request) {
   ::close(fd);
   return answer;
 }
+#endif

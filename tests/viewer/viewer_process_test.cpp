@@ -8,7 +8,9 @@
 
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
+#include <vector>
 
 #include "app/viewer_launch.h"
 #include "tests/platform/task_probe.h"
@@ -32,20 +34,6 @@ bool Running(int32_t pid) {
 // What the viewer shows: "OK caricamenti=1 linee=2 archi=1".
 std::string Status(int32_t pid) { return AskTask(pid, kTaskRequestStatus); }
 
-// Ends, whatever happens in the test, the viewers it started.
-class Viewers {
- public:
-  ~Viewers() {
-    for (int32_t pid : pids_) {
-      if (pid > 0 && Running(pid)) ::kill(pid, SIGKILL);
-    }
-  }
-  void Add(int32_t pid) { pids_.push_back(pid); }
-
- private:
-  std::vector<int32_t> pids_;
-};
-
 TEST(OstrelPreview, StartsReloadsOnAltFGAndStartsAgainAfterClosing) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
   TempDir dir;
@@ -62,11 +50,17 @@ TEST(OstrelPreview, StartsReloadsOnAltFGAndStartsAgainAfterClosing) {
   ScriptedPrompter prompter;
   ViewerState state;
   ViewerLaunch launch{state, *tasks, prompter, dir.SuitePath() + "\\progra", {}};
-  Viewers viewers;
+  std::vector<int32_t> viewers;
+  // Ends, whatever happens in the test, the viewers it started.
+  const std::shared_ptr<void> end(nullptr, [&](void*) {
+    for (int32_t pid : viewers) {
+      if (pid > 0 && Running(pid)) ::kill(pid, SIGKILL);
+    }
+  });
 
   ShowDrawing(launch, drawing, kPreviewWindowValues);
   const int32_t first = state.ViewerTaskId;
-  viewers.Add(first);
+  viewers.push_back(first);
   ASSERT_GT(first, 0);
   ASSERT_TRUE(WaitFor([&] { return Status(first) == "OK caricamenti=1 linee=2 archi=1"; }))
       << Status(first);
@@ -90,7 +84,7 @@ TEST(OstrelPreview, StartsReloadsOnAltFGAndStartsAgainAfterClosing) {
   ASSERT_TRUE(WaitFor([&] { return !Running(first); }));
   ShowDrawing(launch, drawing, kPreviewWindowValues);
   const int32_t second = state.ViewerTaskId;
-  viewers.Add(second);
+  viewers.push_back(second);
   EXPECT_NE(second, first);
   EXPECT_TRUE(fs::exists(progra / "Ostrel.inp"));
   EXPECT_TRUE(WaitFor([&] { return Status(second) == "OK caricamenti=1 linee=3 archi=1"; }))
