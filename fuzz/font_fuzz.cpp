@@ -4,7 +4,6 @@
 #include <memory>
 #include <string>
 
-#include "common/cp1252.h"
 #include "drawing/drawing_file.h"
 #include "drawing/stroke_font.h"
 #include "fuzz/fuzz_job_folder.h"
@@ -18,9 +17,17 @@ struct Tables {
 
 // Every code the font can hold, as the UTF-8 text DrawText takes.
 std::string EveryCharacter() {
-  std::string bytes;
-  for (int code = 1; code <= 0xFF; ++code) bytes += static_cast<char>(code);
-  return Cp1252ToUtf8(bytes);
+  std::string text;
+  for (char32_t c = 1; c <= 0xFF; ++c) {
+    if (c < 0x80) {
+      text += static_cast<char>(c);
+    } else {
+      text += static_cast<char>(0xC0 | (c >> 6));
+      text += static_cast<char>(0x80 | (c & 0x3F));
+    }
+  }
+  text += "\xE2\x82\xAC";  // the euro sign, code 128 of the font
+  return text;
 }
 
 }  // namespace

@@ -37,8 +37,11 @@ TEST(ViewTransform, FitCentresTheBoundsWithEqualUnits) {
   }
 }
 
-TEST(ViewTransform, ZoomStopsBeforeCoordinatesOverflow) {
+TEST(ViewTransform, PanMovesByTheDragAndZoomStopsBeforeCoordinatesOverflow) {
   ViewTransform t;
+  t.Pan(15.5, -40);
+  EXPECT_NEAR(t.ToWindow(37, -12).x, 37 + 15.5, kEps);
+  EXPECT_NEAR(t.ToWindow(37, -12).y, 12 - 40, kEps);
   for (int k = 0; k < 200; ++k) t.ZoomAt(10, 10, 1000);
   EXPECT_LE(t.scale, 1e9);
   const auto p = t.ToDrawing(10, 10);

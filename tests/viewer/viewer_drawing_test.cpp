@@ -66,11 +66,15 @@ TEST(ViewerDrawing, MalformedFilesNameTheFileAndTheLine) {
   struct Case {
     std::string text;
     int line;
-    const char* what;
+    std::string what;
   };
   const Case cases[] = {
       {"", 1, "il file finisce prima della fine della sezione dell'intestazione"},
       {replaceLine(2, " 0  cento"), 2, "numero non valido \"cento\""},
+      // A field thousands of characters long is cut in the message, a control
+      // character in it shown as a blank.
+      {replaceLine(2, " 0  \x7F" + std::string(3000, 'x')), 2,
+       "numero non valido \" " + std::string(60, 'x') + "...)"},
       {replaceLine(5, " 2.5 "), 5, "numero di elementi non intero: 2.5"},
       {replaceLine(5, "-1"), 5, "numero di elementi negativo: -1"},
       {replaceLine(5, " 99 "), 11, "valori mancanti nella sezione dei punti (attesi 2, trovati 1)"},
