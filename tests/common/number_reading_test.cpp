@@ -65,7 +65,7 @@ TEST(TextReader, NumbersEndAtBlanksCommasAndLineEnds) {
 }
 
 TEST(TextReader, TextFieldsAreTrimmedAndMayBeQuotedAndSkipped) {
-  TextReader r({"  c:\\lavori  ", "\"a, b\" , next", "CAVO 7T15", "", "7",
+  TextReader r({"  c:\\lavori  ", "\"a, b\" , next", "CAVO 7T15,", "", "7",
                 "9.73, 195000, word, 0.005", "6 1860", "last"});
   for (const char* text : {"c:\\lavori", "a, b", "next", "CAVO 7T15", ""}) {
     EXPECT_EQ(r.ReadText(), text);

@@ -21,7 +21,8 @@ TEST(ViewTransform, FitCentresTheBoundsWithEqualUnits) {
       {{5, 0, 5, 40}, 300, 200, 0, 5},          // a vertical line: its height decides
       {{0, 7, 60, 7}, 300, 200, 0, 5},          // a horizontal line: its width decides
       {{3, 3, 3, 3}, 300, 200, 0, 1},           // a single point: centred
-      {{0, 0, 100, 100}, 200, 200, 0.05, 1.8},  // 10 pixels of margin each side
+      {{0, 0, 100, 50}, 200, 200, 0.05, 1.8},   // 10 pixels of margin each side
+      {{0, 0, 50, 100}, 200, 200, 0.05, 1.8},
   };
   for (const Case& c : cases) {
     const ViewTransform t = ViewTransform::Fit(c.bounds, c.width, c.height, c.margin);
@@ -37,11 +38,16 @@ TEST(ViewTransform, FitCentresTheBoundsWithEqualUnits) {
   }
 }
 
-TEST(ViewTransform, PanMovesByTheDragAndZoomStopsBeforeCoordinatesOverflow) {
+TEST(ViewTransform, PanAndZoomKeepTheirPointsAndStopBeforeCoordinatesOverflow) {
   ViewTransform t;
   t.Pan(15.5, -40);
   EXPECT_NEAR(t.ToWindow(37, -12).x, 37 + 15.5, kEps);
   EXPECT_NEAR(t.ToWindow(37, -12).y, 12 - 40, kEps);
+  const auto under = t.ToDrawing(123.5, 77.25);
+  t.ZoomAt(123.5, 77.25, 1.25);  // the point under the cursor stays
+  EXPECT_EQ(t.scale, 1.25);
+  EXPECT_NEAR(t.ToWindow(under.x, under.y).x, 123.5, kEps);
+  EXPECT_NEAR(t.ToWindow(under.x, under.y).y, 77.25, kEps);
   for (int k = 0; k < 200; ++k) t.ZoomAt(10, 10, 1000);
   EXPECT_LE(t.scale, 1e9);
   const auto p = t.ToDrawing(10, 10);
