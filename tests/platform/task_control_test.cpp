@@ -74,9 +74,8 @@ class FakeTask {
 TEST(PortableTasks, StartReturnsTheStartedProgramsProcessId) {
   TempDir dir;
   const std::string pidFile = (dir.path() / "pid").string();
-  MakeExecutable(dir.path() / "prog",
-                 "#!/bin/sh\necho $$ > '" + pidFile + ".tmp'\nmv '" + pidFile + ".tmp' '" +
-                     pidFile + "'\n");
+  MakeExecutable(dir.path() / "prog", "#!/bin/sh\necho $$ > '" + pidFile + ".tmp'\nmv '" + pidFile +
+                                          ".tmp' '" + pidFile + "'\n");
   WriteBytes(dir.path() / "plain", "#!/bin/sh\n");            // not executable
   MakeExecutable(dir.path() / "garbage", "not a program\n");  // exec refuses it
   fs::create_directories(dir.path() / "folder");

@@ -19,8 +19,8 @@ namespace {
 // Ostrel with no display at all: the export must not need one.
 ProcessResult Ostrel(const fs::path& scratch, std::vector<std::string> args) {
 #ifndef _WIN32
-  args.insert(args.begin(), {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM",
-                             OSTREL_PATH});
+  args.insert(args.begin(),
+              {"-u", "DISPLAY", "-u", "WAYLAND_DISPLAY", "-u", "QT_QPA_PLATFORM", OSTREL_PATH});
   return RunProcess("env", args, scratch);
 #else
   return RunProcess(OSTREL_PATH, args, scratch);
@@ -31,9 +31,8 @@ TEST(OstrelExport, WritesAPictureAndRefusesBadDrawingsAndCommandLines) {
   TempDir dir;
   const fs::path png = dir.path() / "d.png";
   WriteBytes(dir.path() / "d.dis", DisText(SmallDrawing(), ','));
-  const ProcessResult good =
-      Ostrel(dir.path(), {"--export", png.string(), (dir.path() / "d.dis").string(), "--size",
-                          "300x200"});
+  const ProcessResult good = Ostrel(
+      dir.path(), {"--export", png.string(), (dir.path() / "d.dis").string(), "--size", "300x200"});
   EXPECT_EQ(good.status, 0) << good.err;
   EXPECT_EQ(QImage(QString::fromStdString(png.string())).size(), QSize(300, 200));
 
@@ -47,14 +46,17 @@ TEST(OstrelExport, WritesAPictureAndRefusesBadDrawingsAndCommandLines) {
     int status;
     std::string error;
   } cases[] = {
-      {{"--export", x, bad}, 1,
+      {{"--export", x, bad},
+       1,
        "Ostrel: Problemi con la lettura del file " + bad +
            " (riga 3: valori mancanti nella sezione dell'intestazione (attesi 2, trovati 1))\n"},
-      {{"--export", x, "none.dis"}, 1,
+      {{"--export", x, "none.dis"},
+       1,
        "Ostrel: Problemi con la lettura del file none.dis (file inesistente o non leggibile)\n"},
       {{"--export", x}, 2, usage},
       {{"--export", "a.png", "b.dis", "--size", "0x5"}, 2, usage},
-      {{"--export", "a.png", "b.dis", "--size", "20000x20000"}, 2,
+      {{"--export", "a.png", "b.dis", "--size", "20000x20000"},
+       2,
        "Ostrel: Immagine troppo grande: al massimo 16384 punti per lato\n"},
       {{"--bogus"}, 2, usage},
   };
@@ -72,8 +74,9 @@ TEST(OstrelExport, WritesAPictureAndRefusesBadDrawingsAndCommandLines) {
 std::string DxfMismatches(const fs::path& scratch, std::vector<std::string> pairs) {
   pairs.insert(pairs.begin(), DXF_CHECK_SCRIPT);
   const ProcessResult check = RunProcess(DXF_CHECK_PYTHON, pairs, scratch);
-  return check.status == 0 ? "" : check.out + check.err + " (stato " +
-                                      std::to_string(check.status) + ")";
+  return check.status == 0
+             ? ""
+             : check.out + check.err + " (stato " + std::to_string(check.status) + ")";
 }
 
 // Ostrel exports the drawing of every layout of the example group, drawn by
@@ -86,9 +89,10 @@ TEST(DxfExport, OstrelExportsEveryLayoutOfTheExampleGroup) {
   fs::copy(EXAMPLE_SUITE_DIR, suite.path(), fs::copy_options::recursive);
   WriteJobFile(suite.path() / "impostazioni" / "dirlav", {(suite.path() / "lavori").string()});
   const fs::path job = suite.path() / "lavori" / "pont01";
-  const ProcessResult draw = RunProcess(
-      BATCH_EXE, {"|diroot=" + suite.SuitePath() + "|MEMBRA=2|", "draw-all",
-                  (job / "Memb002Gr_001.cap").string()}, suite.path());
+  const ProcessResult draw = RunProcess(BATCH_EXE,
+                                        {"|diroot=" + suite.SuitePath() + "|MEMBRA=2|", "draw-all",
+                                         (job / "Memb002Gr_001.cap").string()},
+                                        suite.path());
   ASSERT_EQ(draw.status, 0) << draw.out << draw.err;
   DisContent c{-12.5, 1e4 / 3, -7, 7, {}, {}, {}};
   c.points = {{-12.5, 3.25}, {1e4 / 3, -0.1}, {0, 0}, {10, 0}, {20, -5}, {20, 5}, {0, 7}, {0, -7}};

@@ -129,8 +129,9 @@ TEST(ViewerDrawing, MissingFileIsAFaultNamingIt) {
   EXPECT_EQ(ReadDrawing(dir.path() / "zeros.dis", "c:\\x\\zeros.dis").error,
             "Problemi con la lettura del file c:\\x\\zeros.dis (riga 1: riga troppo lunga)");
   std::filesystem::create_directory(dir.path() / "folder.dis");
-  EXPECT_EQ(ReadDrawing(dir.path() / "folder.dis", "c:\\x\\folder.dis").error,
-            "Problemi con la lettura del file c:\\x\\folder.dis (file inesistente o non leggibile)");
+  EXPECT_EQ(
+      ReadDrawing(dir.path() / "folder.dis", "c:\\x\\folder.dis").error,
+      "Problemi con la lettura del file c:\\x\\folder.dis (file inesistente o non leggibile)");
 }
 
 TEST(ViewerDrawing, ArcWithCoincidentEndsIsAWholeCircle) {

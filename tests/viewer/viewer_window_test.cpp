@@ -27,8 +27,8 @@ class ViewerWindowTest : public ::testing::Test {
   void Keys(const char* text) { window->ApplyKeys(*ParseKeySequence(text)); }
   bool Fitted() {
     const DrawingView& view = window->view();
-    const ViewTransform fit = ViewTransform::Fit(BoundsOf(view.drawing()), view.width(),
-                                                 view.height());
+    const ViewTransform fit =
+        ViewTransform::Fit(BoundsOf(view.drawing()), view.width(), view.height());
     return view.view().scale == fit.scale && view.view().originX == fit.originX &&
            view.view().originY == fit.originY;
   }
