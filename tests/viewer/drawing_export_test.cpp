@@ -108,10 +108,10 @@ TEST_F(DrawingExportTest, EveryPictureFormatShowsTheDrawing) {
 // the smallest scale: its segment count must be capped, not converted from
 // an infinite number (which the sanitizer build stops on).
 TEST_F(DrawingExportTest, AnArcFarBeyondTheWindowIsDrawnWithoutOverflow) {
-  DisContent content = SmallDrawing();
+  ViewerDrawing content = SmallDrawing();
   content.points.push_back({0, 0});
   content.points.push_back({1e300, 0});
-  content.arcs.push_back({5, 6, 6, 1});
+  content.arcs.push_back({5, 6, 5, 6, 1, 0});
   const ViewerDrawing huge = *ParseDrawing(DisText(content), "huge.dis").drawing;
   const ViewTransform fitted = ViewTransform::Fit(BoundsOf(huge), kSize.width(), kSize.height());
   const QString path = Q(dir.path() / "huge.png");

@@ -94,11 +94,11 @@ TEST(DxfExport, OstrelExportsEveryLayoutOfTheExampleGroup) {
                                          (job / "Memb002Gr_001.cap").string()},
                                         suite.path());
   ASSERT_EQ(draw.status, 0) << draw.out << draw.err;
-  DisContent c{-12.5, 1e4 / 3, -7, 7, {}, {}, {}};
+  ViewerDrawing c{-12.5, 1e4 / 3, -7, 7, {}, {}, {}, {}, {}};
   c.points = {{-12.5, 3.25}, {1e4 / 3, -0.1}, {0, 0}, {10, 0}, {20, -5}, {20, 5}, {0, 7}, {0, -7}};
-  for (int colour = 0; colour < 16; ++colour) c.lines.push_back({0, 1, colour, colour == 4});
+  for (int16_t colour = 0; colour < 16; ++colour) c.lines.push_back({0, 1, colour, colour == 4});
   c.lines.push_back({2, 3, 7, 1});
-  c.arcs = {{2, 3, 3, 2}, {3, 4, 5, 12}, {2, 6, 7, 9}};
+  c.arcs = {{2, 3, 2, 3, 2, 0}, {3, 4, 3, 5, 12, 0}, {2, 6, 2, 7, 9, 0}};
   WriteBytes(job / "tutto.dis", DisText(c, ','));
 
   std::vector<std::string> pairs;

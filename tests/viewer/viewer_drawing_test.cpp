@@ -19,21 +19,22 @@ namespace {
 constexpr const char* kName = "c:\\lavori\\pont01\\Memb002TmpTrac.dis";
 
 TEST(ViewerDrawing, ReadsWhatTheEditorWritesWithEitherDecimalSeparator) {
-  DisContent content = SmallDrawing();
+  ViewerDrawing content = SmallDrawing();
   content.points.push_back({-0.5, 1234.125});
   content.lines.push_back({5, 0, 3, 0});
+  content.markers = {{5, 1, -7}};
+  content.texts = {{2, "Cavo n\u00B0 1, \u20AC"}};
   for (char separator : {'.', ','}) {
     const DrawingReadResult result = ParseDrawing(DisText(content, separator), kName);
     ASSERT_TRUE(result.drawing) << result.error;
-    EXPECT_EQ(DisText(ContentOf(*result.drawing)), DisText(content)) << separator;
-    EXPECT_TRUE(result.drawing->markers.empty() && result.drawing->texts.empty());
+    EXPECT_EQ(DisText(*result.drawing), DisText(content)) << separator;
   }
 }
 
 // LF and CR alone end lines too; a line of any length has its values where
 // the blanks end.
 TEST(ViewerDrawing, ReadsExponentsAndLineEndsOfEveryKind) {
-  DisContent content;
+  ViewerDrawing content;
   content.points = {{1e-05, -2.5e15}, {.5, 0}};
   content.lines = {{0, 1, 7, 0}};
   const std::string text = DisText(content);
@@ -45,7 +46,7 @@ TEST(ViewerDrawing, ReadsExponentsAndLineEndsOfEveryKind) {
   for (const std::string& bytes : {lf, cr, wide}) {
     const DrawingReadResult result = ParseDrawing(bytes, kName);
     ASSERT_TRUE(result.drawing) << result.error;
-    EXPECT_EQ(DisText(ContentOf(*result.drawing)), text);
+    EXPECT_EQ(DisText(*result.drawing), text);
   }
 }
 

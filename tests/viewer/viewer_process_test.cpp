@@ -67,7 +67,7 @@ TEST(OstrelPreview, StartsReloadsOnAltFGAndStartsAgainAfterClosing) {
 
   // The editor writes the next preview over the same file; the input file
   // must stay as it is.
-  DisContent changed = SmallDrawing();
+  ViewerDrawing changed = SmallDrawing();
   changed.lines.push_back({0, 2, 5, 0});
   WriteBytes(drawingFile, DisText(changed));
   fs::remove(progra / "Ostrel.inp");

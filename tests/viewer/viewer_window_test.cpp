@@ -78,14 +78,14 @@ TEST_F(ViewerWindowTest, AltFGReloadsTheDrawingFromItsFile) {
   EXPECT_EQ(window->view().error(),
             "Problemi con la lettura del file c:\\disegno.dis (riga 2: numero non valido \"x\")");
   EXPECT_TRUE(window->view().drawing().lines.empty());
-  DisContent changed = SmallDrawing();
+  ViewerDrawing changed = SmallDrawing();
   changed.lines.push_back({0, 2, 5, 0});
   WriteBytes(file, DisText(changed));
   window->view().ZoomCentre(3);
   Keys("%(fg)");
   EXPECT_EQ(window->loadCount(), 2);
   EXPECT_TRUE(window->view().error().isEmpty());
-  EXPECT_EQ(DisText(ContentOf(window->view().drawing())), DisText(changed));
+  EXPECT_EQ(DisText(window->view().drawing()), DisText(changed));
   EXPECT_TRUE(Fitted());
   // The keys may come in two sends, as a user would type them: the menu
   // that Alt+F left open takes the G.
