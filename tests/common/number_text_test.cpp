@@ -19,26 +19,16 @@ struct TextCase {
 };
 
 TEST(NumberText, GeneralFormWithFifteenDigits) {
-  const TextCase cases[] = {{0.0, "0"},
-                            {-0.0, "0"},
-                            {20.0, "20"},
-                            {-1.5, "-1.5"},
-                            {0.25, ".25"},
-                            {-0.25, "-.25"},
-                            {0.1 + 0.2, ".3"},  // the binary error lies beyond the 15th digit
-                            {-2.0 / 3.0, "-.666666666666667"},
-                            // Fifteen digits still fit before the point; a sixteenth does not.
-                            {123456789012345.0, "123456789012345"},
-                            {999999999999999.9, "1E+15"},
-                            {1234567890123456.0, "1.23456789012346E+15"},
-                            {-1e20, "-1E+20"},
-                            {1.5e100, "1.5E+100"},
-                            // Four zeros after the point are the most before the exponent form.
-                            {0.000123456, ".000123456"},
-                            {-0.0001, "-.0001"},
-                            {0.00001, "1E-05"},
-                            {0.000015, "1.5E-05"},
-                            {1e-20, "1E-20"}};
+  const TextCase cases[] = {
+      {0.0, "0"}, {-0.0, "0"}, {20.0, "20"}, {-1.5, "-1.5"}, {0.25, ".25"}, {-0.25, "-.25"},
+      {0.1 + 0.2, ".3"},  // the binary error lies beyond the 15th digit
+      {-2.0 / 3.0, "-.666666666666667"},
+      // Fifteen digits still fit before the point; a sixteenth does not.
+      {123456789012345.0, "123456789012345"}, {999999999999999.9, "1E+15"},
+      {1234567890123456.0, "1.23456789012346E+15"}, {-1e20, "-1E+20"}, {1.5e100, "1.5E+100"},
+      // Four zeros after the point are the most before the exponent form.
+      {0.000123456, ".000123456"}, {-0.0001, "-.0001"}, {0.00001, "1E-05"},
+      {0.000015, "1.5E-05"}, {1e-20, "1E-20"}};
   for (const TextCase& c : cases) EXPECT_EQ(NumberText(c.value), c.text) << c.value;
 }
 
@@ -80,23 +70,12 @@ TEST(PrintZone, ACommaMovesToTheNextFourteenColumnZone) {
 // must read back through Val as exactly the value shown, or visiting a field
 // would change the point a second time.
 TEST(OneDecimalText, RoundsHalfUpToTenthsAndReadsBackExactly) {
-  const TextCase cases[] = {{0.0, "0"},
-                            {-0.0, "0"},
-                            {12.34, "12.3"},
-                            {12.36, "12.4"},
-                            {-12.36, "-12.4"},
-                            {-12.34, "-12.3"},
-                            {0.05, "0.1"},
-                            {-0.05, "0"},
-                            {-0.04, "0"},
-                            {0.25, "0.3"},
-                            {-0.25, "-0.2"},
-                            {3.0, "3"},
-                            {-40.5, "-40.5"},
-                            {0.01, "0"},
-                            {99.96, "100"},
-                            {1e20, "1e+20"},
-                            {-1234567.89, "-1234567.9"}};
+  const TextCase cases[] = {{0.0, "0"},        {-0.0, "0"},           {12.34, "12.3"},
+                            {12.36, "12.4"},   {-12.36, "-12.4"},     {-12.34, "-12.3"},
+                            {0.05, "0.1"},     {-0.05, "0"},          {-0.04, "0"},
+                            {0.25, "0.3"},     {-0.25, "-0.2"},       {3.0, "3"},
+                            {-40.5, "-40.5"},  {0.01, "0"},           {99.96, "100"},
+                            {1e20, "1e+20"},   {-1234567.89, "-1234567.9"}};
   for (const TextCase& c : cases) {
     const std::string text = OneDecimalText(c.value);
     EXPECT_EQ(text, c.text) << c.value;
@@ -112,25 +91,11 @@ TEST(NearestInt16, HalvesGoToTheEvenNeighbourWithinSixteenBits) {
     double value;
     std::optional<int16_t> nearest;
   };
-  const Case cases[] = {{0.0, 0},
-                        {2.5, 2},
-                        {3.5, 4},
-                        {-0.5, 0},
-                        {-1.5, -2},
-                        {2.4999, 2},
-                        {2.5001, 3},
-                        {-2.6, -3},
-                        {100.0, 100},
-                        {32767.0, 32767},
-                        {32767.4, 32767},
-                        {32767.5, std::nullopt},
-                        {32768.0, std::nullopt},
-                        {-32768.0, -32768},
-                        {-32768.5, -32768},
-                        {-32768.6, std::nullopt},
-                        {1e300, std::nullopt},
-                        {-1e300, std::nullopt},
-                        {std::nan(""), std::nullopt}};
+  const Case cases[] = {{0.0, 0}, {2.5, 2}, {3.5, 4}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2},
+                        {2.5001, 3}, {-2.6, -3}, {100.0, 100}, {32767.0, 32767}, {32767.4, 32767},
+                        {32767.5, std::nullopt}, {32768.0, std::nullopt}, {-32768.0, -32768},
+                        {-32768.5, -32768}, {-32768.6, std::nullopt}, {1e300, std::nullopt},
+                        {-1e300, std::nullopt}, {std::nan(""), std::nullopt}};
   for (const Case& c : cases) EXPECT_EQ(NearestInt16(c.value), c.nearest) << c.value;
 }
 

@@ -6,21 +6,13 @@
 #ifndef _WIN32
 
 #include <signal.h>
-#include <sys/socket.h>
-#include <sys/stat.h>
-#include <sys/un.h>
 #include <sys/wait.h>
-#include <unistd.h>
 
-#include <atomic>
-#include <chrono>
-#include <cstdio>
 #include <filesystem>
-#include <mutex>
+#include <fstream>
 #include <string>
-#include <thread>
-#include <vector>
 
+#include "tests/platform/task_probe.h"
 #include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
@@ -32,94 +24,48 @@ void MakeExecutable(const fs::path& path, const std::string& content) {
   fs::permissions(path, fs::perms::owner_all, fs::perm_options::replace);
 }
 
-// Waits for a condition for at most the given time.
-template <typename Condition>
-bool WaitFor(Condition condition, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(20));
-  }
-  return condition();
-}
-
-// Plays a started program's end of the socket for one task identifier: it
-// answers activations as told and records every request line.
-class FakeListener {
+// A task identifier no one else uses while it lives, so that tests running
+// at the same time never share a socket: a child process that only waits or,
+// given an answer, plays a started program's end of the socket: it answers
+// activations with it and logs every request line.
+class FakeTask {
  public:
-  FakeListener(int32_t taskId, const char* answer) : answer_(answer) {
-    path_ = TaskSocketPath(taskId);
-    ::unlink(path_.c_str());
-    fd_ = ::socket(AF_UNIX, SOCK_STREAM, 0);
-    sockaddr_un address{};
-    address.sun_family = AF_UNIX;
-    std::snprintf(address.sun_path, sizeof(address.sun_path), "%s", path_.c_str());
-    EXPECT_EQ(::bind(fd_, reinterpret_cast<sockaddr*>(&address), sizeof(address)), 0);
-    EXPECT_EQ(::listen(fd_, 4), 0);
-    thread_ = std::thread([this] { Serve(); });
-  }
-  ~FakeListener() {
-    stop_ = true;
-    ::shutdown(fd_, SHUT_RDWR);
-    ::close(fd_);
-    thread_.join();
-    ::unlink(path_.c_str());
-  }
-
-  std::vector<std::string> Requests() {
-    std::lock_guard<std::mutex> lock(mutex_);
-    return requests_;
-  }
-
- private:
-  void Serve() {
-    while (!stop_) {
-      const int client = ::accept(fd_, nullptr, nullptr);
-      if (client < 0) return;
-      std::string line;
-      char c;
-      while (::read(client, &c, 1) == 1 && c != '\n') line += c;
-      {
-        std::lock_guard<std::mutex> lock(mutex_);
-        requests_.push_back(line);
-      }
-      if (line == kTaskRequestActivate && answer_) {
-        const std::string reply = std::string(answer_) + "\n";
-        ssize_t ignored = ::write(client, reply.data(), reply.size());
-        (void)ignored;
-      }
-      ::close(client);
+  explicit FakeTask(const char* answer = nullptr, fs::path log = {}) : log_(std::move(log)) {
+    static int made = 0;
+    const std::string bound = TaskSocketPath(::getpid()) + "." + std::to_string(++made);
+    const int fd = answer ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
+    if (answer) {
+      const sockaddr_un address = SocketAddress(bound);
+      EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+      EXPECT_EQ(::listen(fd, 4), 0);
     }
-  }
-
-  const char* answer_;
-  std::string path_;
-  int fd_ = -1;
-  std::atomic<bool> stop_{false};
-  std::thread thread_;
-  std::mutex mutex_;
-  std::vector<std::string> requests_;
-};
-
-// A task identifier no one else can be using while it lives: the process
-// identifier of a child that only waits, so that tests running at the same
-// time on this machine never share a socket.
-class PlaceholderTask {
- public:
-  PlaceholderTask() {
     pid_ = ::fork();
     if (pid_ == 0) {
+      for (int client; answer && (client = ::accept(fd, nullptr, nullptr)) >= 0;) {
+        const std::string line = ReadLine(client);
+        std::ofstream(log_, std::ios::app) << line << '\n';
+        const std::string reply = std::string(answer) + "\n";
+        if (line == kTaskRequestActivate) (void)!::write(client, reply.data(), reply.size());
+        ::close(client);
+      }
       ::pause();
       ::_exit(0);
     }
+    if (answer) {
+      ::close(fd);
+      fs::rename(bound, TaskSocketPath(pid_));  // listening before it has its name
+    }
   }
-  ~PlaceholderTask() {
+  ~FakeTask() {
     ::kill(pid_, SIGKILL);
     ::waitpid(pid_, nullptr, 0);
+    ::unlink(TaskSocketPath(pid_).c_str());
   }
   int32_t id() const { return static_cast<int32_t>(pid_); }
+  std::string Requests() const { return ReadBytes(log_); }
 
  private:
+  fs::path log_;
   pid_t pid_;
 };
 
@@ -127,56 +73,43 @@ class PlaceholderTask {
 // in between, or activation would address the wrong socket.
 TEST(PortableTasks, StartReturnsTheStartedProgramsProcessId) {
   TempDir dir;
-  const fs::path pidFile = dir.path() / "pid";
-  MakeExecutable(dir.path() / "prog", "#!/bin/sh\necho $$ > '" + pidFile.string() + ".tmp'\nmv '" +
-                                          pidFile.string() + ".tmp' '" + pidFile.string() + "'\n");
+  const std::string pidFile = (dir.path() / "pid").string();
+  MakeExecutable(dir.path() / "prog", "#!/bin/sh\necho $$ > '" + pidFile + ".tmp'\nmv '" + pidFile +
+                                          ".tmp' '" + pidFile + "'\n");
+  WriteBytes(dir.path() / "plain", "#!/bin/sh\n");            // not executable
+  MakeExecutable(dir.path() / "garbage", "not a program\n");  // exec refuses it
+  fs::create_directories(dir.path() / "folder");
   auto tasks = MakeHostTaskControl();
   const int32_t task = tasks->StartProgram(dir.path() / "prog", kWindowNormalFocus);
   ASSERT_GT(task, 0);
   ASSERT_TRUE(WaitFor([&] { return fs::exists(pidFile); }));
   EXPECT_EQ(std::stoi(ReadBytes(pidFile)), task);
-}
-
-TEST(PortableTasks, StartFailsForWhatCannotRun) {
-  TempDir dir;
-  WriteBytes(dir.path() / "plain", "#!/bin/sh\n");            // not executable
-  MakeExecutable(dir.path() / "garbage", "not a program\n");  // exec refuses it
-  fs::create_directories(dir.path() / "folder");
-  auto tasks = MakeHostTaskControl();
   for (const char* name : {"missing", "plain", "garbage", "folder"}) {
     EXPECT_EQ(tasks->StartProgram(dir.path() / name, kWindowNormalFocus), 0) << name;
   }
 }
 
-TEST(PortableTasks, ActivationNeedsAnAnswerFromTheTask) {
+// Activation succeeds only on the task's answer; keys go to the task
+// activated last, as keys go to the active window.
+TEST(PortableTasks, ActivationNeedsAnAnswerAndKeysGoToTheTaskActivatedLast) {
+  TempDir dir;
   auto tasks = MakeHostTaskControl();
   EXPECT_FALSE(tasks->ActivateTask(0));
   EXPECT_FALSE(tasks->ActivateTask(-5));
-  const PlaceholderTask silent, refusing, answering;
-  EXPECT_FALSE(tasks->ActivateTask(silent.id()));  // nobody listens
-  {
-    FakeListener listener(refusing.id(), "NO");
-    EXPECT_FALSE(tasks->ActivateTask(refusing.id()));
-  }
-  FakeListener listening(answering.id(), kTaskAnswerOk);
-  EXPECT_TRUE(tasks->ActivateTask(answering.id()));
-  EXPECT_EQ(listening.Requests(), std::vector<std::string>{kTaskRequestActivate});
-}
-
-// Keys go to the task activated last, as keys go to the active window.
-TEST(PortableTasks, KeysGoToTheTaskActivatedLast) {
-  const PlaceholderTask firstTask, secondTask;
-  FakeListener first(firstTask.id(), kTaskAnswerOk);
-  FakeListener second(secondTask.id(), kTaskAnswerOk);
-  auto tasks = MakeHostTaskControl();
   EXPECT_FALSE(tasks->SendKeys("%(fg)"));  // no window active yet
-  ASSERT_TRUE(tasks->ActivateTask(firstTask.id()));
-  ASSERT_TRUE(tasks->ActivateTask(secondTask.id()));
+  const FakeTask silent, refusing("NO", dir.path() / "no");
+  const FakeTask first(kTaskAnswerOk, dir.path() / "1"), second(kTaskAnswerOk, dir.path() / "2");
+  EXPECT_FALSE(tasks->ActivateTask(silent.id()));  // nobody listens
+  EXPECT_FALSE(tasks->ActivateTask(refusing.id()));
+  ASSERT_TRUE(tasks->ActivateTask(first.id()));
+  ASSERT_TRUE(tasks->ActivateTask(second.id()));
   EXPECT_TRUE(tasks->SendKeys("%(fg)"));
   EXPECT_FALSE(tasks->SendKeys("%(fg"));  // not a sequence: nothing sent
-  ASSERT_TRUE(WaitFor([&] { return second.Requests().size() == 2; }));
-  EXPECT_EQ(second.Requests()[1], "KEYS %(fg)");
-  EXPECT_EQ(first.Requests().size(), 1u);
+  EXPECT_FALSE(tasks->SendKeys("a\nACTIVATE"));
+  ASSERT_TRUE(WaitFor([&] { return second.Requests() == "ACTIVATE\nKEYS %(fg)\n"; }))
+      << second.Requests();
+  EXPECT_EQ(first.Requests(), "ACTIVATE\n");
+  EXPECT_EQ(refusing.Requests(), "ACTIVATE\n");
 }
 
 TEST(PortableTasks, ProgramPathLosesItsExeAndFindsTheFileWhateverTheCase) {

@@ -4,26 +4,15 @@
 
 #include <gtest/gtest.h>
 
-#include <chrono>
 #include <filesystem>
-#include <thread>
 
 #include "platform/task_control.h"
+#include "tests/platform/task_probe.h"
 #include "tests/support/temp_dir.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-template <typename Condition>
-bool WaitFor(Condition condition) {
-  const auto end = std::chrono::steady_clock::now() + std::chrono::seconds(20);
-  while (std::chrono::steady_clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(100));
-  }
-  return condition();
-}
 
 TEST(Win32Tasks, TheViewerIsStartedBroughtToTheFrontAndGetsTheKeys) {
   TempDir dir;

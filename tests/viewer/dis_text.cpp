@@ -1,5 +1,6 @@
 #include "tests/viewer/dis_text.h"
 
+#include "common/cp1252.h"
 #include "common/number_text.h"
 
 std::string DisNumberLine(const std::vector<double>& values, char decimalSeparator) {
@@ -16,37 +17,39 @@ std::string DisNumberLine(const std::vector<double>& values, char decimalSeparat
   return line + "\r\n";
 }
 
-std::string DisText(const DisContent& c, char sep) {
+std::string DisText(const ViewerDrawing& d, char sep) {
   std::string text = "                   3\r\n";
-  text += DisNumberLine({c.xmin, c.xmax}, sep);
-  text += DisNumberLine({c.ymin, c.ymax}, sep);
+  text += DisNumberLine({d.xmin, d.xmax}, sep);
+  text += DisNumberLine({d.ymin, d.ymax}, sep);
   text += "-10000.000000        10000.000000\r\n";
-  text += DisNumberLine({static_cast<double>(c.points.size())}, sep);
-  for (const auto& p : c.points) text += DisNumberLine({p.x, p.y, 0}, sep);
-  text += DisNumberLine({0}, sep);
-  text += DisNumberLine({static_cast<double>(c.lines.size())}, sep);
-  for (const auto& l : c.lines) {
+  text += DisNumberLine({static_cast<double>(d.points.size())}, sep);
+  for (const auto& p : d.points) text += DisNumberLine({p.x, p.y, 0}, sep);
+  text += DisNumberLine({static_cast<double>(d.markers.size())}, sep);
+  for (const auto& m : d.markers) {
+    text += DisNumberLine({double(m.point), double(m.attributeA), double(m.attributeB)}, sep);
+  }
+  text += DisNumberLine({static_cast<double>(d.lines.size())}, sep);
+  for (const auto& l : d.lines) {
     text +=
         DisNumberLine({double(l.start), double(l.end), double(l.colour), double(l.lineType)}, sep);
   }
-  text += DisNumberLine({0}, sep);
-  text += DisNumberLine({static_cast<double>(c.arcs.size())}, sep);
-  for (const auto& a : c.arcs) {
-    text +=
-        DisNumberLine({double(a.centre), double(a.start), double(a.centre), double(a.end)}, sep);
-    text += DisNumberLine({double(a.colour), 0}, sep);
+  text += DisNumberLine({static_cast<double>(d.texts.size())}, sep);
+  for (const auto& t : d.texts) {
+    const std::string index = DisNumberLine({double(t.point)}, sep);
+    text += index.substr(0, index.size() - 2) + Utf8ToCp1252(t.text) + "\r\n";
+  }
+  text += DisNumberLine({static_cast<double>(d.arcs.size())}, sep);
+  for (const auto& a : d.arcs) {
+    text += DisNumberLine({double(a.centre), double(a.start), double(a.third), double(a.end)}, sep);
+    text += DisNumberLine({double(a.colour), double(a.flag)}, sep);
   }
   return text;
 }
 
-DisContent SmallDrawing() {
-  DisContent c;
-  c.xmin = 0;
-  c.xmax = 100;
-  c.ymin = 0;
-  c.ymax = 50;
-  c.points = {{0, 0}, {100, 0}, {100, 50}, {50, 25}, {60, 25}};
-  c.lines = {{0, 1, 4, 0}, {1, 2, 1, 1}};
-  c.arcs = {{3, 4, 4, 2}};
-  return c;
+ViewerDrawing SmallDrawing() {
+  ViewerDrawing d{0, 100, 0, 50, {}, {}, {}, {}, {}};
+  d.points = {{0, 0}, {100, 0}, {100, 50}, {50, 25}, {60, 25}};
+  d.lines = {{0, 1, 4, 0}, {1, 2, 1, 1}};
+  d.arcs = {{3, 4, 3, 4, 2, 0}};
+  return d;
 }

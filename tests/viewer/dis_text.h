@@ -3,26 +3,14 @@
 #include <string>
 #include <vector>
 
-// Drawing files written the way the editor writes them (print zones, a
-// blank or a minus before each number, CR LF), for the viewer's tests.
-struct DisContent {
-  struct Point {
-    double x, y;
-  };
-  struct Line {
-    int start, end, colour, lineType;
-  };
-  struct Arc {
-    int centre, start, end, colour;
-  };
-  double xmin = 0, xmax = 0, ymin = 0, ymax = 0;
-  std::vector<Point> points;
-  std::vector<Line> lines;
-  std::vector<Arc> arcs;
-};
+#include "viewer/viewer_drawing.h"
 
-// The file's bytes; decimalSeparator is the regional setting's.
-std::string DisText(const DisContent& content, char decimalSeparator = '.');
+// Drawing files written the way the editor writes them (print zones, a
+// blank or a minus before each number, CR LF, code page 1252), for the
+// viewer's tests: the text of what the viewer read compares it, with a
+// readable difference, with what was written. decimalSeparator is the
+// regional setting's.
+std::string DisText(const ViewerDrawing& drawing, char decimalSeparator = '.');
 
 // One number line as the writer prints it.
 std::string DisNumberLine(const std::vector<double>& values, char decimalSeparator = '.');
@@ -30,4 +18,4 @@ std::string DisNumberLine(const std::vector<double>& values, char decimalSeparat
 // A small drawing: a red horizontal line from (0, 0) to (100, 0), a blue
 // dash-dotted vertical one from (100, 0) to (100, 50), and a full circle of
 // radius 10 (colour 2) around (50, 25).
-DisContent SmallDrawing();
+ViewerDrawing SmallDrawing();

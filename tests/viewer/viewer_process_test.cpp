@@ -1,25 +1,19 @@
-// Ostrel as a process: the export without a window, and the preview's whole
-// round trip through the portable task layer (start, Alt+F G reload,
-// restart after the viewer was closed).
+// Ostrel as a process: the preview's whole round trip through the portable
+// task layer (start, Alt+F G reload, restart after the viewer was closed).
 #include <gtest/gtest.h>
 
 #ifndef _WIN32
 
 #include <signal.h>
-#include <sys/socket.h>
-#include <sys/un.h>
-#include <unistd.h>
 
-#include <QImage>
-#include <QProcess>
-#include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <string>
-#include <thread>
+#include <vector>
 
 #include "app/viewer_launch.h"
-#include "platform/task_control.h"
+#include "tests/platform/task_probe.h"
 #include "tests/support/scripted_prompter.h"
 #include "tests/support/temp_dir.h"
 #include "tests/viewer/dis_text.h"
@@ -27,67 +21,6 @@
 namespace fs = std::filesystem;
 
 namespace {
-
-struct OstrelRun {
-  int exitCode;
-  QString errors;
-};
-
-OstrelRun Ostrel(const QStringList& arguments) {
-  QProcess process;
-  QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-  // The export must work with no display at all.
-  env.remove("DISPLAY");
-  env.remove("WAYLAND_DISPLAY");
-  env.remove("QT_QPA_PLATFORM");
-  process.setProcessEnvironment(env);
-  process.start(QStringLiteral(OSTREL_PATH), arguments);
-  EXPECT_TRUE(process.waitForFinished(30000));
-  return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardError())};
-}
-
-QString Q(const fs::path& path) { return QString::fromStdString(path.string()); }
-
-TEST(OstrelExport, WritesAPictureWithoutADisplay) {
-  TempDir dir;
-  WriteBytes(dir.path() / "d.dis", DisText(SmallDrawing(), ','));
-  const OstrelRun run =
-      Ostrel({"--export", Q(dir.path() / "d.png"), Q(dir.path() / "d.dis"), "--size", "300x200"});
-  EXPECT_EQ(run.exitCode, 0) << run.errors.toStdString();
-  const QImage image(Q(dir.path() / "d.png"));
-  EXPECT_EQ(image.size(), QSize(300, 200));
-}
-
-TEST(OstrelExport, MalformedDrawingAndBadCommandLines) {
-  TempDir dir;
-  WriteBytes(dir.path() / "bad.dis", "                   3\r\n 0  1 \r\n 0 \r\n");
-  const OstrelRun bad = Ostrel({"--export", Q(dir.path() / "x.png"), Q(dir.path() / "bad.dis")});
-  EXPECT_EQ(bad.exitCode, 1);
-  EXPECT_TRUE(bad.errors.contains("riga 3: valori mancanti")) << bad.errors.toStdString();
-  EXPECT_FALSE(fs::exists(dir.path() / "x.png"));
-
-  const OstrelRun missing =
-      Ostrel({"--export", Q(dir.path() / "x.png"), Q(dir.path() / "none.dis")});
-  EXPECT_EQ(missing.exitCode, 1);
-  EXPECT_TRUE(missing.errors.contains("none.dis")) << missing.errors.toStdString();
-
-  EXPECT_EQ(Ostrel({"--export", Q(dir.path() / "x.png")}).exitCode, 2);
-  EXPECT_EQ(Ostrel({"--export", "a.png", "b.dis", "--size", "0x5"}).exitCode, 2);
-  const OstrelRun huge = Ostrel({"--export", "a.png", "b.dis", "--size", "20000x20000"});
-  EXPECT_EQ(huge.exitCode, 2);
-  EXPECT_TRUE(huge.errors.contains("al massimo 16384 punti per lato")) << huge.errors.toStdString();
-  EXPECT_EQ(Ostrel({"--bogus"}).exitCode, 2);
-}
-
-template <typename Condition>
-bool WaitFor(Condition condition, std::chrono::seconds limit = std::chrono::seconds(20)) {
-  const auto end = std::chrono::steady_clock::now() + limit;
-  while (std::chrono::steady_clock::now() < end) {
-    if (condition()) return true;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return condition();
-}
 
 // Whether the process is still running (a zombie nobody reaps has ended).
 bool Running(int32_t pid) {
@@ -98,38 +31,8 @@ bool Running(int32_t pid) {
   return close != std::string::npos && close + 2 < text.size() && text[close + 2] != 'Z';
 }
 
-// What the viewer shows, asked on its socket: "OK caricamenti=1 linee=2 archi=1".
-std::string Status(int32_t pid) {
-  const std::string path = TaskSocketPath(pid);
-  const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
-  sockaddr_un address{};
-  address.sun_family = AF_UNIX;
-  std::snprintf(address.sun_path, sizeof(address.sun_path), "%s", path.c_str());
-  std::string answer;
-  if (::connect(fd, reinterpret_cast<sockaddr*>(&address), sizeof(address)) == 0) {
-    const std::string request = std::string(kTaskRequestStatus) + "\n";
-    if (::write(fd, request.data(), request.size()) > 0) {
-      char c;
-      while (::read(fd, &c, 1) == 1 && c != '\n') answer += c;
-    }
-  }
-  ::close(fd);
-  return answer;
-}
-
-// Ends, whatever happens in the test, the viewers it started.
-class Viewers {
- public:
-  ~Viewers() {
-    for (int32_t pid : pids_) {
-      if (pid > 0 && Running(pid)) ::kill(pid, SIGKILL);
-    }
-  }
-  void Add(int32_t pid) { pids_.push_back(pid); }
-
- private:
-  std::vector<int32_t> pids_;
-};
+// What the viewer shows: "OK caricamenti=1 linee=2 archi=1".
+std::string Status(int32_t pid) { return AskTask(pid, kTaskRequestStatus); }
 
 TEST(OstrelPreview, StartsReloadsOnAltFGAndStartsAgainAfterClosing) {
   ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
@@ -147,18 +50,24 @@ TEST(OstrelPreview, StartsReloadsOnAltFGAndStartsAgainAfterClosing) {
   ScriptedPrompter prompter;
   ViewerState state;
   ViewerLaunch launch{state, *tasks, prompter, dir.SuitePath() + "\\progra", {}};
-  Viewers viewers;
+  std::vector<int32_t> viewers;
+  // Ends, whatever happens in the test, the viewers it started.
+  const std::shared_ptr<void> end(nullptr, [&](void*) {
+    for (int32_t pid : viewers) {
+      if (pid > 0 && Running(pid)) ::kill(pid, SIGKILL);
+    }
+  });
 
   ShowDrawing(launch, drawing, kPreviewWindowValues);
   const int32_t first = state.ViewerTaskId;
-  viewers.Add(first);
+  viewers.push_back(first);
   ASSERT_GT(first, 0);
   ASSERT_TRUE(WaitFor([&] { return Status(first) == "OK caricamenti=1 linee=2 archi=1"; }))
       << Status(first);
 
   // The editor writes the next preview over the same file; the input file
   // must stay as it is.
-  DisContent changed = SmallDrawing();
+  ViewerDrawing changed = SmallDrawing();
   changed.lines.push_back({0, 2, 5, 0});
   WriteBytes(drawingFile, DisText(changed));
   fs::remove(progra / "Ostrel.inp");
@@ -175,7 +84,7 @@ TEST(OstrelPreview, StartsReloadsOnAltFGAndStartsAgainAfterClosing) {
   ASSERT_TRUE(WaitFor([&] { return !Running(first); }));
   ShowDrawing(launch, drawing, kPreviewWindowValues);
   const int32_t second = state.ViewerTaskId;
-  viewers.Add(second);
+  viewers.push_back(second);
   EXPECT_NE(second, first);
   EXPECT_TRUE(fs::exists(progra / "Ostrel.inp"));
   EXPECT_TRUE(WaitFor([&] { return Status(second) == "OK caricamenti=1 linee=3 archi=1"; }))
