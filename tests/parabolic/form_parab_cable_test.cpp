@@ -83,12 +83,26 @@ class ParabolicDialog : public ::testing::Test {
       std::make_unique<FormParabCable>(*world_, prompter_);
 };
 
+// A failed "Crea" leaves the dialog open with the values; a good one closes
+// it and appends the layout; shown again, the boxes keep their values and
+// "Annulla" creates nothing.
 TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
+  prompter_.ExpectMessage("Nome nodo iniziale non inserito", "ATTENZIONE", 64);
+  prompter_.ExpectMessage("Punti non in sequenza", "PROBLEMA", 48);
   // The user's own decimal separator, whatever the test machine's setting.
   const QString middleY = QStringLiteral("-30") + QString::fromStdString(DecimalSeparator()) + "5";
   const QStringList typed = {"11", "13", "15", " 20 ", "0", middleY, "0"};
   EXPECT_TRUE(ShowAndDo([&] {
-    TypeAll({typed[0], typed[1], typed[2]}, typed[3], {typed[4], typed[5], typed[6]});
+    Click(dialog_->CreaButt);
+    EXPECT_TRUE(dialog_->isVisible());
+    TypeAll({"15", "13", "11"}, " 20 ", {"0", middleY, "0"});
+    Click(dialog_->CreaButt);
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(world_->LastOperationOk, 0);
+    EXPECT_EQ(world_->Group.LayoutCount, 0);
+    EXPECT_EQ(Texts(), QStringList({"15", "13", "11", " 20 ", "0", middleY, "0"}));
+    Type(dialog_->NodeName[0], "11");
+    Type(dialog_->NodeName[2], "15");
     Click(dialog_->CreaButt);
   }));
   EXPECT_EQ(world_->LastOperationOk, 1);
@@ -100,7 +114,6 @@ TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
   EXPECT_EQ(made.Z[5], 20.0);
   EXPECT_EQ(dialog_->State().MiddleY, -30.5);
 
-  // Shown again: the values are still there; "Annulla" creates nothing.
   world_->Group.ActiveLayout = 1;
   EXPECT_FALSE(ShowAndDo([&] {
     EXPECT_EQ(Texts(), typed);
@@ -111,34 +124,30 @@ TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
   EXPECT_EQ(world_->Group.ActiveLayout, 1);
 }
 
-TEST_F(ParabolicDialog, AFailedCreaLeavesTheDialogOpenWithTheValues) {
-  prompter_.ExpectMessage("Nome nodo iniziale non inserito", "ATTENZIONE", 64);
-  prompter_.ExpectMessage("Punti non in sequenza", "PROBLEMA", 48);
-  EXPECT_TRUE(ShowAndDo([&] {
-    Click(dialog_->CreaButt);
-    EXPECT_TRUE(dialog_->isVisible());
-
-    TypeAll({"15", "13", "11"}, "0", {"0", "-1", "0"});
-    Click(dialog_->CreaButt);
-    EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_EQ(world_->LastOperationOk, 0);
-    EXPECT_EQ(world_->Group.LayoutCount, 0);
-    EXPECT_EQ(Texts(), QStringList({"15", "13", "11", "0", "0", "-1", "0"}));
-
-    Type(dialog_->NodeName[0], "11");
-    Type(dialog_->NodeName[2], "15");
-    Click(dialog_->CreaButt);
-  }));
-  EXPECT_EQ(world_->Group.LayoutCount, 1);
-}
-
+// Enter belongs to the box and leaving the Z box repeats Z. Closing from the
+// title bar then unloads the dialog: nothing is created, and the next
+// showing starts from empty boxes.
 TEST_F(ParabolicDialog, EnterAndLeavingTheZBoxRepeatZAndPressNoButton) {
+  const FormParabCable& d = *dialog_;
+  const std::vector<std::pair<QString, const char*>> captions = {
+      {d.windowTitle(), "Crea cavo parabolico"},
+      {d.Label[0]->text(), "Nodo iniziale"},
+      {d.Label[3]->text(), "Nodo intermedio"},
+      {d.Label[4]->text(), "Nodo finale"},
+      {d.Label[1]->text(), "Coord. Y"},
+      {d.Label[2]->text(), "Coord. Z"},
+      {d.Label[5]->text(), "(Coordinate rispetto al baricentro)"},
+      {d.AnnullaButt->text(), "Annulla"},
+      {d.CreaButt->text(), "Crea"},
+  };
+  for (const auto& [shown, expected] : captions) EXPECT_EQ(shown.toStdString(), expected);
+  EXPECT_TRUE(d.isModal());
   EXPECT_FALSE(ShowAndDo([&] {
+    TypeAll({"11", "12", "13"}, "  7 ", {"0", "-1", "0"});
     QLineEdit* z = dialog_->TCoordZ[0];
-    Type(z, "  7 ");
     EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "") << "typing alone repeats nothing";
-    // Enter belongs to the box: were a button the default, it would press it
-    // and close the dialog under the user's hands.
+    // Were a button the default, Enter would press it and close the dialog
+    // under the user's hands.
     for (QLineEdit* box : {dialog_->NodeName[0], dialog_->TCoordY[2], z}) {
       QTest::keyClick(box, Qt::Key_Return);
       EXPECT_TRUE(dialog_->isVisible());
@@ -153,16 +162,6 @@ TEST_F(ParabolicDialog, EnterAndLeavingTheZBoxRepeatZAndPressNoButton) {
     dialog_->NodeName[1]->setFocus();
     EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "-7 5");
     EXPECT_EQ(dialog_->LabelZ[2]->text().toStdString(), "-7 5");
-    Click(dialog_->AnnullaButt);
-  }));
-}
-
-// Closing from the title bar unloads the dialog: nothing is created, and the
-// next showing starts from empty boxes.
-TEST_F(ParabolicDialog, TitleBarCloseCreatesNothingAndEmptiesTheBoxes) {
-  EXPECT_FALSE(ShowAndDo([&] {
-    TypeAll({"11", "12", "13"}, "4", {"0", "-1", "0"});
-    QTest::keyClick(dialog_->TCoordZ[0], Qt::Key_Return);
     dialog_->close();
   }));
   EXPECT_EQ(world_->LastOperationOk, 0);
@@ -172,23 +171,6 @@ TEST_F(ParabolicDialog, TitleBarCloseCreatesNothingAndEmptiesTheBoxes) {
     EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "");
     Click(dialog_->AnnullaButt);
   }));
-}
-
-TEST_F(ParabolicDialog, ShowsItsCaptions) {
-  const FormParabCable& d = *dialog_;
-  const std::vector<std::pair<QString, const char*>> cases = {
-      {d.windowTitle(), "Crea cavo parabolico"},
-      {d.Label[0]->text(), "Nodo iniziale"},
-      {d.Label[3]->text(), "Nodo intermedio"},
-      {d.Label[4]->text(), "Nodo finale"},
-      {d.Label[1]->text(), "Coord. Y"},
-      {d.Label[2]->text(), "Coord. Z"},
-      {d.Label[5]->text(), "(Coordinate rispetto al baricentro)"},
-      {d.AnnullaButt->text(), "Annulla"},
-      {d.CreaButt->text(), "Crea"},
-  };
-  for (const auto& [shown, expected] : cases) EXPECT_EQ(shown.toStdString(), expected);
-  EXPECT_TRUE(d.isModal());
 }
 
 }  // namespace

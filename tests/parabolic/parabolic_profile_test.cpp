@@ -35,18 +35,8 @@ std::unique_ptr<StructureModel> MemberAt(const std::vector<double>& abscissas) {
   return model;
 }
 
-ParabolicCableState Cable(int initial, int middle, int final, double z, double y0, double y1,
-                          double y2) {
-  ParabolicCableState state;
-  state.InitialName = static_cast<int16_t>(initial);
-  state.MiddleName = static_cast<int16_t>(middle);
-  state.FinalName = static_cast<int16_t>(final);
-  state.CableZ = z;
-  state.InitialY = y0;
-  state.MiddleY = y1;
-  state.FinalY = y2;
-  return state;
-}
+// Initial, intermediate, final node names; Z; Y at the three nodes.
+using Cable = ParabolicCableState;
 
 // Plan lengths 4, 6, 10, 5: positions 1..5 at abscissas 0, 4, 10, 20, 25.
 const std::vector<double> kWorkedMember = {0, 4, 10, 20, 25};
@@ -59,7 +49,7 @@ class Profile : public ::testing::Test {
 
 TEST_F(Profile, WorkedExampleGivesTheParabolaThroughTheThreePoints) {
   group_->ActiveLayout = 0;
-  ParabolicCableState state = Cable(11, 13, 14, 12.5, 0, -5, 0);
+  Cable state = {11, 13, 14, 12.5, 0, -5, 0};
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
 
   // The diagonal's lengths are 4, 6, 10, 5 only to the last bit.
@@ -86,7 +76,7 @@ TEST_F(Profile, WorkedExampleGivesTheParabolaThroughTheThreePoints) {
 // The last position is the second end of the last element, not the first
 // end of an element past the member's end.
 TEST_F(Profile, FinalNodeAtTheMembersEndTakesTheLastElementsLength) {
-  ParabolicCableState state = Cable(12, 14, 15, 0, 1, 1, 6);  // s = 0, 16, 21
+  Cable state = {12, 14, 15, 0, 1, 1, 6};  // s = 0, 16, 21
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
   const Layout& made = group_->Layouts[1];
   ASSERT_EQ(made.NodeCount, 4);
@@ -113,7 +103,7 @@ TEST(ParabolaThrough, PassesThroughItsThreePoints) {
 }
 
 struct Refusal {
-  int initial, middle, final;
+  int16_t initial, middle, final;
   const char* text;
 };
 
@@ -128,17 +118,17 @@ TEST_F(Profile, RefusedNodesLeaveTheGroupUnchanged) {
       {11, 11, 14, "Punti non in sequenza"},
       {11, 15, 14, "Punti non in sequenza"},
   };
-  ParabolicCableState first = Cable(11, 12, 13, 1, 0, 0, 0);
+  Cable first = {11, 12, 13, 1, 0, 0, 0};
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, first));
   const Layout before = group_->Layouts[1];
   for (const Refusal& r : cases) {
-    ParabolicCableState state = Cable(r.initial, r.middle, r.final, 0, 0, -1, 0);
+    Cable state = {r.initial, r.middle, r.final, 0, 0, -1, 0};
     EXPECT_EQ(CreaFunzione(*group_, *structure_, state),
               (Message{r.text, kCaptionProblem, kStyleExclamation}));
     EXPECT_EQ(group_->LayoutCount, 1);
   }
   // Values near the largest double overflow to coordinates no file can hold.
-  ParabolicCableState huge = Cable(11, 12, 14, 0, 1.7e308, -1.7e308, 1.7e308);
+  Cable huge = {11, 12, 14, 0, 1.7e308, -1.7e308, 1.7e308};
   const auto fault = CreaFunzione(*group_, *structure_, huge);
   ASSERT_TRUE(fault);
   EXPECT_EQ(fault->text, "Quote del tracciato troppo grandi: ridurre i valori");
@@ -154,11 +144,11 @@ TEST(ProfileAbscissas, CoincidentPlanPositionsAreRefused) {
       {0, 5, 5, 9},        // intermediate and final node one above the other
       {0, 0.00005, 3, 4},  // closer than a tenth of a thousandth
   };
-  const int finals[] = {14, 13, 13};
+  const int16_t finals[] = {14, 13, 13};
   for (std::size_t k = 0; k < members.size(); ++k) {
     auto structure = MemberAt(members[k]);
     auto group = std::make_unique<LayoutGroup>();
-    ParabolicCableState state = Cable(11, 12, finals[k], 0, 0, -1, 0);
+    Cable state = {11, 12, finals[k], 0, 0, -1, 0};
     const auto fault = CreaFunzione(*group, *structure, state);
     ASSERT_TRUE(fault) << "member " << k;
     EXPECT_EQ(fault->text, "Punti non validi");
@@ -166,22 +156,18 @@ TEST(ProfileAbscissas, CoincidentPlanPositionsAreRefused) {
   }
 }
 
-TEST_F(Profile, TheNewLayoutTakesThePreviousCableTypeAndItsPlace) {
-  group_->LayoutCount = 3;
-  group_->Layouts[3].CableType = 2;
+// The new layout takes the previous one's cable type and the next place; the
+// editor stops at 199 layouts, the 200th slot is for files only.
+TEST_F(Profile, TheNewLayoutFollowsThePreviousOneUpTo199) {
+  group_->LayoutCount = 197;
+  group_->Layouts[197].CableType = 2;
   group_->ActiveLayout = 2;
-  ParabolicCableState state = Cable(11, 12, 13, 0, 0, -1, 0);
+  Cable state = {11, 13, 14, 0, 0, -5, 0};
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
-  EXPECT_EQ(group_->LayoutCount, 4);
-  EXPECT_EQ(group_->Layouts[4].Name, 4);
-  EXPECT_EQ(group_->Layouts[4].CableType, 2);
+  EXPECT_EQ(group_->LayoutCount, 198);
+  EXPECT_EQ(group_->Layouts[198].Name, 198);
+  EXPECT_EQ(group_->Layouts[198].CableType, 2);
   EXPECT_EQ(group_->ActiveLayout, 2);
-}
-
-// The editor stops at 199 layouts; the 200th slot is for files only.
-TEST_F(Profile, A199LayoutGroupIsFull) {
-  group_->LayoutCount = 198;
-  ParabolicCableState state = Cable(11, 13, 14, 0, 0, -5, 0);
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
   ASSERT_EQ(group_->LayoutCount, 199);
 
@@ -198,13 +184,13 @@ TEST(ProfileSpan, MoreThan1999PointsAreRefused) {
   auto structure = MemberAt(abscissas);
   auto group = std::make_unique<LayoutGroup>();
 
-  ParabolicCableState tooLong = Cable(11, 1000, 2010, 0, 0, -1, 0);
+  Cable tooLong = {11, 1000, 2010, 0, 0, -1, 0};
   EXPECT_EQ(CreaFunzione(*group, *structure, tooLong),
             (Message{"Troppi nodi tra il punto iniziale e il punto finale (massimo 1999)",
                      kCaptionProblem, kStyleExclamation}));
   EXPECT_EQ(group->LayoutCount, 0);
 
-  ParabolicCableState longest = Cable(12, 1000, 2010, 0, 0, -1, 0);
+  Cable longest = {12, 1000, 2010, 0, 0, -1, 0};
   ASSERT_FALSE(CreaFunzione(*group, *structure, longest));
   EXPECT_EQ(group->Layouts[1].NodeCount, 1999);
   EXPECT_EQ(group->Layouts[1].NodeIndex[1999], 2000);
@@ -214,7 +200,7 @@ TEST(ProfileSpan, MoreThan1999PointsAreRefused) {
 TEST_F(Profile, AChainBrokenInTheStructureIsRefusedNotFollowed) {
   structure_->MemberElements[2] = 999;
   EXPECT_EQ(MemberPositionNode(*structure_, 2), -1);
-  ParabolicCableState state = Cable(11, 13, 15, 0, 0, -1, 0);
+  Cable state = {11, 13, 15, 0, 0, -1, 0};
   const auto fault = CreaFunzione(*group_, *structure_, state);
   ASSERT_TRUE(fault);
   EXPECT_EQ(fault->text, "Punti non validi");
