@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <string>
 #include <vector>
@@ -50,24 +51,16 @@ TEST(NodeNameText, IsASixteenBitInteger) {
   }
 }
 
-ParabolicPanelTexts Valid() {
-  ParabolicPanelTexts texts;
-  texts.NodeName = {"11", " 13", "14 "};
-  texts.CoordZ = "12,5";
-  texts.CoordY = {"0", "-5,25", "1"};
-  return texts;
-}
+// The seven boxes in the dialog's order: the three nodes, Z, the three Y.
+using Boxes = std::array<std::string, 7>;
+const Boxes kValid = {"11", " 13", "14 ", "12,5", "0", "-5,25", "1"};
 
-std::string& Box(ParabolicPanelTexts& texts, int k) {
-  if (k < 3) return texts.NodeName[static_cast<std::size_t>(k)];
-  if (k == 3) return texts.CoordZ;
-  return texts.CoordY[static_cast<std::size_t>(k - 4)];
-}
+ParabolicPanelTexts Panel(const Boxes& b) { return {{b[0], b[1], b[2]}, b[3], {b[4], b[5], b[6]}}; }
 
 // The boxes are checked in the dialog's order and the first fault is the one
 // named: an empty box, or one that does not read.
 TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
-  const std::pair<const char*, bool> boxes[] = {  // name, and whether it is feminine
+  const std::pair<const char*, bool> names[] = {  // name, and whether it is feminine
       {"Nome nodo iniziale", false},
       {"Nome nodo intermedio", false},
       {"Nome nodo finale", false},
@@ -76,18 +69,18 @@ TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
       {"Coordinata y del punto intermedio", true},
       {"Coordinata y del punto finale", true},
   };
-  for (int k = 0; k < 7; ++k) {
-    const auto [name, feminine] = boxes[k];
+  for (std::size_t k = 0; k < 7; ++k) {
+    const auto [name, feminine] = names[k];
     for (const std::string text : {"", "   ", "1.5x"}) {
-      ParabolicPanelTexts texts = Valid();
-      Box(texts, k) = text;
+      Boxes boxes = kValid;
+      boxes[k] = text;
       // Every later box is at fault too: only the first one is named.
-      for (int later = k + 1; later < 7; ++later) Box(texts, later) = "";
+      for (std::size_t later = k + 1; later < 7; ++later) boxes[later] = "";
       const std::string what = text == "1.5x" ? " non valid" : " non inserit";
       const Message fault = {name + what + (feminine ? "a" : "o"), kCaptionWarning,
                              kStyleInformation};
       ParabolicCableState state;
-      EXPECT_EQ(LeggiPannello(texts, ",", state), fault) << "box " << k;
+      EXPECT_EQ(LeggiPannello(Panel(boxes), ",", state), fault) << "box " << k;
     }
   }
 }
@@ -95,14 +88,14 @@ TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
 TEST(LeggiPannello, StoresTheSevenValues) {
   ParabolicCableState state;
   state.a = 3;  // the coefficients are not the panel's
-  ASSERT_FALSE(LeggiPannello(Valid(), ",", state));
+  ASSERT_FALSE(LeggiPannello(Panel(kValid), ",", state));
   EXPECT_EQ((std::vector<double>{state.InitialName, state.MiddleName, state.FinalName, state.CableZ,
                                  state.InitialY, state.MiddleY, state.FinalY, state.a}),
             (std::vector<double>{11, 13, 14, 12.5, 0, -5.25, 1, 3}));
 
   // The same boxes where the point is the separator: Z no longer reads.
   ParabolicCableState pointState;
-  const auto fault = LeggiPannello(Valid(), ".", pointState);
+  const auto fault = LeggiPannello(Panel(kValid), ".", pointState);
   ASSERT_TRUE(fault);
   EXPECT_EQ(fault->text, "Coordinata z non valida");
   EXPECT_EQ(pointState.FinalName, 14) << "the boxes before the fault are kept";

@@ -64,12 +64,8 @@ TEST_F(Profile, WorkedExampleGivesTheParabolaThroughTheThreePoints) {
   ASSERT_EQ(made.NodeCount, 4);
   const double expectedY[] = {0.0, -3.2, -5.0, 0.0};
   for (int j = 1; j <= 4; ++j) {
-    const LayoutNode node = NodeAt(made, j);
-    EXPECT_EQ(node.NodeIndex, j) << "point " << j;
-    EXPECT_NEAR(node.Y, expectedY[j - 1], 1e-12) << "point " << j;
-    EXPECT_EQ(node.Z, 12.5);
-    EXPECT_EQ(node.RefVertex, 0);
-    EXPECT_EQ(node.AngDistortion, 0.0);
+    EXPECT_EQ(NodeAt(made, j), (LayoutNode{static_cast<int16_t>(j), 0, made.Y[j], 12.5, 0.0}));
+    EXPECT_NEAR(made.Y[j], expectedY[j - 1], 1e-12) << "point " << j;
   }
 }
 
