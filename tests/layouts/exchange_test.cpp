@@ -78,7 +78,7 @@ TEST_F(Exchange, PointTableRefusesNamingTheFirstBadLine) {
   for (const Refused& c : {
            Refused{"101\t\t0\tabc\t0\t0", 10, notNumeric, 1},
            Refused{"101\t\t0\t1.234,5", 10, notNumeric, 1},
-           Refused{"Nodo\n101\n999\n101", 10, "Nodo non esistente", 3},
+           Refused{"Nodo\r\n101\r\n999\r\n101", 10, "Nodo non esistente", 3},
            Refused{"101\n104", 10,
                    "Nodo non associato a nessuna sezione o non appartenente alla membratura attiva",
                    2},
@@ -110,7 +110,7 @@ TEST_F(Exchange, GroupTableReadsBackEveryLayout) {
 
 TEST_F(Exchange, GroupTableRefusesNamingTheFirstBadLine) {
   for (const Refused& c : {
-           Refused{"1\t12T15\n101\n\n2\t7T15\n101", 10, "Tipo di cavo sconosciuto", 4},
+           Refused{"1\t12T15\r\n101\r\n\r\n2\t7T15\r\n101", 10, "Tipo di cavo sconosciuto", 4},
            Refused{"1\t12T15\nNodo\n101\n999", 10, "Nodo non esistente", 4},
            Refused{"1,5\t12T15\n101", 10, "Nome del tracciato non valido", 1},
            Refused{"1\t12T15\n\n2\t12T15\n", 1, "Numero di tracciati eccessivo", 3},

@@ -110,7 +110,7 @@ TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
   // The profile itself is the profile tests' matter: here, what the boxes gave.
   EXPECT_EQ(world_->Group.Layouts[1].NodeCount, 5);
   EXPECT_EQ(world_->Group.Layouts[1].Z[5], 20.0);
-  EXPECT_NEAR(world_->Group.Layouts[1].Y[3], -30.5, 1e-9);
+  EXPECT_EQ(dialog_->State().MiddleY, -30.5);
 
   world_->Group.ActiveLayout = 1;
   EXPECT_FALSE(ShowAndDo([&] {
