@@ -53,9 +53,9 @@ Lines StructureFile(const std::vector<Point>& points, const std::vector<NodeReco
 const Lines kSmall = StructureFile({{0, 0, 0}, {200, 0, 0}, {400, 0, 0}},
                                    {{0, 101}, {1, 102}, {2, 103}}, {{"0 1 0 1", 1}, {"1 2 0 1", 2}});
 
-std::string Crlf(const Lines& lines) {
+std::string Crlf(const Lines& lines, const std::string& end = "\r\n") {
   std::string bytes;
-  for (const std::string& line : lines) bytes += line + "\r\n";
+  for (const std::string& line : lines) bytes += line + end;
   return bytes;
 }
 
@@ -117,6 +117,7 @@ TEST_F(StructureReaderTest, PointCountLimitsAndStartFaults) {
       {Utf16Bytes("Struttura release 4.2\r\n3\r\n"), kOldFormat, Problem(cannotRead)},
       {std::string("\0\0\0\0", 4), kOldFormat, Problem(cannotRead)},
       {"\xEF\xBB\xBF" + Crlf(kSmall), "", Message{}},
+      {Crlf(kSmall, "\r"), "", Message{}},  // lines ended as an old editor ends them
   };
   for (const auto& [bytes, notice, fault] : cases) {
     const ReadOutcome outcome = Read(bytes);
