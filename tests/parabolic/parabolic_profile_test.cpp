@@ -99,56 +99,37 @@ TEST(ParabolaThrough, PassesThroughItsThreePoints) {
 }
 
 struct Refusal {
-  int16_t initial, middle, final;
+  std::vector<double> member;
+  Cable cable;
   const char* text;
 };
 
 // Every refusal names the first fault, as the user checks them in that order,
-// and leaves the group exactly as it was.
+// and leaves the group as it was. Nodes one above the other give no abscissa
+// to fit a parabola on; values near the largest double overflow to
+// coordinates no file can hold.
 TEST_F(Profile, RefusedNodesLeaveTheGroupUnchanged) {
+  const double big = 1.7e308;
   const Refusal cases[] = {
-      {99, 13, 98, "Punto iniziale non valido"},
-      {11, 99, 98, "Punto intermedio non valido"},
-      {11, 13, 98, "Punto finale non valido"},
-      {15, 13, 11, "Punti non in sequenza"},  // reverse chain order
-      {11, 11, 14, "Punti non in sequenza"},
-      {11, 15, 14, "Punti non in sequenza"},
+      {kWorkedMember, {99, 13, 98, 0, 0, -1, 0}, "Punto iniziale non valido"},
+      {kWorkedMember, {11, 99, 98, 0, 0, -1, 0}, "Punto intermedio non valido"},
+      {kWorkedMember, {11, 13, 98, 0, 0, -1, 0}, "Punto finale non valido"},
+      {kWorkedMember, {15, 13, 11, 0, 0, -1, 0}, "Punti non in sequenza"},  // reverse order
+      {kWorkedMember, {11, 11, 14, 0, 0, -1, 0}, "Punti non in sequenza"},
+      {kWorkedMember, {11, 15, 14, 0, 0, -1, 0}, "Punti non in sequenza"},
+      {{0, 0, 0, 0}, {11, 12, 14, 0, 0, -1, 0}, "Punti non validi"},
+      {{0, 5, 5, 9}, {11, 12, 13, 0, 0, -1, 0}, "Punti non validi"},
+      {{0, 0.00005, 3, 4}, {11, 12, 13, 0, 0, -1, 0}, "Punti non validi"},  // under 1e-4 apart
+      {kWorkedMember, {11, 12, 14, 0, big, -big, big},
+       "Quote del tracciato troppo grandi: ridurre i valori"},
   };
-  Cable first = {11, 12, 13, 1, 0, 0, 0};
-  ASSERT_FALSE(CreaFunzione(*group_, *structure_, first));
-  const Layout before = group_->Layouts[1];
+  group_->LayoutCount = 1;
   for (const Refusal& r : cases) {
-    Cable state = {r.initial, r.middle, r.final, 0, 0, -1, 0};
-    EXPECT_EQ(CreaFunzione(*group_, *structure_, state),
+    Cable state = r.cable;
+    EXPECT_EQ(CreaFunzione(*group_, *MemberAt(r.member), state),
               (Message{r.text, kCaptionProblem, kStyleExclamation}));
     EXPECT_EQ(group_->LayoutCount, 1);
-  }
-  // Values near the largest double overflow to coordinates no file can hold.
-  Cable huge = {11, 12, 14, 0, 1.7e308, -1.7e308, 1.7e308};
-  const auto fault = CreaFunzione(*group_, *structure_, huge);
-  ASSERT_TRUE(fault);
-  EXPECT_EQ(fault->text, "Quote del tracciato troppo grandi: ridurre i valori");
-  EXPECT_EQ(group_->LayoutCount, 1);
-  EXPECT_EQ(group_->Layouts[1].NodeCount, before.NodeCount);
-  EXPECT_EQ(NodeAt(group_->Layouts[1], 2), NodeAt(before, 2));
-}
-
-// Nodes one above the other give no abscissa to fit a parabola on.
-TEST(ProfileAbscissas, CoincidentPlanPositionsAreRefused) {
-  const std::vector<std::vector<double>> members = {
-      {0, 0, 0, 0},        // all differ only in the third coordinate
-      {0, 5, 5, 9},        // intermediate and final node one above the other
-      {0, 0.00005, 3, 4},  // closer than a tenth of a thousandth
-  };
-  const int16_t finals[] = {14, 13, 13};
-  for (std::size_t k = 0; k < members.size(); ++k) {
-    auto structure = MemberAt(members[k]);
-    auto group = std::make_unique<LayoutGroup>();
-    Cable state = {11, 12, finals[k], 0, 0, -1, 0};
-    const auto fault = CreaFunzione(*group, *structure, state);
-    ASSERT_TRUE(fault) << "member " << k;
-    EXPECT_EQ(fault->text, "Punti non validi");
-    EXPECT_EQ(group->LayoutCount, 0);
+    EXPECT_EQ(group_->Layouts[2].NodeCount, 0);
   }
 }
 
