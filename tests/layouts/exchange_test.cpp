@@ -94,20 +94,6 @@ TEST_F(Exchange, PointTableRefusesNamingTheFirstBadLine) {
   }
 }
 
-TEST_F(Exchange, GroupTableReadsBackEveryLayout) {
-  FillLayout(*group, 1, 7, 3);
-  FillLayout(*group, 2, -12, 0);
-  FillLayout(*group, 3, 9, 2);
-  group->Layouts[3].CableType = 1;
-  const GroupTableRead read = ReadGroupTable(GroupTableText(*group, *structure, *sections, ','),
-                                             *structure, *sections, kEditorMaxLayouts);
-  ASSERT_FALSE(read.refusal) << read.refusal->text;
-  ASSERT_EQ(read.layouts.size(), 3u);
-  for (int layout = 1; layout <= 3; ++layout) {
-    EXPECT_EQ(read.layouts[static_cast<std::size_t>(layout - 1)], TakeLayout(*group, layout));
-  }
-}
-
 TEST_F(Exchange, GroupTableRefusesNamingTheFirstBadLine) {
   for (const Refused& c : {
            Refused{"1\t12T15\r\n101\r\n\r\n2\t7T15\r\n101", 10, "Tipo di cavo sconosciuto", 4},
@@ -123,21 +109,28 @@ TEST_F(Exchange, GroupTableRefusesNamingTheFirstBadLine) {
 }
 
 // Copy from one layout, paste into another after its first point: the
-// points arrive in order and equal; a refused paste changes no byte.
+// points arrive in order and equal. Copy the whole group and paste it: every
+// layout comes back after the last, a negative name, another cable type and
+// a layout without points included. A refused paste changes no byte.
 TEST_F(Exchange, PastesWholeOrNotAtAll) {
   FillLayout(*group, 1, 1, 4);
-  FillLayout(*group, 2, 2, 2);
-  const std::string copied = PointTableText(group->Layouts[1], *structure, *sections, ',');
-  ASSERT_FALSE(PastePoints(*group, *structure, 2, 1, copied));
-  ASSERT_EQ(group->Layouts[2].NodeCount, 6);
-  for (int p = 1; p <= 4; ++p) EXPECT_EQ(NodeAt(group->Layouts[2], p + 1), NodeAt(group->Layouts[1], p));
+  FillLayout(*group, 2, -12, 2);
+  FillLayout(*group, 3, 9, 0);
+  group->Layouts[1].CableType = 1;
+  const std::vector<LayoutNode> copied = TakeLayout(*group, 1).nodes;
+  std::vector<LayoutNode> expected = TakeLayout(*group, 2).nodes;
+  expected.insert(expected.begin() + 1, copied.begin(), copied.end());
+  ASSERT_FALSE(PastePoints(*group, *structure, 2, 1,
+                           PointTableText(group->Layouts[1], *structure, *sections, ',')));
+  EXPECT_EQ(TakeLayout(*group, 2).nodes, expected);
   EXPECT_EQ(group->ActiveNode, 5);
 
   ASSERT_FALSE(PasteLayouts(*group, *structure, *sections,
                             GroupTableText(*group, *structure, *sections, '.')));
-  ASSERT_EQ(group->LayoutCount, 4);
-  EXPECT_EQ(TakeLayout(*group, 4), TakeLayout(*group, 2));
-  EXPECT_EQ(group->ActiveLayout, 4);
+  ASSERT_EQ(group->LayoutCount, 6);
+  for (int l = 1; l <= 3; ++l) EXPECT_EQ(TakeLayout(*group, l + 3), TakeLayout(*group, l)) << l;
+  EXPECT_EQ(group->ActiveLayout, 6);
+  EXPECT_EQ(group->ActiveNode, 0);
 
   const std::string before = LayoutGroupFileBytes(*group);
   EXPECT_TRUE(PastePoints(*group, *structure, 2, 1, "101\n999\n"));
