@@ -18,11 +18,11 @@ class LayoutOperations : public ::testing::Test {
 };
 
 // The default point comes from the member's first element looked up by
-// number: element 7 (first end at position 7), not element 1 or node 1. A
+// number: element 27 (first end at position 7), not the table's first. A
 // new point copies the one before it; a later layout copies the one before,
 // whatever its name, named by position. The active layout and point stay.
 TEST_F(LayoutOperations, NewLayoutsStartFromTheMemberOrCopyTheLastOne) {
-  structure->MemberElements[1] = 7;
+  structure->MemberElements[1] = 27;
   group->ActiveLayout = 3;
   group->ActiveNode = 4;
   EXPECT_FALSE(SetNewTrac(*group, *structure, 1));
@@ -68,8 +68,8 @@ TEST_F(LayoutOperations, WithoutTheMembersFirstNodeNothingIsMade) {
   void (*const breakages[])(StructureModel&) = {
       [](StructureModel& s) { s.MemberElementCount = 0; },
       [](StructureModel& s) { s.MemberElements[1] = 999; },    // not in the table
-      [](StructureModel& s) { s.Elements[1].FirstNode = 0; },  // unresolved
-      [](StructureModel& s) { s.Elements[1].FirstNode = 11; },
+      [](StructureModel& s) { s.Elements[s.ElementCount].FirstNode = 0; },  // unresolved
+      [](StructureModel& s) { s.Elements[s.ElementCount].FirstNode = 11; },
   };
   for (auto breakIt : breakages) {
     breakIt(*structure);

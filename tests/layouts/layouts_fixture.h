@@ -2,13 +2,21 @@
 
 #include <initializer_list>
 #include <memory>
+#include <vector>
 
 #include "layouts/layout_group.h"
 #include "structure/structure_model.h"
 
-// A straight member of `nodes` nodes (numbers 101, 102, ... at positions 1,
-// 2, ...) joined by elements 1..nodes-1 in order, every node with section 1
-// except the positions listed.
+// A member whose consecutive nodes lie at the given plan abscissas, numbered
+// first, first + 1, ..., every node with section 1 except the positions
+// listed. The nodes run along a 3-4-5 diagonal of the plan (so both plan
+// coordinates count) while rising in the third coordinate (which must not).
+// Element e joins positions e and e + 1 and is numbered 20 + e; the element
+// table is filled in reverse, so that numbers and places differ.
+std::unique_ptr<StructureModel> MemberAt(const std::vector<double>& abscissas, int first = 11,
+                                         std::initializer_list<int> withoutSection = {});
+
+// `nodes` nodes one apart, numbered 101, 102, ...
 std::unique_ptr<StructureModel> MakeStructure(int nodes,
                                               std::initializer_list<int> withoutSection = {});
 

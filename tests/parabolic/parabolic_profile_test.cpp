@@ -5,35 +5,10 @@
 #include <memory>
 #include <vector>
 
+#include "tests/layouts/layouts_fixture.h"
 #include "tests/support/messages.h"
 
 namespace {
-
-// A member whose consecutive nodes lie at the given plan abscissas. The
-// nodes are numbered 11, 12, ... and run along a 3-4-5 diagonal of the plan
-// (so both plan coordinates count) while rising in the third coordinate
-// (which must not); the element numbers (21, 22, ...) differ from their
-// places in the element table, which is filled in reverse.
-std::unique_ptr<StructureModel> MemberAt(const std::vector<double>& abscissas) {
-  auto model = std::make_unique<StructureModel>();
-  const int nodes = static_cast<int>(abscissas.size());
-  model->StructureNodeCount = static_cast<int16_t>(nodes);
-  for (int j = 1; j <= nodes; ++j) {
-    const double s = abscissas[static_cast<std::size_t>(j - 1)];
-    model->StructureNodes[j] = {static_cast<int16_t>(10 + j), 1, static_cast<int16_t>(j - 1)};
-    model->NodeCoordinates[j] = {0.6 * s, 0.8 * s, 7.0 * j};
-  }
-  const int elements = nodes - 1;
-  model->ElementCount = static_cast<int16_t>(elements);
-  model->MemberElementCount = static_cast<int16_t>(elements);
-  for (int e = 1; e <= elements; ++e) {
-    const int slot = elements - e + 1;
-    model->Elements[slot] = {static_cast<int16_t>(20 + e), 0, static_cast<int16_t>(e),
-                             static_cast<int16_t>(e + 1)};
-    model->MemberElements[e] = static_cast<int16_t>(20 + e);
-  }
-  return model;
-}
 
 // Initial, intermediate, final node names; Z; Y at the three nodes.
 using Cable = ParabolicCableState;

@@ -204,8 +204,8 @@ TEST_F(JobFilesTest, MemberCountLimit) {
 }
 
 TEST_F(JobFilesTest, AssociationGivesEachNamedNodeItsLastSection) {
-  EXPECT_EQ(Read("AssSez001.cap", {"2", "3", "5, 2", "7," + std::string(100000, ' ') + "1", "5, 3"}),
-            std::nullopt);
+  const std::string blanks(100000, ' ');
+  EXPECT_EQ(Read("AssSez001.cap", {"2", "3", "5, 2", "7," + blanks + "1", "5, 3"}), std::nullopt);
   EXPECT_TRUE(opened);
   EXPECT_EQ(model->SectionSource, 2);
   EXPECT_EQ(model->AssociationCount, 3);

@@ -50,8 +50,9 @@ Lines StructureFile(const std::vector<Point>& points, const std::vector<NodeReco
 }
 
 // Three points on the X axis, nodes 101..103, elements 1 and 2 between them.
-const Lines kSmall = StructureFile({{0, 0, 0}, {200, 0, 0}, {400, 0, 0}},
-                                   {{0, 101}, {1, 102}, {2, 103}}, {{"0 1 0 1", 1}, {"1 2 0 1", 2}});
+const Lines kSmall =
+    StructureFile({{0, 0, 0}, {200, 0, 0}, {400, 0, 0}}, {{0, 101}, {1, 102}, {2, 103}},
+                  {{"0 1 0 1", 1}, {"1 2 0 1", 2}});
 
 std::string Crlf(const Lines& lines, const std::string& end = "\r\n") {
   std::string bytes;
