@@ -127,18 +127,12 @@ TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
 // showing starts from empty boxes.
 TEST_F(ParabolicDialog, EnterAndLeavingTheZBoxRepeatZAndPressNoButton) {
   const FormParabCable& d = *dialog_;
-  const std::vector<std::pair<QString, const char*>> captions = {
-      {d.windowTitle(), "Crea cavo parabolico"},
-      {d.Label[0]->text(), "Nodo iniziale"},
-      {d.Label[3]->text(), "Nodo intermedio"},
-      {d.Label[4]->text(), "Nodo finale"},
-      {d.Label[1]->text(), "Coord. Y"},
-      {d.Label[2]->text(), "Coord. Z"},
-      {d.Label[5]->text(), "(Coordinate rispetto al baricentro)"},
-      {d.AnnullaButt->text(), "Annulla"},
-      {d.CreaButt->text(), "Crea"},
-  };
-  for (const auto& [shown, expected] : captions) EXPECT_EQ(shown.toStdString(), expected);
+  EXPECT_EQ((QStringList{d.windowTitle(), d.Label[0]->text(), d.Label[3]->text(),
+                         d.Label[4]->text(), d.Label[1]->text(), d.Label[2]->text(),
+                         d.Label[5]->text(), d.AnnullaButt->text(), d.CreaButt->text()}),
+            (QStringList{"Crea cavo parabolico", "Nodo iniziale", "Nodo intermedio", "Nodo finale",
+                         "Coord. Y", "Coord. Z", "(Coordinate rispetto al baricentro)", "Annulla",
+                         "Crea"}));
   EXPECT_TRUE(d.isModal());
   EXPECT_FALSE(ShowAndDo([&] {
     TypeAll({"11", "12", "13", "  7 ", "0", "-1", "0"});
