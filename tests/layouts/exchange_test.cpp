@@ -62,49 +62,45 @@ TEST_F(Exchange, SpreadsheetTablePastes) {
 }
 
 struct Refused {
+  bool group;  // a group table, else a point table
   const char* text;
   int room;
   const char* message;
   int line;
 };
 
-std::string RefusalText(const Refused& c) {
-  return std::string(c.message) + " (riga " + std::to_string(c.line) + " del testo incollato)";
-}
-
-TEST_F(Exchange, PointTableRefusesNamingTheFirstBadLine) {
+// A refusal names the first bad line and brings nothing back.
+TEST_F(Exchange, TablesAreRefusedNamingTheFirstBadLine) {
   const char* const notNumeric = "Valore non numerico nella colonna \"Coord. Y\"";
   const char* const badSystem = "Sistema di riferimento non valido";
   for (const Refused& c : {
-           Refused{"101\t\t0\tabc\t0\t0", 10, notNumeric, 1},
-           Refused{"101\t\t0\t1.234,5", 10, notNumeric, 1},
-           Refused{"Nodo\r\n101\r\n999\r\n101", 10, "Nodo non esistente", 3},
-           Refused{"101\n104", 10,
+           Refused{false, "101\t\t0\tabc\t0\t0", 10, notNumeric, 1},
+           Refused{false, "101\t\t0\t1.234,5", 10, notNumeric, 1},
+           Refused{false, "Nodo\r\n101\r\n999\r\n101", 10, "Nodo non esistente", 3},
+           Refused{false, "101\n104", 10,
                    "Nodo non associato a nessuna sezione o non appartenente alla membratura attiva",
                    2},
-           Refused{"101\t\t-1", 10, badSystem, 1},
-           Refused{"101\t\t1,5", 10, badSystem, 1},
-           Refused{"101\t\t0\t0\t0\t0\t0", 10, "Troppe colonne: ne sono attese al massimo 6", 1},
-           Refused{"Nodo\n101\n\n102\n103", 2, "Numero di nodi eccessivo", 5},
+           Refused{false, "101\t\t-1", 10, badSystem, 1},
+           Refused{false, "101\t\t1,5", 10, badSystem, 1},
+           Refused{false, "101\t\t0\t0\t0\t0\t0", 10,
+                   "Troppe colonne: ne sono attese al massimo 6", 1},
+           Refused{false, "Nodo\n101\n\n102\n103", 2, "Numero di nodi eccessivo", 5},
+           Refused{true, "1\t12T15\r\n101\r\n\r\n2\t7T15\r\n101", 10,
+                   "Tipo di cavo sconosciuto", 4},
+           Refused{true, "1\t12T15\nNodo\n101\n999", 10, "Nodo non esistente", 4},
+           Refused{true, "1,5\t12T15\n101", 10, "Nome del tracciato non valido", 1},
+           Refused{true, "1\t12T15\n\n2\t12T15\n", 1, "Numero di tracciati eccessivo", 3},
        }) {
-    const PointTableRead read = ReadPointTable(c.text, *structure, c.room);
-    ASSERT_TRUE(read.refusal) << c.text;
-    EXPECT_EQ(*read.refusal, (Message{RefusalText(c), "PROBLEMA", read.refusal->style}));
-    EXPECT_TRUE(read.nodes.empty());
-  }
-}
-
-TEST_F(Exchange, GroupTableRefusesNamingTheFirstBadLine) {
-  for (const Refused& c : {
-           Refused{"1\t12T15\r\n101\r\n\r\n2\t7T15\r\n101", 10, "Tipo di cavo sconosciuto", 4},
-           Refused{"1\t12T15\nNodo\n101\n999", 10, "Nodo non esistente", 4},
-           Refused{"1,5\t12T15\n101", 10, "Nome del tracciato non valido", 1},
-           Refused{"1\t12T15\n\n2\t12T15\n", 1, "Numero di tracciati eccessivo", 3},
-       }) {
-    const GroupTableRead read = ReadGroupTable(c.text, *structure, *sections, c.room);
-    ASSERT_TRUE(read.refusal) << c.text;
-    EXPECT_EQ(read.refusal->text, RefusalText(c));
-    EXPECT_TRUE(read.layouts.empty());
+    const PointTableRead points =
+        c.group ? PointTableRead{} : ReadPointTable(c.text, *structure, c.room);
+    const GroupTableRead layouts =
+        c.group ? ReadGroupTable(c.text, *structure, *sections, c.room) : GroupTableRead{};
+    const std::optional<Message> refusal = c.group ? layouts.refusal : points.refusal;
+    ASSERT_TRUE(refusal) << c.text;
+    EXPECT_EQ(*refusal, (Message{std::string(c.message) + " (riga " + std::to_string(c.line) +
+                                     " del testo incollato)",
+                                 "PROBLEMA", refusal->style}));
+    EXPECT_TRUE(points.nodes.empty() && layouts.layouts.empty());
   }
 }
 
