@@ -11,6 +11,7 @@
 #include "layouts/point_table_text.h"
 #include "layouts/table_paste.h"
 #include "tests/layouts/layouts_fixture.h"
+#include "tests/support/messages.h"
 
 namespace {
 
@@ -28,32 +29,17 @@ struct Exchange : ::testing::Test {
     sections->CableTypeNames[1] = "12T15";
     sections->CableTypeNames[2] = "19T15";
   }
-  // Values a one- or two-decimal printer would not bring back exactly.
-  void FillLayout(int layout, int16_t name, int points) {
-    group->LayoutCount = static_cast<int16_t>(std::max<int>(group->LayoutCount, layout));
-    Layout& item = group->Layouts[layout];
-    item.Name = name;
-    item.CableType = 2;
-    item.NodeCount = static_cast<int16_t>(points);
-    for (int p = 1; p <= points; ++p) {
-      SetNodeAt(item, p, {static_cast<int16_t>(1 + p % 3), static_cast<int16_t>(100 * (p % 2) + p),
-                          0.1 + 0.2 * p, -1.0 / (3 * p), p * 1e-17});
-    }
-  }
 };
-
-TEST_F(Exchange, PointTableWritesHeaderCodesAndShortestNumbers) {
-  FillLayout(1, 7, 1);
-  group->Layouts[1].Y[1] = 0.1 + 0.2;
-  EXPECT_EQ(PointTableText(group->Layouts[1], *structure, *sections, ','),
-            "Nodo\tSezione\tSist. rif.\tCoord. Y\tCoord. Z\tDistorsione angolare\n"
-            "102\tS1\t101\t0,30000000000000004\t-0,3333333333333333\t1e-17\n");
-}
 
 // Every double comes back exactly, with either separator, and the section
 // cell is only shown.
-TEST_F(Exchange, PointTableReadsBackEveryDouble) {
-  FillLayout(1, 7, 40);
+TEST_F(Exchange, PointTableWritesShortestNumbersAndReadsThemBack) {
+  FillLayout(*group, 1, 7, 40);
+  group->Layouts[1].Y[1] = 0.1 + 0.2;
+  const std::string text = PointTableText(group->Layouts[1], *structure, *sections, ',');
+  EXPECT_EQ(text.substr(0, text.find("\n103")),
+            "Nodo\tSezione\tSist. rif.\tCoord. Y\tCoord. Z\tDistorsione angolare\n"
+            "102\tS1\t101\t0,30000000000000004\t-0,3333333333333333\t1e-17");
   for (const char separator : {',', '.'}) {
     const PointTableRead read =
         ReadPointTable(PointTableText(group->Layouts[1], *structure, *sections, separator),
@@ -76,82 +62,71 @@ TEST_F(Exchange, SpreadsheetTablePastes) {
 }
 
 struct Refused {
+  bool group;  // a group table, else a point table
   const char* text;
   int room;
   const char* message;
+  int line;
 };
 
-TEST_F(Exchange, PointTableRefusesNamingTheFirstBadLine) {
+// A refusal names the first bad line and brings nothing back.
+TEST_F(Exchange, TablesAreRefusedNamingTheFirstBadLine) {
+  const char* const notNumeric = "Valore non numerico nella colonna \"Coord. Y\"";
+  const char* const badSystem = "Sistema di riferimento non valido";
   for (const Refused& c : {
-           Refused{"101\t\t0\tabc\t0\t0", 10,
-                   "Valore non numerico nella colonna \"Coord. Y\" (riga 1 del testo incollato)"},
-           Refused{"101\t\t0\t1.234,5", 10,
-                   "Valore non numerico nella colonna \"Coord. Y\" (riga 1 del testo incollato)"},
-           Refused{"Nodo\n101\n999\n101", 10, "Nodo non esistente (riga 3 del testo incollato)"},
-           Refused{"101\n104", 10,
-                   "Nodo non associato a nessuna sezione o non appartenente alla membratura "
-                   "attiva (riga 2 del testo incollato)"},
-           Refused{"101\t\t-1", 10, "Sistema di riferimento non valido (riga 1 del testo incollato)"},
-           Refused{"101\t\t1,5", 10, "Sistema di riferimento non valido (riga 1 del testo incollato)"},
-           Refused{"101\t\t0\t0\t0\t0\t0", 10,
-                   "Troppe colonne: ne sono attese al massimo 6 (riga 1 del testo incollato)"},
-           Refused{"Nodo\n101\n\n102\n103", 2,
-                   "Numero di nodi eccessivo (riga 5 del testo incollato)"},
+           Refused{false, "101\t\t0\tabc\t0\t0", 10, notNumeric, 1},
+           Refused{false, "101\t\t0\t1.234,5", 10, notNumeric, 1},
+           Refused{false, "Nodo\r\n101\r\n999\r\n101", 10, "Nodo non esistente", 3},
+           Refused{false, "101\n104", 10,
+                   "Nodo non associato a nessuna sezione o non appartenente alla membratura attiva",
+                   2},
+           Refused{false, "101\t\t-1", 10, badSystem, 1},
+           Refused{false, "101\t\t1,5", 10, badSystem, 1},
+           Refused{false, "101\t\t0\t0\t0\t0\t0", 10,
+                   "Troppe colonne: ne sono attese al massimo 6", 1},
+           Refused{false, "Nodo\n101\n\n102\n103", 2, "Numero di nodi eccessivo", 5},
+           Refused{true, "1\t12T15\r\n101\r\n\r\n2\t7T15\r\n101", 10,
+                   "Tipo di cavo sconosciuto", 4},
+           Refused{true, "1\t12T15\nNodo\n101\n999", 10, "Nodo non esistente", 4},
+           Refused{true, "1,5\t12T15\n101", 10, "Nome del tracciato non valido", 1},
+           Refused{true, "1\t12T15\n\n2\t12T15\n", 1, "Numero di tracciati eccessivo", 3},
        }) {
-    const PointTableRead read = ReadPointTable(c.text, *structure, c.room);
-    ASSERT_TRUE(read.refusal) << c.text;
-    EXPECT_EQ(read.refusal->text, c.message);
-    EXPECT_EQ(read.refusal->caption, "PROBLEMA");
-    EXPECT_TRUE(read.nodes.empty());
-  }
-}
-
-TEST_F(Exchange, GroupTableReadsBackEveryLayout) {
-  FillLayout(1, 7, 3);
-  FillLayout(2, -12, 0);
-  FillLayout(3, 9, 2);
-  group->Layouts[3].CableType = 1;
-  const GroupTableRead read = ReadGroupTable(GroupTableText(*group, *structure, *sections, ','),
-                                             *structure, *sections, kEditorMaxLayouts);
-  ASSERT_FALSE(read.refusal) << read.refusal->text;
-  ASSERT_EQ(read.layouts.size(), 3u);
-  for (int layout = 1; layout <= 3; ++layout) {
-    EXPECT_EQ(read.layouts[static_cast<std::size_t>(layout - 1)], TakeLayout(*group, layout));
-  }
-}
-
-TEST_F(Exchange, GroupTableRefusesNamingTheFirstBadLine) {
-  for (const Refused& c : {
-           Refused{"1\t12T15\n101\n\n2\t7T15\n101", 10,
-                   "Tipo di cavo sconosciuto (riga 4 del testo incollato)"},
-           Refused{"1\t12T15\nNodo\n101\n999", 10, "Nodo non esistente (riga 4 del testo incollato)"},
-           Refused{"1,5\t12T15\n101", 10, "Nome del tracciato non valido (riga 1 del testo incollato)"},
-           Refused{"1\t12T15\n\n2\t12T15\n", 1,
-                   "Numero di tracciati eccessivo (riga 3 del testo incollato)"},
-       }) {
-    const GroupTableRead read = ReadGroupTable(c.text, *structure, *sections, c.room);
-    ASSERT_TRUE(read.refusal) << c.text;
-    EXPECT_EQ(read.refusal->text, c.message);
-    EXPECT_TRUE(read.layouts.empty());
+    const PointTableRead points =
+        c.group ? PointTableRead{} : ReadPointTable(c.text, *structure, c.room);
+    const GroupTableRead layouts =
+        c.group ? ReadGroupTable(c.text, *structure, *sections, c.room) : GroupTableRead{};
+    const std::optional<Message> refusal = c.group ? layouts.refusal : points.refusal;
+    ASSERT_TRUE(refusal) << c.text;
+    EXPECT_EQ(*refusal, (Message{std::string(c.message) + " (riga " + std::to_string(c.line) +
+                                     " del testo incollato)",
+                                 "PROBLEMA", refusal->style}));
+    EXPECT_TRUE(points.nodes.empty() && layouts.layouts.empty());
   }
 }
 
 // Copy from one layout, paste into another after its first point: the
-// points arrive in order and equal; a refused paste changes no byte.
+// points arrive in order and equal. Copy the whole group and paste it: every
+// layout comes back after the last, a negative name, another cable type and
+// a layout without points included. A refused paste changes no byte.
 TEST_F(Exchange, PastesWholeOrNotAtAll) {
-  FillLayout(1, 1, 4);
-  FillLayout(2, 2, 2);
-  const std::string copied = PointTableText(group->Layouts[1], *structure, *sections, ',');
-  ASSERT_FALSE(PastePoints(*group, *structure, 2, 1, copied));
-  ASSERT_EQ(group->Layouts[2].NodeCount, 6);
-  for (int p = 1; p <= 4; ++p) EXPECT_EQ(NodeAt(group->Layouts[2], p + 1), NodeAt(group->Layouts[1], p));
+  FillLayout(*group, 1, 1, 4);
+  FillLayout(*group, 2, -12, 2);
+  FillLayout(*group, 3, 9, 0);
+  group->Layouts[1].CableType = 1;
+  const std::vector<LayoutNode> copied = TakeLayout(*group, 1).nodes;
+  std::vector<LayoutNode> expected = TakeLayout(*group, 2).nodes;
+  expected.insert(expected.begin() + 1, copied.begin(), copied.end());
+  ASSERT_FALSE(PastePoints(*group, *structure, 2, 1,
+                           PointTableText(group->Layouts[1], *structure, *sections, ',')));
+  EXPECT_EQ(TakeLayout(*group, 2).nodes, expected);
   EXPECT_EQ(group->ActiveNode, 5);
 
   ASSERT_FALSE(PasteLayouts(*group, *structure, *sections,
                             GroupTableText(*group, *structure, *sections, '.')));
-  ASSERT_EQ(group->LayoutCount, 4);
-  EXPECT_EQ(TakeLayout(*group, 4), TakeLayout(*group, 2));
-  EXPECT_EQ(group->ActiveLayout, 4);
+  ASSERT_EQ(group->LayoutCount, 6);
+  for (int l = 1; l <= 3; ++l) EXPECT_EQ(TakeLayout(*group, l + 3), TakeLayout(*group, l)) << l;
+  EXPECT_EQ(group->ActiveLayout, 6);
+  EXPECT_EQ(group->ActiveNode, 0);
 
   const std::string before = LayoutGroupFileBytes(*group);
   EXPECT_TRUE(PastePoints(*group, *structure, 2, 1, "101\n999\n"));
@@ -162,9 +137,9 @@ TEST_F(Exchange, PastesWholeOrNotAtAll) {
 // The inverse pairs an undo step relies on, judged by the file the group
 // would be saved as.
 TEST_F(Exchange, SnapshotsPutTheGroupBack) {
-  FillLayout(1, 1, 5);
-  FillLayout(2, 2, 4);
-  FillLayout(3, 3, 6);
+  FillLayout(*group, 1, 1, 5);
+  FillLayout(*group, 2, 2, 4);
+  FillLayout(*group, 3, 3, 6);
   group->GroupDescription = "Trave";
   const std::string before = LayoutGroupFileBytes(*group);
   const GroupSnapshot whole = TakeGroup(*group);

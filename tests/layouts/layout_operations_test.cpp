@@ -4,22 +4,12 @@
 
 #include <string>
 
+#include "layouts/group_entry.h"
+#include "layouts/group_snapshot.h"
 #include "tests/layouts/layouts_fixture.h"
 #include "tests/support/messages.h"
 
 namespace {
-
-// Gives layout l a name and `points` points that differ in all five values.
-void Fill(LayoutGroup& group, int l, int points, int name) {
-  Layout& layout = group.Layouts[l];
-  layout.Name = static_cast<int16_t>(name);
-  layout.CableType = static_cast<int16_t>(l + 1);
-  layout.NodeCount = static_cast<int16_t>(points);
-  for (int j = 1; j <= points; ++j) {
-    SetNodeAt(layout, j,
-              {static_cast<int16_t>(j), static_cast<int16_t>(l), l + j * 0.5, -j * 0.25, j * 0.01});
-  }
-}
 
 class LayoutOperations : public ::testing::Test {
  protected:
@@ -28,43 +18,36 @@ class LayoutOperations : public ::testing::Test {
 };
 
 // The default point comes from the member's first element looked up by
-// number: element 7 (first end at position 7), not element 1 or node 1.
+// number: element 27 (first end at position 7), not the table's first. A
+// new point copies the one before it; a later layout copies the one before,
+// whatever its name, named by position. The active layout and point stay.
 TEST_F(LayoutOperations, NewLayoutsStartFromTheMemberOrCopyTheLastOne) {
-  structure->MemberElements[1] = 7;
+  structure->MemberElements[1] = 27;
   group->ActiveLayout = 3;
   group->ActiveNode = 4;
-
   EXPECT_FALSE(SetNewTrac(*group, *structure, 1));
   EXPECT_EQ(group->LayoutCount, 1);
-  EXPECT_EQ(group->Layouts[1].Name, 1);
-  EXPECT_EQ(group->Layouts[1].CableType, 1);
-  EXPECT_EQ(group->Layouts[1].NodeCount, 1);
-  EXPECT_EQ(NodeAt(group->Layouts[1], 1), (LayoutNode{7, 0, 0.0, 0.0, 0.0}));
+  EXPECT_EQ(TakeLayout(*group, 1), (LayoutSnapshot{1, 1, {{7, 0, 0.0, 0.0, 0.0}}}));
 
-  Fill(*group, 1, 3, 60);
+  FillLayout(*group, 1, 60, 3);
   EXPECT_FALSE(SetNewNodeL(*group, *structure, 1, 4));
   EXPECT_EQ(NodeAt(group->Layouts[1], 4), NodeAt(group->Layouts[1], 3));
-
-  // A later layout copies the one before, whatever its name, named by position.
   EXPECT_FALSE(SetNewTrac(*group, *structure, 2));
-  const Layout& made = group->Layouts[2];
-  EXPECT_EQ(made.Name, 2);
-  EXPECT_EQ(made.CableType, 2);
-  ASSERT_EQ(made.NodeCount, 4);
-  for (int j = 1; j <= 4; ++j) EXPECT_EQ(NodeAt(made, j), NodeAt(group->Layouts[1], j));
+  LayoutSnapshot copy = TakeLayout(*group, 1);
+  copy.Name = 2;
+  EXPECT_EQ(TakeLayout(*group, 2), copy);
   EXPECT_EQ(group->ActiveLayout, 3);
   EXPECT_EQ(group->ActiveNode, 4);
 }
 
 TEST_F(LayoutOperations, TheLimitsAreRefusedAndNothingChanges) {
-  for (int l = 1; l <= 199; ++l) Fill(*group, l, 1, l);
-  group->LayoutCount = 199;
+  for (int l = 1; l <= 199; ++l) FillLayout(*group, l, l, 1);
   group->Layouts[200].Name = 777;
   EXPECT_EQ(SetNewTrac(*group, *structure, 200), Problem("Numero di tracciati eccessivo "));
   EXPECT_EQ(group->LayoutCount, 199);
   EXPECT_EQ(group->Layouts[200].Name, 777);
 
-  Fill(*group, 1, 1999, 1);
+  FillLayout(*group, 1, 1, 1999);
   group->Layouts[1].NodeIndex[2000] = 9;
   EXPECT_EQ(SetNewNodeL(*group, *structure, 1, 2000), Problem("Numero di nodi eccessivo "));
   EXPECT_EQ(group->Layouts[1].NodeCount, 1999);
@@ -85,8 +68,8 @@ TEST_F(LayoutOperations, WithoutTheMembersFirstNodeNothingIsMade) {
   void (*const breakages[])(StructureModel&) = {
       [](StructureModel& s) { s.MemberElementCount = 0; },
       [](StructureModel& s) { s.MemberElements[1] = 999; },    // not in the table
-      [](StructureModel& s) { s.Elements[1].FirstNode = 0; },  // unresolved
-      [](StructureModel& s) { s.Elements[1].FirstNode = 11; },
+      [](StructureModel& s) { s.Elements[s.ElementCount].FirstNode = 0; },  // unresolved
+      [](StructureModel& s) { s.Elements[s.ElementCount].FirstNode = 11; },
   };
   for (auto breakIt : breakages) {
     breakIt(*structure);
@@ -100,52 +83,37 @@ TEST_F(LayoutOperations, WithoutTheMembersFirstNodeNothingIsMade) {
   }
 }
 
-// Removal moves whole records down, names and points beyond the old
-// destination's count included; only the points in use travel.
-TEST_F(LayoutOperations, RemovingALayoutClosesTheGap) {
-  for (int l = 1; l <= 3; ++l) Fill(*group, l, 5 - l, 10 * l);
-  group->LayoutCount = 3;
-
+// Removal moves whole records down, points beyond the old destination's
+// count included; only the points in use travel. Point operations act on
+// the active layout only.
+TEST_F(LayoutOperations, RemovingLayoutsAndPointsClosesTheGap) {
+  for (int l = 1; l <= 3; ++l) FillLayout(*group, l, 10 * l, 5 - l);
+  const LayoutSnapshot second = TakeLayout(*group, 2);
+  const LayoutSnapshot third = TakeLayout(*group, 3);
+  const LayoutNode stale = NodeAt(group->Layouts[1], 4);
   RemoveLayout(*group, 1);
   EXPECT_EQ(group->LayoutCount, 2);
-  EXPECT_EQ(group->Layouts[1].Name, 20);
-  EXPECT_EQ(group->Layouts[2].Name, 30);
-  EXPECT_EQ(group->Layouts[2].CableType, 4);
-  ASSERT_EQ(group->Layouts[1].NodeCount, 3);
-  EXPECT_EQ(NodeAt(group->Layouts[1], 3), (LayoutNode{3, 2, 3.5, -0.75, 0.03}));
-  EXPECT_EQ(NodeAt(group->Layouts[1], 4), (LayoutNode{4, 1, 3.0, -1.0, 0.04}));  // stale
-
+  EXPECT_EQ(TakeLayout(*group, 1), second);
+  EXPECT_EQ(TakeLayout(*group, 2), third);
+  EXPECT_EQ(NodeAt(group->Layouts[1], 4), stale);
   RemoveLayout(*group, 2);  // the last: only the count drops
   EXPECT_EQ(group->LayoutCount, 1);
   EXPECT_EQ(group->Layouts[2].Name, 30);
 
-  auto empty = MakeGroup();
-  RemoveLayout(*empty, 1);
-  EXPECT_EQ(empty->LayoutCount, 0);
-}
-
-TEST_F(LayoutOperations, PointOperationsActOnTheActiveLayoutOnly) {
-  Fill(*group, 1, 3, 1);
-  Fill(*group, 2, 4, 2);
-  group->LayoutCount = 2;
+  FillLayout(*group, 2, 2, 4);
   group->ActiveLayout = 2;
   group->ActiveNode = 2;
-  const LayoutNode second = NodeAt(group->Layouts[2], 2);
-  const LayoutNode fourth = NodeAt(group->Layouts[2], 4);
-
+  const std::vector<LayoutNode> nodes = TakeLayout(*group, 2).nodes;
   CopyNode(*group, 4, 1);
-  EXPECT_EQ(NodeAt(group->Layouts[2], 1), fourth);
+  EXPECT_EQ(NodeAt(group->Layouts[2], 1), nodes[3]);
   RemoveNode(*group, 1);
-  EXPECT_EQ(group->Layouts[2].NodeCount, 3);
-  EXPECT_EQ(NodeAt(group->Layouts[2], 1), second);
-  EXPECT_EQ(NodeAt(group->Layouts[2], 3), fourth);
-  EXPECT_EQ(group->Layouts[1].NodeCount, 3);
-
-  EXPECT_EQ(FindNodeInLayout(*group, 2, 3), 2);
-  EXPECT_EQ(FindNodeInLayout(*group, 2, 1), -1);
+  EXPECT_EQ(TakeLayout(*group, 2).nodes, (std::vector<LayoutNode>{nodes[1], nodes[2], nodes[3]}));
+  EXPECT_EQ(TakeLayout(*group, 1), second);
+  EXPECT_EQ(FindNodeInLayout(*group, 2, nodes[3].NodeIndex), 3);
+  EXPECT_EQ(FindNodeInLayout(*group, 2, 4), -1);
   RemoveAllNodes(*group);
   EXPECT_EQ(group->Layouts[2].NodeCount, 0);
-  EXPECT_EQ(FindNodeInLayout(*group, 2, 3), -1);  // still in the table, not in use
+  EXPECT_EQ(FindNodeInLayout(*group, 2, nodes[3].NodeIndex), -1);  // in the table, not in use
   RemoveNode(*group, 1);
   EXPECT_EQ(group->Layouts[2].NodeCount, 0);
 
@@ -154,6 +122,40 @@ TEST_F(LayoutOperations, PointOperationsActOnTheActiveLayoutOnly) {
   EXPECT_EQ(group->Layouts[1].NodeCount, 0);
   EXPECT_EQ(group->ActiveLayout, 2);
   EXPECT_EQ(group->ActiveNode, 2);
+  auto empty = MakeGroup();
+  RemoveLayout(*empty, 1);
+  EXPECT_EQ(empty->LayoutCount, 0);
+}
+
+struct Entry {
+  const char* text;
+  int16_t stored;
+};
+
+// Names go through the grid's number rule and halves to even; a name beyond
+// 16 bits would wrap into another layout's name if it were stored. The load
+// condition takes 1 to 100; the description 20 characters, not bytes.
+TEST(GroupEntry, EachBoxKeepsWhatItsRuleAllows) {
+  auto group = MakeGroup();
+  for (const Entry& c : {Entry{"2.5", 2}, Entry{"3.5", 4}, Entry{"", 0}, Entry{"12abc", 12},
+                         Entry{"-4", -4}, Entry{"32767", 32767}, Entry{"-32768", -32768}}) {
+    EXPECT_FALSE(RenameLayout(*group, 3, c.text).has_value()) << c.text;
+    EXPECT_EQ(group->Layouts[3].Name, c.stored) << c.text;
+  }
+  for (const char* text : {"32768", "-32769", "1E9"}) {
+    EXPECT_EQ(RenameLayout(*group, 3, text),
+              (Message{"Nome del tracciato non valido: deve essere un intero tra -32768 e 32767",
+                       kCaptionProblem, kStyleExclamation}));
+    EXPECT_EQ(group->Layouts[3].Name, -32768) << text;
+  }
+  for (const Entry& c : {Entry{"1", 1}, Entry{"100", 100}, Entry{"2.5", 2}, Entry{"99.5", 100},
+                         Entry{"0", 0}, Entry{"101", 0}, Entry{"0.99", 0}, Entry{"abc", 0}}) {
+    group->LoadCondition = 7;
+    EXPECT_EQ(SetLoadCondition(*group, c.text).has_value(), c.stored == 0) << c.text;
+    EXPECT_EQ(group->LoadCondition, c.stored == 0 ? 7 : c.stored) << c.text;
+  }
+  SetGroupDescription(*group, "Città è più là, però già");
+  EXPECT_EQ(group->GroupDescription, "Città è più là, però");
 }
 
 }  // namespace

@@ -2,8 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <clocale>
 #include <string>
+#include <vector>
 
 #include "platform/decimal_separator.h"
 #include "tests/support/messages.h"
@@ -49,51 +51,36 @@ TEST(NodeNameText, IsASixteenBitInteger) {
   }
 }
 
-ParabolicPanelTexts Valid() {
-  ParabolicPanelTexts texts;
-  texts.NodeName = {"11", " 13", "14 "};
-  texts.CoordZ = "12,5";
-  texts.CoordY = {"0", "-5,25", "1"};
-  return texts;
-}
+// The seven boxes in the dialog's order: the three nodes, Z, the three Y.
+using Boxes = std::array<std::string, 7>;
+const Boxes kValid = {"11", " 13", "14 ", "12,5", "0", "-5,25", "1"};
 
-std::string& Box(ParabolicPanelTexts& texts, int k) {
-  if (k < 3) return texts.NodeName[static_cast<std::size_t>(k)];
-  if (k == 3) return texts.CoordZ;
-  return texts.CoordY[static_cast<std::size_t>(k - 4)];
-}
+ParabolicPanelTexts Panel(const Boxes& b) { return {{b[0], b[1], b[2]}, b[3], {b[4], b[5], b[6]}}; }
 
 // The boxes are checked in the dialog's order and the first fault is the one
 // named: an empty box, or one that does not read.
 TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
-  const char* const missing[] = {
-      "Nome nodo iniziale non inserito",
-      "Nome nodo intermedio non inserito",
-      "Nome nodo finale non inserito",
-      "Coordinata z non inserita",
-      "Coordinata y del punto iniziale non inserita",
-      "Coordinata y del punto intermedio non inserita",
-      "Coordinata y del punto finale non inserita",
+  const std::pair<const char*, bool> names[] = {  // name, and whether it is feminine
+      {"Nome nodo iniziale", false},
+      {"Nome nodo intermedio", false},
+      {"Nome nodo finale", false},
+      {"Coordinata z", true},
+      {"Coordinata y del punto iniziale", true},
+      {"Coordinata y del punto intermedio", true},
+      {"Coordinata y del punto finale", true},
   };
-  const char* const invalid[] = {
-      "Nome nodo iniziale non valido",
-      "Nome nodo intermedio non valido",
-      "Nome nodo finale non valido",
-      "Coordinata z non valida",
-      "Coordinata y del punto iniziale non valida",
-      "Coordinata y del punto intermedio non valida",
-      "Coordinata y del punto finale non valida",
-  };
-  for (int k = 0; k < 7; ++k) {
-    for (const char* text : {"", "   ", "1.5x"}) {
-      ParabolicPanelTexts texts = Valid();
-      Box(texts, k) = text;
+  for (std::size_t k = 0; k < 7; ++k) {
+    const auto [name, feminine] = names[k];
+    for (const std::string text : {"", "   ", "1.5x"}) {
+      Boxes boxes = kValid;
+      boxes[k] = text;
       // Every later box is at fault too: only the first one is named.
-      for (int later = k + 1; later < 7; ++later) Box(texts, later) = "";
-      ParabolicCableState state;
-      const Message fault = {*text == '1' ? invalid[k] : missing[k], kCaptionWarning,
+      for (std::size_t later = k + 1; later < 7; ++later) boxes[later] = "";
+      const std::string what = text == "1.5x" ? " non valid" : " non inserit";
+      const Message fault = {name + what + (feminine ? "a" : "o"), kCaptionWarning,
                              kStyleInformation};
-      EXPECT_EQ(LeggiPannello(texts, ",", state), fault) << "box " << k;
+      ParabolicCableState state;
+      EXPECT_EQ(LeggiPannello(Panel(boxes), ",", state), fault) << "box " << k;
     }
   }
 }
@@ -101,49 +88,34 @@ TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
 TEST(LeggiPannello, StoresTheSevenValues) {
   ParabolicCableState state;
   state.a = 3;  // the coefficients are not the panel's
-  ASSERT_FALSE(LeggiPannello(Valid(), ",", state));
-  EXPECT_EQ(state.InitialName, 11);
-  EXPECT_EQ(state.MiddleName, 13);
-  EXPECT_EQ(state.FinalName, 14);
-  EXPECT_EQ(state.CableZ, 12.5);
-  EXPECT_EQ(state.InitialY, 0.0);
-  EXPECT_EQ(state.MiddleY, -5.25);
-  EXPECT_EQ(state.FinalY, 1.0);
-  EXPECT_EQ(state.a, 3.0);
+  ASSERT_FALSE(LeggiPannello(Panel(kValid), ",", state));
+  EXPECT_EQ((std::vector<double>{state.InitialName, state.MiddleName, state.FinalName, state.CableZ,
+                                 state.InitialY, state.MiddleY, state.FinalY, state.a}),
+            (std::vector<double>{11, 13, 14, 12.5, 0, -5.25, 1, 3}));
 
   // The same boxes where the point is the separator: Z no longer reads.
   ParabolicCableState pointState;
-  const auto fault = LeggiPannello(Valid(), ".", pointState);
+  const auto fault = LeggiPannello(Panel(kValid), ".", pointState);
   ASSERT_TRUE(fault);
   EXPECT_EQ(fault->text, "Coordinata z non valida");
   EXPECT_EQ(pointState.FinalName, 14) << "the boxes before the fault are kept";
 }
 
 // The separator follows the C library's numeric locale, which the Qt
-// application sets from the environment. Each test puts it back as found.
-class DecimalSeparatorOf : public ::testing::Test {
- protected:
-  void TearDown() override { std::setlocale(LC_NUMERIC, saved_.c_str()); }
-  std::string saved_ = std::setlocale(LC_NUMERIC, nullptr);
-};
-
-TEST_F(DecimalSeparatorOf, TheCLocaleIsAPoint) {
+// application sets from the environment; the test puts it back as found.
+TEST(DecimalSeparatorOf, TheNumericLocale) {
+  const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
   ASSERT_TRUE(std::setlocale(LC_NUMERIC, "C"));
   EXPECT_EQ(DecimalSeparator(), ".");
-}
-
-TEST_F(DecimalSeparatorOf, AnItalianLocaleIsAComma) {
-#ifdef _WIN32
-  GTEST_SKIP() << "Windows takes the separator from the user's regional settings, "
-                  "which a test cannot change for itself, not from the C library's locale";
-#endif
+#ifndef _WIN32  // Windows takes it from the user's regional settings instead
   for (const char* name : {"it_IT.UTF-8", "it_IT.utf8", "it_IT", "de_DE.UTF-8", "de_DE.utf8"}) {
     if (std::setlocale(LC_NUMERIC, name) != nullptr) {
       EXPECT_EQ(DecimalSeparator(), ",") << name;
-      return;
+      break;
     }
   }
-  GTEST_SKIP() << "no locale with a decimal comma is installed";
+#endif
+  std::setlocale(LC_NUMERIC, saved.c_str());
 }
 
 }  // namespace

@@ -5,48 +5,13 @@
 #include <memory>
 #include <vector>
 
+#include "tests/layouts/layouts_fixture.h"
 #include "tests/support/messages.h"
 
 namespace {
 
-// A member whose consecutive nodes lie at the given plan abscissas. The
-// nodes are numbered 11, 12, ... and run along a 3-4-5 diagonal of the plan
-// (so both plan coordinates count) while rising in the third coordinate
-// (which must not); the element numbers (21, 22, ...) differ from their
-// places in the element table, which is filled in reverse.
-std::unique_ptr<StructureModel> MemberAt(const std::vector<double>& abscissas) {
-  auto model = std::make_unique<StructureModel>();
-  const int nodes = static_cast<int>(abscissas.size());
-  model->StructureNodeCount = static_cast<int16_t>(nodes);
-  for (int j = 1; j <= nodes; ++j) {
-    const double s = abscissas[static_cast<std::size_t>(j - 1)];
-    model->StructureNodes[j] = {static_cast<int16_t>(10 + j), 1, static_cast<int16_t>(j - 1)};
-    model->NodeCoordinates[j] = {0.6 * s, 0.8 * s, 7.0 * j};
-  }
-  const int elements = nodes - 1;
-  model->ElementCount = static_cast<int16_t>(elements);
-  model->MemberElementCount = static_cast<int16_t>(elements);
-  for (int e = 1; e <= elements; ++e) {
-    const int slot = elements - e + 1;
-    model->Elements[slot] = {static_cast<int16_t>(20 + e), 0, static_cast<int16_t>(e),
-                             static_cast<int16_t>(e + 1)};
-    model->MemberElements[e] = static_cast<int16_t>(20 + e);
-  }
-  return model;
-}
-
-ParabolicCableState Cable(int initial, int middle, int final, double z, double y0, double y1,
-                          double y2) {
-  ParabolicCableState state;
-  state.InitialName = static_cast<int16_t>(initial);
-  state.MiddleName = static_cast<int16_t>(middle);
-  state.FinalName = static_cast<int16_t>(final);
-  state.CableZ = z;
-  state.InitialY = y0;
-  state.MiddleY = y1;
-  state.FinalY = y2;
-  return state;
-}
+// Initial, intermediate, final node names; Z; Y at the three nodes.
+using Cable = ParabolicCableState;
 
 // Plan lengths 4, 6, 10, 5: positions 1..5 at abscissas 0, 4, 10, 20, 25.
 const std::vector<double> kWorkedMember = {0, 4, 10, 20, 25};
@@ -59,7 +24,7 @@ class Profile : public ::testing::Test {
 
 TEST_F(Profile, WorkedExampleGivesTheParabolaThroughTheThreePoints) {
   group_->ActiveLayout = 0;
-  ParabolicCableState state = Cable(11, 13, 14, 12.5, 0, -5, 0);
+  Cable state = {11, 13, 14, 12.5, 0, -5, 0};
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
 
   // The diagonal's lengths are 4, 6, 10, 5 only to the last bit.
@@ -74,19 +39,15 @@ TEST_F(Profile, WorkedExampleGivesTheParabolaThroughTheThreePoints) {
   ASSERT_EQ(made.NodeCount, 4);
   const double expectedY[] = {0.0, -3.2, -5.0, 0.0};
   for (int j = 1; j <= 4; ++j) {
-    const LayoutNode node = NodeAt(made, j);
-    EXPECT_EQ(node.NodeIndex, j) << "point " << j;
-    EXPECT_NEAR(node.Y, expectedY[j - 1], 1e-12) << "point " << j;
-    EXPECT_EQ(node.Z, 12.5);
-    EXPECT_EQ(node.RefVertex, 0);
-    EXPECT_EQ(node.AngDistortion, 0.0);
+    EXPECT_EQ(NodeAt(made, j), (LayoutNode{static_cast<int16_t>(j), 0, made.Y[j], 12.5, 0.0}));
+    EXPECT_NEAR(made.Y[j], expectedY[j - 1], 1e-12) << "point " << j;
   }
 }
 
 // The last position is the second end of the last element, not the first
 // end of an element past the member's end.
 TEST_F(Profile, FinalNodeAtTheMembersEndTakesTheLastElementsLength) {
-  ParabolicCableState state = Cable(12, 14, 15, 0, 1, 1, 6);  // s = 0, 16, 21
+  Cable state = {12, 14, 15, 0, 1, 1, 6};  // s = 0, 16, 21
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
   const Layout& made = group_->Layouts[1];
   ASSERT_EQ(made.NodeCount, 4);
@@ -113,75 +74,52 @@ TEST(ParabolaThrough, PassesThroughItsThreePoints) {
 }
 
 struct Refusal {
-  int initial, middle, final;
+  std::vector<double> member;
+  Cable cable;
   const char* text;
 };
 
 // Every refusal names the first fault, as the user checks them in that order,
-// and leaves the group exactly as it was.
+// and leaves the group as it was. Nodes one above the other give no abscissa
+// to fit a parabola on; values near the largest double overflow to
+// coordinates no file can hold.
 TEST_F(Profile, RefusedNodesLeaveTheGroupUnchanged) {
+  const double big = 1.7e308;
   const Refusal cases[] = {
-      {99, 13, 98, "Punto iniziale non valido"},
-      {11, 99, 98, "Punto intermedio non valido"},
-      {11, 13, 98, "Punto finale non valido"},
-      {15, 13, 11, "Punti non in sequenza"},  // reverse chain order
-      {11, 11, 14, "Punti non in sequenza"},
-      {11, 15, 14, "Punti non in sequenza"},
+      {kWorkedMember, {99, 13, 98, 0, 0, -1, 0}, "Punto iniziale non valido"},
+      {kWorkedMember, {11, 99, 98, 0, 0, -1, 0}, "Punto intermedio non valido"},
+      {kWorkedMember, {11, 13, 98, 0, 0, -1, 0}, "Punto finale non valido"},
+      {kWorkedMember, {15, 13, 11, 0, 0, -1, 0}, "Punti non in sequenza"},  // reverse order
+      {kWorkedMember, {11, 11, 14, 0, 0, -1, 0}, "Punti non in sequenza"},
+      {kWorkedMember, {11, 15, 14, 0, 0, -1, 0}, "Punti non in sequenza"},
+      {{0, 0, 0, 0}, {11, 12, 14, 0, 0, -1, 0}, "Punti non validi"},
+      {{0, 5, 5, 9}, {11, 12, 13, 0, 0, -1, 0}, "Punti non validi"},
+      {{0, 0.00005, 3, 4}, {11, 12, 13, 0, 0, -1, 0}, "Punti non validi"},  // under 1e-4 apart
+      {kWorkedMember, {11, 12, 14, 0, big, -big, big},
+       "Quote del tracciato troppo grandi: ridurre i valori"},
   };
-  ParabolicCableState first = Cable(11, 12, 13, 1, 0, 0, 0);
-  ASSERT_FALSE(CreaFunzione(*group_, *structure_, first));
-  const Layout before = group_->Layouts[1];
+  group_->LayoutCount = 1;
   for (const Refusal& r : cases) {
-    ParabolicCableState state = Cable(r.initial, r.middle, r.final, 0, 0, -1, 0);
-    EXPECT_EQ(CreaFunzione(*group_, *structure_, state),
+    Cable state = r.cable;
+    EXPECT_EQ(CreaFunzione(*group_, *MemberAt(r.member), state),
               (Message{r.text, kCaptionProblem, kStyleExclamation}));
     EXPECT_EQ(group_->LayoutCount, 1);
-  }
-  // Values near the largest double overflow to coordinates no file can hold.
-  ParabolicCableState huge = Cable(11, 12, 14, 0, 1.7e308, -1.7e308, 1.7e308);
-  const auto fault = CreaFunzione(*group_, *structure_, huge);
-  ASSERT_TRUE(fault);
-  EXPECT_EQ(fault->text, "Quote del tracciato troppo grandi: ridurre i valori");
-  EXPECT_EQ(group_->LayoutCount, 1);
-  EXPECT_EQ(group_->Layouts[1].NodeCount, before.NodeCount);
-  EXPECT_EQ(NodeAt(group_->Layouts[1], 2), NodeAt(before, 2));
-}
-
-// Nodes one above the other give no abscissa to fit a parabola on.
-TEST(ProfileAbscissas, CoincidentPlanPositionsAreRefused) {
-  const std::vector<std::vector<double>> members = {
-      {0, 0, 0, 0},        // all differ only in the third coordinate
-      {0, 5, 5, 9},        // intermediate and final node one above the other
-      {0, 0.00005, 3, 4},  // closer than a tenth of a thousandth
-  };
-  const int finals[] = {14, 13, 13};
-  for (std::size_t k = 0; k < members.size(); ++k) {
-    auto structure = MemberAt(members[k]);
-    auto group = std::make_unique<LayoutGroup>();
-    ParabolicCableState state = Cable(11, 12, finals[k], 0, 0, -1, 0);
-    const auto fault = CreaFunzione(*group, *structure, state);
-    ASSERT_TRUE(fault) << "member " << k;
-    EXPECT_EQ(fault->text, "Punti non validi");
-    EXPECT_EQ(group->LayoutCount, 0);
+    EXPECT_EQ(group_->Layouts[2].NodeCount, 0);
   }
 }
 
-TEST_F(Profile, TheNewLayoutTakesThePreviousCableTypeAndItsPlace) {
-  group_->LayoutCount = 3;
-  group_->Layouts[3].CableType = 2;
+// The new layout takes the previous one's cable type and the next place; the
+// editor stops at 199 layouts, the 200th slot is for files only.
+TEST_F(Profile, TheNewLayoutFollowsThePreviousOneUpTo199) {
+  group_->LayoutCount = 197;
+  group_->Layouts[197].CableType = 2;
   group_->ActiveLayout = 2;
-  ParabolicCableState state = Cable(11, 12, 13, 0, 0, -1, 0);
+  Cable state = {11, 13, 14, 0, 0, -5, 0};
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
-  EXPECT_EQ(group_->LayoutCount, 4);
-  EXPECT_EQ(group_->Layouts[4].Name, 4);
-  EXPECT_EQ(group_->Layouts[4].CableType, 2);
+  EXPECT_EQ(group_->LayoutCount, 198);
+  EXPECT_EQ(group_->Layouts[198].Name, 198);
+  EXPECT_EQ(group_->Layouts[198].CableType, 2);
   EXPECT_EQ(group_->ActiveLayout, 2);
-}
-
-// The editor stops at 199 layouts; the 200th slot is for files only.
-TEST_F(Profile, A199LayoutGroupIsFull) {
-  group_->LayoutCount = 198;
-  ParabolicCableState state = Cable(11, 13, 14, 0, 0, -5, 0);
   ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
   ASSERT_EQ(group_->LayoutCount, 199);
 
@@ -198,13 +136,13 @@ TEST(ProfileSpan, MoreThan1999PointsAreRefused) {
   auto structure = MemberAt(abscissas);
   auto group = std::make_unique<LayoutGroup>();
 
-  ParabolicCableState tooLong = Cable(11, 1000, 2010, 0, 0, -1, 0);
+  Cable tooLong = {11, 1000, 2010, 0, 0, -1, 0};
   EXPECT_EQ(CreaFunzione(*group, *structure, tooLong),
             (Message{"Troppi nodi tra il punto iniziale e il punto finale (massimo 1999)",
                      kCaptionProblem, kStyleExclamation}));
   EXPECT_EQ(group->LayoutCount, 0);
 
-  ParabolicCableState longest = Cable(12, 1000, 2010, 0, 0, -1, 0);
+  Cable longest = {12, 1000, 2010, 0, 0, -1, 0};
   ASSERT_FALSE(CreaFunzione(*group, *structure, longest));
   EXPECT_EQ(group->Layouts[1].NodeCount, 1999);
   EXPECT_EQ(group->Layouts[1].NodeIndex[1999], 2000);
@@ -214,7 +152,7 @@ TEST(ProfileSpan, MoreThan1999PointsAreRefused) {
 TEST_F(Profile, AChainBrokenInTheStructureIsRefusedNotFollowed) {
   structure_->MemberElements[2] = 999;
   EXPECT_EQ(MemberPositionNode(*structure_, 2), -1);
-  ParabolicCableState state = Cable(11, 13, 15, 0, 0, -1, 0);
+  Cable state = {11, 13, 15, 0, 0, -1, 0};
   const auto fault = CreaFunzione(*group_, *structure_, state);
   ASSERT_TRUE(fault);
   EXPECT_EQ(fault->text, "Punti non validi");

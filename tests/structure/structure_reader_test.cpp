@@ -14,6 +14,7 @@
 
 namespace {
 
+using Lines = std::vector<std::string>;
 struct Point {
   double x, y, z;
 };
@@ -27,13 +28,9 @@ struct ElementRecord {
 
 // A structure file as the suite writes it, with some trailing content the
 // editor must not read.
-std::vector<std::string> StructureFile(const std::vector<Point>& points,
-                                       const std::vector<NodeRecord>& nodes,
-                                       const std::vector<ElementRecord>& elements,
-                                       bool versionLine = true) {
-  std::vector<std::string> lines;
-  if (versionLine) lines.push_back("Struttura release 4.2");
-  lines.push_back(std::to_string(points.size()));
+Lines StructureFile(const std::vector<Point>& points, const std::vector<NodeRecord>& nodes,
+                    const std::vector<ElementRecord>& elements) {
+  Lines lines = {"Struttura release 4.2", std::to_string(points.size())};
   for (const Point& p : points) {
     lines.push_back(std::to_string(p.x) + ", " + std::to_string(p.y) + ", " + std::to_string(p.z));
   }
@@ -53,15 +50,20 @@ std::vector<std::string> StructureFile(const std::vector<Point>& points,
 }
 
 // Three points on the X axis, nodes 101..103, elements 1 and 2 between them.
-std::vector<std::string> SmallStructure(bool versionLine) {
-  return StructureFile({{0, 0, 0}, {200, 0, 0}, {400, 0, 0}}, {{0, 101}, {1, 102}, {2, 103}},
-                       {{"0 1 0 1", 1}, {"1 2 0 1", 2}}, versionLine);
+const Lines kSmall =
+    StructureFile({{0, 0, 0}, {200, 0, 0}, {400, 0, 0}}, {{0, 101}, {1, 102}, {2, 103}},
+                  {{"0 1 0 1", 1}, {"1 2 0 1", 2}});
+
+std::string Crlf(const Lines& lines, const std::string& end = "\r\n") {
+  std::string bytes;
+  for (const std::string& line : lines) bytes += line + end;
+  return bytes;
 }
 
 class StructureReaderTest : public ::testing::Test {
  protected:
-  ReadOutcome Read(const std::vector<std::string>& lines) {
-    WriteJobFile(dir.path() / "struttur.str", lines);
+  ReadOutcome Read(const std::string& bytes) {
+    WriteBytes(dir.path() / "struttur.str", bytes);
     return ReadStructureFile(dir.SuitePath(), *model);
   }
   std::string Path() const { return dir.SuitePath() + "\\struttur.str"; }
@@ -70,78 +72,56 @@ class StructureReaderTest : public ::testing::Test {
   std::unique_ptr<StructureModel> model = std::make_unique<StructureModel>();
 };
 
-// Both file generations must be read to the end; only the older one warns.
-TEST_F(StructureReaderTest, ReadsWithAndWithoutVersionLine) {
-  const std::string longVersion = "Struttura release 4.2" + std::string(100000, ' ') + "x";
-  for (const std::string& first :
-       {std::string("Struttura release 4.2"), std::string("STRUTTURA RELEASE 5"), longVersion,
-        std::string()}) {
-    SCOPED_TRACE(first.substr(0, 30));
-    std::vector<std::string> lines = SmallStructure(!first.empty());
-    if (!first.empty()) lines[0] = first;
-    const ReadOutcome outcome = Read(lines);
-    EXPECT_FALSE(outcome.fault.has_value());
-    const Message old = {
-        "Versione 3.8 o precedente. Caricare e risalvare la struttura in 'Valmora'",
-        kCaptionWarning, kStyleCritical};
-    EXPECT_EQ(outcome.notices, first.empty() ? std::vector<Message>{old} : std::vector<Message>{});
+const std::string kOldFormat =
+    "Versione 3.8 o precedente. Caricare e risalvare la struttura in 'Valmora'";
+
+// Both file generations must be read to the end; only the older one, with
+// no version line, warns. Bytes that are no structure file of this suite:
+// without "release" on the first line they are taken for the old format,
+// warned about, and refused at the point count. A UTF-8 mark before the
+// version line is harmless: nothing of the file is text.
+TEST_F(StructureReaderTest, PointCountLimitsAndStartFaults) {
+  const std::string cannotRead = "Problemi con la lettura del file " + Path();
+  EXPECT_EQ(ReadStructureFile(dir.SuitePath(), *model).fault, Problem(cannotRead));
+  const std::vector<Point> many(2000, Point{1, 2, 3});
+  ASSERT_FALSE(Read(Crlf(StructureFile(many, {{1999, 7}}, {}))).fault);
+  EXPECT_DOUBLE_EQ(model->NodeCoordinates[1].Z, 3.0);
+  Lines tooMany = StructureFile(many, {}, {});
+  tooMany[1] = "2001";
+  auto firstLine = [](const std::string& first) {
+    Lines lines = kSmall;
+    lines[0] = first;
+    return Crlf(lines);
+  };
+  const std::vector<Message> old = {{kOldFormat, kCaptionWarning, kStyleCritical}};
+  const std::tuple<std::string, std::vector<Message>, Message> cases[] = {
+      {firstLine("STRUTTURA RELEASE 5"), {}, Message{}},
+      {firstLine("Struttura release 4.2" + std::string(100000, ' ') + "x"), {}, Message{}},
+      {Crlf(Lines(kSmall.begin() + 1, kSmall.end())), old, Message{}},
+      {"\xEF\xBB\xBF" + Crlf(kSmall), {}, Message{}},
+      {Crlf(kSmall, "\r"), {}, Message{}},  // lines ended as an old editor ends them
+      {Crlf(tooMany), {}, Problem("Numero di nodi eccessivo . Lavoro non valido")},
+      {"", {}, Problem(cannotRead)},
+      {"Struttura release 4.2\r\n", {}, Problem(cannotRead)},
+      {"Struttura release 4.2\r\ndodici\r\n", {}, Problem(cannotRead)},
+      {"Struttura release 4.2\r\n   \r\n", {}, Problem(cannotRead)},
+      {GarbageBytes(), old, Problem(cannotRead)},
+      {Utf16Bytes("Struttura release 4.2\r\n3\r\n"), old, Problem(cannotRead)},
+      {std::string("\0\0\0\0", 4), old, Problem(cannotRead)},
+  };
+  for (const auto& [bytes, notices, fault] : cases) {
+    SCOPED_TRACE(bytes.substr(0, 30));
+    const ReadOutcome outcome = Read(bytes);
+    EXPECT_TRUE(outcome.opened);
+    EXPECT_EQ(outcome.notices, notices);
+    EXPECT_EQ(outcome.fault.value_or(Message{}), fault);
+    if (outcome.fault) continue;
     EXPECT_EQ(model->StructureNodeCount, 3);
     EXPECT_EQ(model->ElementCount, 2);
     EXPECT_EQ(model->StructureNodes[3].Number, 103);
     EXPECT_EQ(model->StructureNodes[3].InternalNumber, 2);
     EXPECT_DOUBLE_EQ(model->NodeCoordinates[2].X, 200.0);
   }
-}
-
-TEST_F(StructureReaderTest, PointCountLimitsAndStartFaults) {
-  const std::string cannotRead = "Problemi con la lettura del file " + Path();
-  EXPECT_FALSE(ReadStructureFile(dir.SuitePath(), *model).opened);
-  const std::vector<Point> many(2000, Point{1, 2, 3});
-  std::vector<std::string> tooMany = StructureFile(many, {}, {});
-  tooMany[1] = "2001";
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {StructureFile(many, {{1999, 7}}, {}), ""},
-      {tooMany, "Numero di nodi eccessivo . Lavoro non valido"},
-      {{}, cannotRead},
-      {{"Struttura release 4.2"}, cannotRead},
-      {{"Struttura release 4.2", "dodici"}, cannotRead},
-      {{"Struttura release 4.2", "   "}, cannotRead},
-  };
-  for (const auto& [lines, fault] : cases) {
-    SCOPED_TRACE(fault);
-    const ReadOutcome outcome = Read(lines);
-    EXPECT_TRUE(outcome.opened);
-    if (fault.empty()) {
-      EXPECT_FALSE(outcome.fault.has_value());
-      EXPECT_DOUBLE_EQ(model->NodeCoordinates[1].Z, 3.0);
-      continue;
-    }
-    EXPECT_EQ(outcome.fault, Problem(fault));
-  }
-
-  // Bytes that are no structure file of this suite: without "release" on
-  // the first line they are taken for the old format, warned about, and
-  // refused at the point count. A UTF-8 mark before the version line is
-  // harmless: nothing of the file is text.
-  const std::string utf16 = Utf16Bytes("Struttura release 4.2\r\n3\r\n");
-  std::string bom = "\xEF\xBB\xBF";
-  for (const std::string& line : SmallStructure(true)) bom += line + "\r\n";
-  const std::string oldFormat =
-      "Versione 3.8 o precedente. Caricare e risalvare la struttura in 'Valmora'";
-  const std::tuple<std::string, std::string, std::string> raw[] = {
-      {GarbageBytes(), oldFormat, cannotRead},
-      {utf16, oldFormat, cannotRead},
-      {std::string("\0\0\0\0", 4), oldFormat, cannotRead},
-      {bom, "", ""},
-  };
-  for (const auto& [bytes, notice, fault] : raw) {
-    WriteBytes(dir.path() / "struttur.str", bytes);
-    const ReadOutcome outcome = ReadStructureFile(dir.SuitePath(), *model);
-    EXPECT_TRUE(outcome.opened);
-    EXPECT_EQ(outcome.notices.empty() ? "" : outcome.notices[0].text, notice);
-    EXPECT_EQ(outcome.fault ? outcome.fault->text : "", fault);
-  }
-
   // A folder where the file should be cannot be opened.
   std::filesystem::remove(dir.path() / "struttur.str");
   std::filesystem::create_directory(dir.path() / "struttur.str");
@@ -152,58 +132,45 @@ TEST_F(StructureReaderTest, PointCountLimitsAndStartFaults) {
 
 // A node without a positive number takes no position; an element ending on
 // it is no fault, but that end stays unresolved and the element unoriented.
-TEST_F(StructureReaderTest, NodesWithoutPositiveNumberAreSkipped) {
-  const ReadOutcome outcome = Read(StructureFile(
-      {{0, 0, 0}, {10, 0, 0}, {20, 0, 0}}, {{0, 0}, {1, 11}, {2, -3}}, {{"1 2", 5}, {"0 1", -1}}));
+// Resolved elements start at the end nearer to the origin in the X-Y plane.
+TEST_F(StructureReaderTest, ElementsResolveToTheEndNearerToTheOrigin) {
+  const ReadOutcome outcome = Read(Crlf(StructureFile(
+      {{3, 4, 0}, {0, 0, 5}, {0, 5, 0}, {9, 9, 9}, {8, 8, 8}},
+      {{3, 0}, {0, 30}, {1, 31}, {2, 32}, {4, -3}, {2, 33}},
+      {{"\t0 1 e altre parole 2", 1}, {"0  2", 2}, {"0 1", -1}, {"3 0", 5}, {"2 2", 6}})));
   ASSERT_FALSE(outcome.fault.has_value()) << outcome.fault->text;
-  EXPECT_EQ(model->StructureNodeCount, 1);
-  EXPECT_EQ(model->StructureNodes[1].Number, 11);
-  ASSERT_EQ(model->ElementCount, 1);  // element -1 skipped too
-  ResolveElementNodes(*model);
-  EXPECT_EQ(model->Elements[1].FirstNode, 1);
-  EXPECT_EQ(model->Elements[1].SecondNode, 2);  // internal number, unresolved
-}
-
-TEST_F(StructureReaderTest, ElementsStartAtTheEndNearerToTheOrigin) {
-  const ReadOutcome outcome =
-      Read(StructureFile({{3, 4, 0}, {0, 0, 5}, {0, 5, 0}}, {{0, 30}, {1, 31}, {2, 32}},
-                         {{"\t0 1 e altre parole 2", 1}, {"0  2", 2}}));
-  ASSERT_FALSE(outcome.fault.has_value()) << outcome.fault->text;
+  EXPECT_EQ(model->StructureNodeCount, 4);
+  EXPECT_EQ(model->StructureNodes[1].Number, 30);
+  ASSERT_EQ(model->ElementCount, 4);  // element -1 skipped
   EXPECT_EQ(model->Elements[1].FirstNode, 0);  // internal numbers until resolved
   EXPECT_EQ(model->Elements[1].SecondNode, 1);
   ResolveElementNodes(*model);
-  // (0, 0, 5) is at distance 0 in the X-Y plane, (3, 4, 0) at 5: exchanged.
-  EXPECT_EQ(model->Elements[1].FirstNode, 2);
-  EXPECT_EQ(model->Elements[1].SecondNode, 1);
-  // Equal distances keep the file's order.
-  EXPECT_EQ(model->Elements[2].FirstNode, 1);
-  EXPECT_EQ(model->Elements[2].SecondNode, 3);
-}
-
-// Two nodes sharing one internal number: an element between them gets both.
-TEST(ResolveElementNodes, SharedInternalNumberResolvesEachEndOnce) {
-  auto model = std::make_unique<StructureModel>();
-  model->StructureNodeCount = 2;
-  model->StructureNodes[1] = {101, kNoSection, 7};
-  model->StructureNodes[2] = {102, kNoSection, 7};
-  model->NodeCoordinates[2] = {1, 0, 0};
-  model->ElementCount = 1;
-  model->Elements[1] = {1, 0, 7, 7};
-  ResolveElementNodes(*model);
-  EXPECT_EQ(model->Elements[1].FirstNode, 1);
-  EXPECT_EQ(model->Elements[1].SecondNode, 2);
+  const std::pair<int, int> ends[] = {
+      {2, 1},  // (0, 0, 5) is at distance 0 in the X-Y plane, (3, 4, 0) at 5
+      {1, 3},  // equal distances keep the file's order
+      {3, 1},  // internal number 3 has no position: left as read
+      {3, 4},  // two nodes sharing an internal number: each end takes one
+  };
+  for (int e = 1; e <= 4; ++e) {
+    const StructureElement& element = model->Elements[e];
+    EXPECT_EQ((std::pair<int, int>(element.FirstNode, element.SecondNode)), ends[e - 1]) << e;
+  }
+  EXPECT_EQ(FindStructureNode(*model, 33), 4);
+  EXPECT_EQ(FindStructureNode(*model, 0), -1);
+  EXPECT_EQ(FindNodeByInternalNumber(*model, 2), 3);  // the first of two
+  EXPECT_EQ(FindNodeByInternalNumber(*model, 3), -1);
+  EXPECT_EQ(FindElementByNumber(*model, 6), 4);
+  EXPECT_EQ(FindElementByNumber(*model, -1), -1);
 }
 
 TEST_F(StructureReaderTest, MalformedContentNamesFileAndLine) {
   auto changed = [](std::size_t index, const std::string& line) {
-    std::vector<std::string> lines = SmallStructure(true);
-    if (line.empty())
-      lines.resize(index);
-    else
-      lines[index] = line;
+    Lines lines = kSmall;
+    lines.resize(line.empty() ? index : lines.size());
+    if (!line.empty()) lines[index] = line;
     return lines;
   };
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
+  const std::pair<Lines, std::string> cases[] = {
       {changed(3, "200, abc, 0"), "(riga 4: numero non valido \"abc\")"},
       {changed(8, ""), "(file troncato)"},
       {changed(9, "102.5, 0"), "(riga 10: numero intero non valido \"102.5\")"},
@@ -223,21 +190,9 @@ TEST_F(StructureReaderTest, MalformedContentNamesFileAndLine) {
        "(riga 4: numero non valido \"" + std::string(61, '7') + "...)"},
   };
   for (const auto& [lines, where] : cases) {
-    EXPECT_EQ(Read(lines).fault,
+    EXPECT_EQ(Read(Crlf(lines)).fault,
               Problem("Problemi con la lettura del file " + Path() + " " + where));
   }
-}
-
-TEST(StructureLookups, EmptyTableAndFirstMatch) {
-  auto model = std::make_unique<StructureModel>();
-  EXPECT_EQ(FindStructureNode(*model, 0), -1);
-  EXPECT_EQ(FindElementByNumber(*model, 0), -1);
-  model->StructureNodeCount = 2;
-  model->StructureNodes[1] = {5, kNoSection, 9};
-  model->StructureNodes[2] = {5, kNoSection, 8};
-  EXPECT_EQ(FindStructureNode(*model, 5), 1);
-  EXPECT_EQ(FindNodeByInternalNumber(*model, 8), 2);
-  EXPECT_EQ(FindNodeByInternalNumber(*model, 5), -1);
 }
 
 }  // namespace

@@ -1,0 +1,266 @@
+#include "structure/job_files_reader.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "tests/support/bad_bytes.h"
+#include "tests/support/messages.h"
+#include "tests/support/temp_dir.h"
+
+namespace {
+
+using Lines = std::vector<std::string>;
+
+Lines Join(std::initializer_list<Lines> parts) {
+  Lines all;
+  for (const Lines& p : parts) all.insert(all.end(), p.begin(), p.end());
+  return all;
+}
+
+// An entry of the continuous-elements file: member number in columns 1 to
+// 20, type code in 21 to 40, description from 41 on.
+std::string Member(int member, const std::string& type, const std::string& description) {
+  std::string line = std::string(6 - std::to_string(member).size(), ' ') + std::to_string(member);
+  line.resize(20, ' ');
+  line += type;
+  line.resize(40, ' ');
+  return line + description;
+}
+
+// One entry of the sections file, with the parts the editor skips.
+Lines SectionEntry(const std::string& name, const std::string& dataLine,
+                   const std::vector<Lines>& contours) {
+  Lines lines = {name, dataLine, std::to_string(contours.size())};
+  for (const Lines& vertices : contours) {
+    lines.push_back(std::to_string(vertices.size()));
+    lines.insert(lines.end(), vertices.begin(), vertices.end());
+  }
+  return Join(
+      {lines, {"0 0", "0 0", "1", "0 0 0 0", "0 0 0 0", "0 0 0 0", "0 0 0 0", "0 0", "0 0"}});
+}
+
+class JobFilesTest : public ::testing::Test {
+ protected:
+  JobFilesTest() {
+    model->StructureNodeCount = 3;
+    model->StructureNodes[1] = {101, kNoSection, 5};
+    model->StructureNodes[2] = {102, 4, 6};  // left over from an earlier read
+    model->StructureNodes[3] = {103, kNoSection, 7};
+  }
+  std::string Job() const { return dir.SuitePath(); }
+  // Reads the named job file with its reader; what it says comes back as a
+  // message: its fault, or else its first notice. The continuous-elements
+  // reader gives a bare text, shown as a problem.
+  std::optional<Message> Read(const std::string& file, int member = 1) {
+    if (file == "El_Conti.tmp") {
+      const std::string error = ReadContinuousElements(Job(), member, *model, description);
+      return error.empty() ? std::nullopt : std::optional<Message>(Problem(error));
+    }
+    if (file == "Sezio_ut") model->SectionSource = source;
+    const ReadOutcome outcome =
+        file == "AssSez001.cap" ? ReadSectionAssociation(Job(), "\\AssSez001.cap", *model)
+        : file == "Sezio_ut"    ? ReadSectionFile(Job(), custom.SuitePath(), *model, *sections)
+                                : ReadCableTypes(Job(), *sections);
+    opened = outcome.opened;
+    if (outcome.fault || outcome.notices.empty()) return outcome.fault;
+    return outcome.notices[0];
+  }
+  std::optional<Message> Read(const std::string& file, const Lines& lines, int member = 1) {
+    WriteJobFile(dir.path() / file, lines);
+    return Read(file, member);
+  }
+  std::vector<int> MemberElements() const {
+    std::vector<int> elements;
+    for (int k = 1; k <= model->MemberElementCount; ++k)
+      elements.push_back(model->MemberElements[k]);
+    return elements;
+  }
+
+  TempDir dir;
+  TempDir custom;
+  std::unique_ptr<StructureModel> model = std::make_unique<StructureModel>();
+  std::unique_ptr<SectionTable> sections = std::make_unique<SectionTable>();
+  std::string description = "left over";
+  bool opened = false;
+  int16_t source = 1;  // the sections file of the job, not the common one
+};
+
+// Whatever gives no first value is as good as no file: a folder, an empty
+// file, a word, garbage, another encoding. Each reader first forgets what
+// an earlier read left.
+TEST_F(JobFilesTest, AFileWithoutItsFirstValueIsAsGoodAsNone) {
+  const std::string job = Job();
+  const std::pair<std::string, Message> files[] = {
+      {"El_Conti.tmp", Problem("Impossibile leggere il file" + job + "\\El_Conti.tmp")},
+      {"AssSez001.cap", Problem("File di associazione nodo - sezione non completo o errato " +
+                                job + "\\AssSez001.cap")},
+      {"Sezio_ut", Problem("Nessun sezione definita ")},
+      {"Group.cap", Information("Nessun file trovato  " + job + "\\Group.cap")},
+  };
+  const std::optional<std::string> contents[] = {
+      std::nullopt, "", "parola\r\n", GarbageBytes(), Utf16Bytes("1\r\n"), "\xEF\xBB\xBF" "1\r\n"};
+  for (const auto& [file, expected] : files) {
+    EXPECT_EQ(Read(file), expected) << file << " missing";
+    EXPECT_FALSE(opened);
+    std::filesystem::create_directory(dir.path() / file);
+    for (const std::optional<std::string>& bytes : contents) {
+      if (bytes) {
+        std::filesystem::remove_all(dir.path() / file);
+        WriteBytes(dir.path() / file, *bytes);
+      }
+      description = "left over";
+      sections->SectionCount = sections->CableTypeCount = 1;
+      EXPECT_EQ(Read(file), expected) << file << ": " << bytes.value_or("a folder").substr(0, 9);
+      EXPECT_TRUE(file != "Group.cap" || !opened);
+      EXPECT_EQ(description, file == "El_Conti.tmp" ? "" : "left over");
+      EXPECT_EQ(model->StructureNodes[2].SectionIndex, file == "El_Conti.tmp" ? 4 : kNoSection);
+      EXPECT_EQ(sections->SectionCount, file == "Sezio_ut" ? 0 : 1);
+      EXPECT_EQ(sections->CableTypeCount, file == "Group.cap" ? 0 : 1);
+    }
+  }
+}
+
+TEST_F(JobFilesTest, MalformedContentIsAFault) {
+  const std::string beam = Member(1, "T", "TRAVE");
+  struct Case {
+    std::string file;
+    Lines lines;
+    std::string where;
+  };
+  const Case cases[] = {
+      {"El_Conti.tmp", {"1", beam, "3", "1, 2"}, "(file troncato)"},
+      {"El_Conti.tmp", {"2", beam, "1", "5", Member(2, "T", "B"), "1"}, "(file troncato)"},
+      {"El_Conti.tmp", {"1", beam, "2", "1, x"}, "(riga 4: numero non valido \"x\")"},
+      {"El_Conti.tmp", {"1", beam, "5001"},
+       "(riga 3: troppi elementi nella membratura (massimo 5000))"},
+      {"El_Conti.tmp", {"1", beam, "1", "70000"}, "(riga 4: numero intero non valido \"70000\")"},
+      {"El_Conti.tmp", {"-1"}, "(riga 1: conteggio non valido -1)"},
+      {"El_Conti.tmp", {"99999999999"}, "(riga 1: numero intero non valido \"99999999999\")"},
+      {"AssSez001.cap", {"1", "2", "5, 1", "9, 1"}, "(riga 4: nodo interno 9 non presente)"},
+      {"AssSez001.cap", {"1", "2", "5, 1"}, "(file troncato)"},
+      {"AssSez001.cap", {"1", "-5"}, "(riga 2: conteggio non valido -5)"},
+      {"AssSez001.cap", {"1", "99999"}, "(riga 2: numero intero non valido \"99999\")"},
+      {"Sezio_ut", {"2001"}, "(riga 1: troppe sezioni (massimo 2000))"},
+      {"Sezio_ut", {"1", "S", "1 1", "6"}, "(riga 4: troppi contorni (massimo 5))"},
+      {"Sezio_ut", Join({{"1"}, SectionEntry("S", "1 1", {Lines(101, "0 0")})}),
+       "(riga 5: troppi vertici (massimo 100))"},
+      {"Sezio_ut", {"2", "S", "1 1", "1", "1", "0 0"}, "(file troncato)"},
+      {"Sezio_ut", {"-5"}, "(riga 1: conteggio non valido -5)"},
+      {"Group.cap", {"51"}, "(riga 1: troppi tipi di cavo (massimo 50))"},
+      {"Group.cap", {"1", "CAVO", "4", "1, 2"}, "(file troncato)"},
+      {"Group.cap", {"-5"}, "(riga 1: conteggio non valido -5)"},
+  };
+  for (const Case& c : cases) {
+    description = "left over";
+    EXPECT_EQ(Read(c.file, c.lines),
+              Problem("Problemi con la lettura del file " + Job() + "\\" + c.file + " " + c.where));
+    // What was read of the member is no use once the file is known bad.
+    EXPECT_EQ(model->MemberElementCount, 0);
+    EXPECT_EQ(description, c.file == "El_Conti.tmp" ? "" : "left over");
+  }
+}
+
+TEST_F(JobFilesTest, TakesTheEditedMemberOnly) {
+  // Member 4 is shorter than its columns: no type, no description. Member
+  // 5's line has no end: it is cut like any.
+  const Lines file = {"5", Member(1, "P", "PILA 1"), "2", "11, 12", Member(2, "   c  ", "CORDOLO"),
+                      "0, 0", Member(3, "T", "Trave di bordo è lato nord 123"), "3", "1, 2", "3",
+                      "     4", "1", "40", Member(5, "T", std::string(100000, 'x')), "1", "7"};
+  struct Case {
+    int member;
+    std::string description;
+    std::vector<int> elements;
+  };
+  const Case cases[] = {
+      {1, "PILA 1", {11, 12}},
+      {2, "CORDOLO", {}},
+      {3, "Trave di bordo è lat", {1, 2, 3}},  // 30 characters cut to 20
+      {4, "", {40}},
+      {5, std::string(20, 'x'), {7}},
+      {6, "", {}},  // not in the file: not an error
+  };
+  for (const Case& c : cases) {
+    EXPECT_EQ(Read("El_Conti.tmp", file, c.member), std::nullopt) << c.member;
+    EXPECT_EQ(description, c.description);
+    EXPECT_EQ(MemberElements(), c.elements);
+  }
+}
+
+TEST_F(JobFilesTest, MemberCountLimit) {
+  for (const int count : {0, 299, 300}) {
+    Lines file = {std::to_string(count)};
+    for (int i = 1; i <= count; ++i) {
+      file.insert(file.end(), {Member(i, "C", "M" + std::to_string(i)), "0, 0"});
+    }
+    EXPECT_EQ(Read("El_Conti.tmp", file, count).value_or(Message{}).text,
+              count < 300 ? "" : "Numero di elementi continui eccessivo");
+    EXPECT_EQ(description, count == 299 ? "M299" : "");
+  }
+}
+
+TEST_F(JobFilesTest, AssociationGivesEachNamedNodeItsLastSection) {
+  const std::string blanks(100000, ' ');
+  EXPECT_EQ(Read("AssSez001.cap", {"2", "3", "5, 2", "7," + blanks + "1", "5, 3"}), std::nullopt);
+  EXPECT_TRUE(opened);
+  EXPECT_EQ(model->SectionSource, 2);
+  EXPECT_EQ(model->AssociationCount, 3);
+  EXPECT_EQ(model->StructureNodes[1].SectionIndex, 3);
+  EXPECT_EQ(model->StructureNodes[2].SectionIndex, kNoSection);
+  EXPECT_EQ(model->StructureNodes[3].SectionIndex, 1);
+}
+
+TEST_F(JobFilesTest, SectionEntriesGiveSizesOutlinesAndExtents) {
+  WriteJobFile(custom.path() / "Sezio_ut", Join({{"1"}, SectionEntry("COMUNE", "1 1", {{"0 0"}})}));
+  EXPECT_EQ(Read("Sezio_ut", {"0"}), Problem("Nessun sezione definita "));
+  source = 2;
+  ASSERT_EQ(Read("Sezio_ut"), std::nullopt);
+  EXPECT_EQ(sections->Sections[1].Name, "COMUNE");
+  source = 1;
+  ASSERT_EQ(Read("Sezio_ut", Join({{"2"},
+                                   SectionEntry("CASSONE CAMPATA", "10 20 1.5 -3",
+                                                {{"12.5 -40", "12,5 -40", "\t-7  3 vertice"},
+                                                 {"100 0"}}),
+                                   SectionEntry("PILA", "  10" + std::string(100000, ' ') + "20  ",
+                                                {{"0 0"}})})),
+            std::nullopt);
+  EXPECT_TRUE(opened);
+  ASSERT_EQ(sections->SectionCount, 2);
+  // Size, reference point and extents of each section; the second has no
+  // reference point on its data line.
+  using V = std::vector<double>;
+  const Section& a = sections->Sections[1];
+  const Section& b = sections->Sections[2];
+  EXPECT_EQ(a.Name, "CASSONE CAMPATA");
+  EXPECT_EQ((V{a.SizeZ, a.SizeY, a.RefPointZ, a.RefPointY}), (V{10, 20, 1.5, -3}));
+  EXPECT_EQ((V{a.MinZ, a.MaxZ, a.MinY, a.MaxY}), (V{-7, 100, -40, 3}));
+  EXPECT_EQ((V{b.SizeZ, b.SizeY, b.RefPointZ, b.RefPointY}), (V{10, 20, 0, 0}));
+  ASSERT_EQ(a.ContourCount, 2);
+  EXPECT_EQ(a.VertexCount[2], 1);
+  ASSERT_EQ(a.VertexCount[1], 3);
+  // The second vertex is "12,5": reading stops at the comma.
+  EXPECT_EQ((V{a.VertexZ[1][1], a.VertexZ[1][2], a.VertexZ[1][3]}), (V{12.5, 12, -7}));
+  EXPECT_EQ((V{a.VertexY[1][1], a.VertexY[1][2], a.VertexY[1][3]}), (V{-40, -40, 3}));
+}
+
+TEST_F(JobFilesTest, CableTypeNamesAndLookup) {
+  ASSERT_EQ(Read("Group.cap", {"2", "CAVO 4T15", "4", "5.56, 195000, 0.2, 0.005", "6, 1860",
+                               "Cavo speciale", "n/d", "a, b, c, d", "e, f"}),
+            std::nullopt);
+  EXPECT_TRUE(opened);
+  ASSERT_EQ(sections->CableTypeCount, 2);
+  EXPECT_EQ(FindCableType(*sections, "CAVO 4T15"), 1);
+  EXPECT_EQ(FindCableType(*sections, "Cavo speciale"), 2);
+  EXPECT_EQ(FindCableType(*sections, "cavo 4t15"), -1);
+  EXPECT_EQ(FindCableType(*sections, ""), -1);
+  // A name without end is kept whole: the combo boxes show what fits.
+  ASSERT_EQ(Read("Group.cap", {"1", std::string(100000, 'N'), "4", "1, 2, 3, 4", "5, 6"}),
+            std::nullopt);
+  EXPECT_EQ(sections->CableTypeNames[1].size(), 100000u);
+}
+
+}  // namespace
