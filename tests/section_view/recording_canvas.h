@@ -1,5 +1,7 @@
 #pragma once
 
+#include <algorithm>
+#include <iterator>
 #include <memory>
 #include <vector>
 
@@ -43,9 +45,8 @@ class RecordingCanvas : public PictureCanvas {
 
   std::vector<Op> Only(char kind) const {
     std::vector<Op> out;
-    for (const Op& op : ops) {
-      if (op.kind == kind) out.push_back(op);
-    }
+    std::copy_if(ops.begin(), ops.end(), std::back_inserter(out),
+                 [kind](const Op& op) { return op.kind == kind; });
     return out;
   }
 
