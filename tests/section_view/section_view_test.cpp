@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
+#include <string>
 #include <tuple>
 #include <vector>
 
@@ -17,14 +18,15 @@
 
 namespace {
 
-using Op = RecordingCanvas::Op;
+using Ops = std::vector<std::string>;
 
-void ExpectOp(const Op& op, char kind, double a, double b, double c, double d = 0) {
-  EXPECT_EQ(op.kind, kind);
-  EXPECT_DOUBLE_EQ(op.a, a);
-  EXPECT_DOUBLE_EQ(op.b, b);
-  EXPECT_DOUBLE_EQ(op.c, c);
-  EXPECT_DOUBLE_EQ(op.d, d);
+// The operations of one kind.
+Ops Only(const RecordingCanvas& picture, char kind) {
+  Ops only;
+  for (const std::string& op : picture.ops) {
+    if (op[0] == kind) only.push_back(op);
+  }
+  return only;
 }
 
 // Int is the floor (-1 is contour 0, vertex 99); codes that name nothing
@@ -74,7 +76,8 @@ TEST(RelocateSection, KeepsThePointInPlace) {
   EXPECT_EQ(copy.RefPointZ, 0);
 }
 
-// The square in a wide picture, then sections that draw little or nothing.
+// The square in a wide picture: cleared; yellow axes 2 % short of each
+// edge; the outline; the centre. Then sections that draw little or nothing.
 TEST(DrawSection, TheSquareInAWidePictureAndDegenerateSections) {
   RecordingCanvas picture(400, 300);
   double radius = -1;
@@ -85,16 +88,14 @@ TEST(DrawSection, TheSquareInAWidePictureAndDegenerateSections) {
   EXPECT_DOUBLE_EQ(picture.ScaleLeft(), -5);
   EXPECT_DOUBLE_EQ(picture.ScaleTop(), -55);  // -50 - (50 - 40) * 0.5
   EXPECT_DOUBLE_EQ(radius, 0.8);
-  // Cleared; yellow axes 2 % short of each edge; the outline; the centre.
-  ASSERT_EQ(picture.ops.size(), 8u);
-  EXPECT_EQ(picture.ops[0].kind, 'X');
-  ExpectOp(picture.ops[1], 'L', -5 + 1.6, 0, 75 - 1.6, 0);
-  ExpectOp(picture.ops[2], 'L', 0, -55 + 1.2, 0, 5 - 1.2);
-  ExpectOp(picture.ops[4], 'L', 40, 0, 40, -40);
-  ExpectOp(picture.ops[6], 'L', 0, -40, 0, 0);
-  ExpectOp(picture.ops[7], 'C', 20, -20, 0.8);
-  EXPECT_EQ(picture.ops[2].colour, QBColor(14));
-  EXPECT_EQ(picture.ops[6].colour, kForeColor);
+  const Ops square = {"X",          "L -3.4 0 73.4 0", "L 0 -53.8 0 3.8", "L 0 0 40 0",
+                      "L 40 0 40 -40", "L 40 -40 0 -40", "L 0 -40 0 0"};
+  Ops expected = square;
+  expected.push_back("C 20 -20 0.8");
+  EXPECT_EQ(picture.ops, expected);
+  const Colour yellow = QBColor(14), fore = kForeColor;
+  EXPECT_EQ(picture.colours, (std::vector<Colour>{fore, yellow, yellow, fore, fore, fore, fore,
+                                                   fore}));
 
   // Int(1.25 * -12.5) is -16, where truncation would give -15.
   Section moved = Square40();
@@ -106,7 +107,7 @@ TEST(DrawSection, TheSquareInAWidePictureAndDegenerateSections) {
   EXPECT_DOUBLE_EQ(tall.ScaleWidth(), 60);
   EXPECT_DOUBLE_EQ(tall.ScaleHeight(), 80);
 
-  picture.ops.clear();
+  picture.Clear();
   radius = 3;
   Section none = Square40();
   none.ContourCount = 0;
@@ -115,7 +116,7 @@ TEST(DrawSection, TheSquareInAWidePictureAndDegenerateSections) {
   Section flat = Square40();
   flat.SizeY = 0;
   DrawSection(picture, flat, radius);  // cleared, nothing drawn
-  ASSERT_EQ(picture.ops.size(), 1u);
+  EXPECT_EQ(picture.ops, Ops{"X"});
   EXPECT_EQ(radius, 3);
 
   Section dot = Square40();  // one vertex: only a closing line of no length
@@ -123,25 +124,25 @@ TEST(DrawSection, TheSquareInAWidePictureAndDegenerateSections) {
   dot.VertexCount[2] = 1;
   dot.VertexZ[2][1] = 10;
   dot.VertexY[2][1] = 12;
+  picture.Clear();
   DrawSection(picture, dot, radius);
-  const auto lines = picture.Only('L');
-  ASSERT_EQ(lines.size(), 2u + 4u + 1u);
-  ExpectOp(lines.back(), 'L', 10, -12, 10, -12);
+  expected = square;
+  expected.push_back("L 10 -12 10 -12");
+  expected.push_back("C 20 -20 0.8");
+  EXPECT_EQ(picture.ops, expected);
 }
 
 // Code 100 names nothing, so the section keeps its own system; code 0
 // centres the axes on the reference point. No point without a cable type.
 TEST(RedrawActiveSection, TheOriginFollowsTheReferenceCode) {
-  for (const auto& [code, z, y] : {std::tuple{100, 20.0, -20.0}, {0, 0.0, 0.0}, {3, -20.0, 20.0}}) {
+  for (const auto& [code, z] : {std::pair{100, "20 -20"}, {0, "0 0"}, {3, "-20 20"}}) {
     auto r = MakeRecords();
     AddLayout(r->group, 0, {2}, static_cast<int16_t>(code));
     r->group.ActiveLayout = r->group.ActiveNode = 1;
     RecordingCanvas picture(400, 300);
     SectionViewState state;
     RedrawActiveSection(picture, state, r->group, r->structure, r->sections);
-    const auto circles = picture.Only('C');
-    ASSERT_EQ(circles.size(), 1u) << code;
-    ExpectOp(circles[0], 'C', z, y, 0.8);
+    EXPECT_EQ(Only(picture, 'C'), Ops{std::string("C ") + z + " 0.8"}) << code;
   }
 }
 
@@ -164,25 +165,21 @@ TEST(DrawCablePoints, AllLayoutsOrOnlyTheActiveOne) {
   g.ActiveLayout = static_cast<int16_t>(active);
   g.ActiveNode = 2;
 
+  // (10, -5) from (0, 0) is (-30, 35) from (40, 40); (1, 0) from (20, 20)
+  // is (-19, 20).
   RecordingCanvas picture(400, 300);
   DrawCablePoints(picture, g, r->structure, r->sections, 2, 0.5);
-  ASSERT_EQ(picture.ops.size(), 3u);
-  ExpectOp(picture.ops[0], 'C', -1, 2, 0.5);
-  ExpectOp(picture.ops[1], 'C', 10 - 40, -5 + 40, 0.5);
-  ExpectOp(picture.ops[2], 'C', 1 - 40 + 20, 40 - 20, 0.5);
-  EXPECT_EQ(picture.ops[2].colour, QBColor(12));
-
+  EXPECT_EQ(picture.ops, (Ops{"C -1 2 0.5", "C -30 35 0.5", "C -19 20 0.5"}));
+  EXPECT_EQ(picture.colours, std::vector<Colour>(3, QBColor(12)));
   g.Layouts[active].CableType = 0;
-  picture.ops.clear();
+  picture.Clear();
   DrawCablePoints(picture, g, r->structure, r->sections, 2, 0.5);
-  EXPECT_EQ(picture.ops.size(), 2u);
-
+  EXPECT_EQ(picture.ops, (Ops{"C -30 35 0.5", "C -19 20 0.5"}));
   g.ShowAllLayouts = 0;
-  picture.ops.clear();
+  picture.Clear();
   DrawCablePoints(picture, g, r->structure, r->sections, 2, 0.5);
   DrawCablePoints(picture, g, r->structure, r->sections, 4, 0.5);  // not passed through
-  ASSERT_EQ(picture.ops.size(), 1u);
-  ExpectOp(picture.ops[0], 'C', -1, 2, 0.5);
+  EXPECT_EQ(picture.ops, Ops{"C -1 2 0.5"});
 }
 
 // The square and a second contour (5, 5), (15, 5), (10, 10); y is -Y.
@@ -233,10 +230,10 @@ TEST(SectionMouseDown, PlacesThePointOrMovesTheOrigin) {
   EXPECT_EQ(*press(kViewModeCableCoordinates, 12.34f, -5.5f, 14), (NodeRows{14, 20}));
   EXPECT_EQ(l.Z[2], static_cast<double>(12.34f));
   EXPECT_EQ(l.Y[2], 5.5);
-  EXPECT_EQ(picture.ops.front().kind, 'X');
+  EXPECT_EQ(picture.ops.front(), "X");
   EXPECT_EQ(*press(kViewModeCableCoordinates, 12, -7, 3), (NodeRows{3, 9}));
 
-  picture.ops.clear();
+  picture.Clear();
   EXPECT_FALSE(press(kViewModeReferenceSystem, 20, -30));  // no vertex there
   EXPECT_TRUE(picture.ops.empty());
   ASSERT_TRUE(press(kViewModeReferenceSystem, 41, -39));  // near vertex 3, (40, 40)
@@ -244,8 +241,7 @@ TEST(SectionMouseDown, PlacesThePointOrMovesTheOrigin) {
   EXPECT_EQ(l.Z[2], 12 - 40);
   EXPECT_EQ(l.Y[2], 7 - 40);
   ASSERT_GE(picture.ops.size(), 4u);  // drawn from vertex 3: vertex 1 at (-40, 40)
-  EXPECT_EQ(picture.ops[3].a, -40);
-  EXPECT_EQ(picture.ops[3].b, 40);
+  EXPECT_EQ(picture.ops[3], "L -40 40 0 40");
   ASSERT_TRUE(press(kViewModeReferenceSystem, 0, 0));  // the vertex in use again
   EXPECT_EQ(l.Z[2], -28);
   EXPECT_EQ(l.Y[2], -33);
