@@ -276,11 +276,11 @@ TEST(MirrorLayout, NegatesOneCoordinateOfTheActiveLayoutAndTwiceRestores) {
   AddLayout(g, 1, {1, 2, 3}, 3);
   AddLayout(g, 1, {1}, 1);
   g.Layouts[1].Z[1] = 1.5;
-  g.Layouts[1].Y[2] = 4.25;
+  g.Layouts[1].Y[3] = 4.25;
   g.Layouts[2].Y[1] = 9;
   g.ActiveLayout = 1;
   MirrorLayout(g, 2);
-  EXPECT_EQ(g.Layouts[1].Y[2], -4.25);
+  EXPECT_EQ(g.Layouts[1].Y[3], -4.25);
   EXPECT_EQ(g.Layouts[1].Z[1], 1.5);
   EXPECT_FALSE(std::signbit(g.Layouts[1].Y[1]));
   MirrorLayout(g, 1);
@@ -288,7 +288,7 @@ TEST(MirrorLayout, NegatesOneCoordinateOfTheActiveLayoutAndTwiceRestores) {
   MirrorLayout(g, 3);
   MirrorLayout(g, 1);
   MirrorLayout(g, 2);
-  EXPECT_EQ(g.Layouts[1].Y[2], 4.25);
+  EXPECT_EQ(g.Layouts[1].Y[3], 4.25);
   EXPECT_EQ(g.Layouts[1].Z[1], 1.5);
   EXPECT_EQ(g.Layouts[2].Y[1], 9);
   for (const auto& [count, first, last] : {std::tuple{3, 1, 3}, {20, 14, 20}, {0, 1, 0}}) {
