@@ -90,10 +90,8 @@ TEST(Startup, EachBrokenJobFileEndsStartUpWithItsMessage) {
   }
 }
 
-// Layouts can be edited without cable types, and drawings without a font
-// only lose their texts: whatever keeps either file from being read is
-// shown and start-up goes on. The cable type lists stay empty; glyphs read
-// before a bad line of the font are kept.
+// Layouts can be edited without cable types: whatever keeps the file from
+// being read is only a notice, and the lists stay empty.
 TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
   for (const std::string& bytes : {kAbsentFile, kFolderInPlace, std::string(), GarbageBytes(),
                                    Utf16Bytes("2\r\n")}) {
@@ -108,6 +106,8 @@ TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
   }
 }
 
+// Without a usable font the drawings only lose their texts: the message is
+// shown and start-up goes on; glyphs read before a bad line are kept.
 TEST(Startup, AFontThatCannotBeReadIsShownAndStartUpGoesOn) {
   const std::pair<std::string, int> cases[] = {
       // bytes, points of "A" afterwards
