@@ -38,30 +38,18 @@ class GroupCommands : public ::testing::Test {
   ScriptedPrompter prompter_;
 };
 
-TEST_F(GroupCommands, BothDialogsStartInTheJobFolderWithTheMembersPattern) {
-  prompter_.ExpectOpenFile(std::nullopt);
-  EXPECT_FALSE(OpenLayoutGroup(*world_, prompter_));
-  ASSERT_EQ(prompter_.openRequests().size(), 1u);
-  const FileDialogRequest& open = prompter_.openRequests()[0];
-  EXPECT_EQ(open.initialDir, job_.JobSuitePath());
-  EXPECT_EQ(open.fileName, "Memb003Gr_???.cap");
-  EXPECT_EQ(open.filter, "File Tracciati |Memb???Gr_???.cap|Tutti i file |*.*");
-  EXPECT_EQ(open.title, "Apri Tracciati");
-
-  MakeLayouts(1);
-  prompter_.ExpectSaveFile(std::nullopt);
-  EXPECT_FALSE(SaveLayoutGroup(*world_, prompter_));
-  const FileDialogRequest& save = prompter_.saveRequests().at(0);
-  EXPECT_EQ(save.fileName, "Memb003Gr_???.cap");
-  EXPECT_EQ(save.title, "Salva Tracciati");
-}
-
+// Both dialogs start in the job folder with the member's pattern. A saved
+// group opens again and names its file; the next save proposes that file;
+// cancelling "Apri" forgets it.
 TEST_F(GroupCommands, SavedGroupOpensAgainAndNamesItsFile) {
   MakeLayouts(2);
   world_->Group.GroupDescription = "Campata";
   prompter_.ExpectSaveFile(Chosen("Memb003Gr_001.cap"));
   ASSERT_TRUE(SaveLayoutGroup(*world_, prompter_));
-  EXPECT_TRUE(fs::exists(job_.JobFolder() / "Memb003Gr_001.cap"));
+  const FileDialogRequest& save = prompter_.saveRequests().at(0);
+  EXPECT_EQ(save.initialDir, job_.JobSuitePath());
+  EXPECT_EQ(save.fileName, "Memb003Gr_???.cap");
+  EXPECT_EQ(save.title, "Salva Tracciati");
   EXPECT_EQ(world_->GroupFileName, "");
 
   auto reopened = std::make_unique<World>();
@@ -69,6 +57,11 @@ TEST_F(GroupCommands, SavedGroupOpensAgainAndNamesItsFile) {
   reopened->Structure = world_->Structure;
   prompter_.ExpectOpenFile(Chosen("Memb003Gr_001.cap"));
   ASSERT_TRUE(OpenLayoutGroup(*reopened, prompter_));
+  const FileDialogRequest& open = prompter_.openRequests().at(0);
+  EXPECT_EQ(open.initialDir, job_.JobSuitePath());
+  EXPECT_EQ(open.fileName, "Memb003Gr_???.cap");
+  EXPECT_EQ(open.filter, "File Tracciati |Memb???Gr_???.cap|Tutti i file |*.*");
+  EXPECT_EQ(open.title, "Apri Tracciati");
   EXPECT_EQ(reopened->GroupFileName, "\\Memb003Gr_001.cap");
   EXPECT_EQ(reopened->Group.LayoutCount, 2);
   EXPECT_EQ(reopened->Group.GroupDescription, "Campata");
@@ -76,15 +69,16 @@ TEST_F(GroupCommands, SavedGroupOpensAgainAndNamesItsFile) {
             "DEFINIZIONE del TRACCIATO dei CAVI - lavoro: ab12cd - Gruppo tracciati: "
             "Memb003Gr_001.cap");
 
-  // The next save proposes the open file; cancelling "Apri" forgets it.
   prompter_.ExpectSaveFile(std::nullopt);
-  SaveLayoutGroup(*reopened, prompter_);
+  EXPECT_FALSE(SaveLayoutGroup(*reopened, prompter_));
   EXPECT_EQ(prompter_.saveRequests().back().fileName, "Memb003Gr_001.cap");
   prompter_.ExpectOpenFile(std::nullopt);
-  OpenLayoutGroup(*reopened, prompter_);
+  EXPECT_FALSE(OpenLayoutGroup(*reopened, prompter_));
   EXPECT_EQ(reopened->GroupFileName, "");
+  EXPECT_EQ(reopened->Group.LayoutCount, 2);
 }
 
+// An empty group is not saved: no dialog, only the message.
 TEST_F(GroupCommands, SavingAnEmptyGroupOnlySaysSo) {
   prompter_.ExpectMessage("Nessun tracciato definito ", "INFORMAZIONE", 64);
   EXPECT_FALSE(SaveLayoutGroup(*world_, prompter_));

@@ -1,27 +1,27 @@
 #include <gtest/gtest.h>
 
+#include <array>
 #include <filesystem>
-#include <optional>
 #include <string>
 
 #include "app/job_folders.h"
 #include "common/text.h"
 #include "tests/support/bad_bytes.h"
+#include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
 
 namespace {
 
-// A root folder with the two settings files as given (nullptr: missing).
+// A root folder with the two settings files as given to PutFile.
 class Settings {
  public:
-  Settings(const char* dirlav, const char* lavoro) {
-    if (dirlav) WriteJobFile(dir_.path() / "impostazioni" / "dirlav", {dirlav});
-    if (lavoro) WriteJobFile(dir_.path() / "impostazioni" / "lavoro", {lavoro});
+  Settings(const std::string& dirlav, const std::string& lavoro) {
+    PutFile(dir_.path() / "impostazioni" / "dirlav", dirlav);
+    PutFile(dir_.path() / "impostazioni" / "lavoro", lavoro);
   }
   std::string Root() const { return ToLower(dir_.SuitePath()); }
-  const std::filesystem::path& Path() const { return dir_.path(); }
-  std::string Argument(const std::string& rootSuffix = "") const {
-    return "|diroot=" + dir_.SuitePath() + rootSuffix + "|MEMBRA=3|";
+  std::string Argument(const std::string& rootEnd) const {
+    return "|diroot=" + dir_.SuitePath() + rootEnd + "|MEMBRA=3|";
   }
 
  private:
@@ -31,7 +31,7 @@ class Settings {
 // A root ending with a backslash still finds the settings.
 TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
   for (const char* rootEnd : {"", "\\"}) {
-    Settings s(rootEnd[0] ? "c:\\lavori\\" : "C:\\Lavori", "  ab12cd  ");
+    Settings s(rootEnd[0] ? "c:\\lavori\\\r\n" : "C:\\Lavori\r\n", "  ab12cd  \r\n");
     JobContext job;
     ASSERT_FALSE(ResolveJobFolders(s.Argument(rootEnd), job));
     EXPECT_EQ(job.RootDir, s.Root());
@@ -44,85 +44,57 @@ TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
   }
 }
 
-struct FolderFault {
-  const char* dirlav;
-  const char* lavoro;
-  const char* file;  // the settings file named in the message; nullptr: lavori message
-};
-
+// Settings that are wrong, no text of this suite, or no file at all; the
+// message names the file at fault, under the root as written (a closing
+// backslash doubles).
 TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
-  const FolderFault cases[] = {
-      {nullptr, "ab12cd", "dirlav"},      {"", "ab12cd", "dirlav"},
-      {"c:\\lavor", "ab12cd", "dirlav"},  {"c:\\jobs\\x", "ab12cd", nullptr},
-      {"c:\\lavori", nullptr, "lavoro"},  {"c:\\lavori", "ab12c", "lavoro"},
-      {"c:\\lavori", "ab12cde", "lavoro"},
+  const std::string lavori = "c:\\lavori\r\n", ab12cd = "ab12cd\r\n";
+  // dirlav, lavoro, the settings file named ("": the message of the jobs folder)
+  const std::array<std::string, 3> cases[] = {
+      {kAbsentFile, ab12cd, "dirlav"},
+      {kFolderInPlace, ab12cd, "dirlav"},
+      {"\r\n", ab12cd, "dirlav"},
+      {"c:\\lavor\r\n", ab12cd, "dirlav"},
+      {GarbageBytes(), ab12cd, "dirlav"},
+      {"c:\\jobs\\x\r\n", ab12cd, ""},
+      {Utf16Bytes(lavori), ab12cd, ""},
+      {lavori, kAbsentFile, "lavoro"},
+      {lavori, kFolderInPlace, "lavoro"},
+      {lavori, "", "lavoro"},
+      {lavori, "ab12c\r\n", "lavoro"},
+      {lavori, "ab12cde\r\n", "lavoro"},
+      {lavori, GarbageBytes(), "lavoro"},
+      {lavori, Utf16Bytes(ab12cd), "lavoro"},
+      {lavori, "\xEF\xBB\xBF" + ab12cd, "lavoro"},
+      {lavori, std::string(100000, 'a') + "\r\n", "lavoro"},
   };
-  for (const FolderFault& c : cases) {
-    Settings s(c.dirlav, c.lavoro);
-    JobContext job;
-    const auto fault = ResolveJobFolders(s.Argument("\\"), job);
-    ASSERT_TRUE(fault) << (c.dirlav ? c.dirlav : "-") << " " << (c.lavoro ? c.lavoro : "-");
-    const std::string expected =
-        c.file ? "Errore: file " + s.Root() + "\\\\impostazioni\\" + c.file + " errato o mancante"
-               : "Errore: il direttorio dei lavori deve terminare con < \\lavori >";
-    EXPECT_EQ(fault->text, expected);
-    EXPECT_EQ(fault->caption, "ERRORE");
-    EXPECT_EQ(fault->style, 48);
-  }
-}
-
-// Settings files that are no text of this suite, or no file at all. The
-// bytes go to one file; the other holds a good value.
-TEST(ResolveJobFolders, RefusesSettingsFilesThatAreNotText) {
-  struct Case {
-    const char* file;
-    std::optional<std::string> bytes;  // nothing: a folder in its place
-    const char* fault;  // the settings file named in the message; "lavori": that message
-  };
-  const Case cases[] = {
-      {"dirlav", std::nullopt, "dirlav"},
-      {"lavoro", std::nullopt, "lavoro"},
-      {"dirlav", GarbageBytes(), "dirlav"},
-      {"lavoro", GarbageBytes(), "lavoro"},
-      {"dirlav", Utf16Bytes("c:\\lavori\r\n"), "lavori"},
-      {"lavoro", Utf16Bytes("ab12cd\r\n"), "lavoro"},
-      {"lavoro", "\xEF\xBB\xBF" "ab12cd\r\n", "lavoro"},
-      {"lavoro", "", "lavoro"},
-      {"lavoro", std::string(100000, 'a') + "\r\n", "lavoro"},
-  };
-  for (const Case& c : cases) {
-    Settings s("c:\\lavori", "ab12cd");
-    const std::filesystem::path file = s.Path() / "impostazioni" / c.file;
-    std::filesystem::remove(file);
-    if (c.bytes) {
-      WriteBytes(file, *c.bytes);
-    } else {
-      std::filesystem::create_directory(file);
+  for (const std::string rootEnd : {"", "\\"}) {
+    for (const auto& [dirlav, lavoro, file] : cases) {
+      Settings s(dirlav, lavoro);
+      JobContext job;
+      const std::string text =
+          file.empty() ? "Errore: il direttorio dei lavori deve terminare con < \\lavori >"
+                       : "Errore: file " + s.Root() + rootEnd + "\\impostazioni\\" + file +
+                             " errato o mancante";
+      EXPECT_EQ(ResolveJobFolders(s.Argument(rootEnd), job),
+                (Message{text, kCaptionError, kStyleExclamation}))
+          << dirlav.substr(0, 20) << " " << lavoro.substr(0, 20);
     }
-    JobContext job;
-    const auto fault = ResolveJobFolders(s.Argument(), job);
-    ASSERT_TRUE(fault) << c.file;
-    const std::string expected =
-        std::string(c.fault) == "lavori"
-            ? "Errore: il direttorio dei lavori deve terminare con < \\lavori >"
-            : "Errore: file " + s.Root() + "\\impostazioni\\" + c.fault + " errato o mancante";
-    EXPECT_EQ(fault->text, expected);
-    EXPECT_EQ(fault->caption, "ERRORE");
   }
 }
 
 // A jobs folder of any length is taken as written; a UTF-8 mark before it
-// stays part of the name, so the job files are then not found (the message
-// of the continuous-elements file shows it).
+// stays part of the name, so the job files are then not found.
 TEST(ResolveJobFolders, TakesALongJobsFolderAndKeepsAForeignMark) {
   const std::string longFolder = "c:\\" + std::string(100000, 'x') + "\\lavori";
-  Settings s(longFolder.c_str(), "ab12cd");
-  JobContext job;
-  ASSERT_FALSE(ResolveJobFolders(s.Argument(), job));
-  EXPECT_EQ(job.JobsDir, longFolder + "\\");
-  WriteBytes(s.Path() / "impostazioni" / "dirlav", "\xEF\xBB\xBF" "c:\\lavori\r\n");
-  ASSERT_FALSE(ResolveJobFolders(s.Argument(), job));
-  EXPECT_EQ(job.JobsDir, "\u00EF\u00BB\u00BFc:\\lavori\\");
+  for (const auto& [dirlav, jobs] :
+       {std::pair{longFolder, longFolder + "\\"},
+        {"\xEF\xBB\xBF" "c:\\lavori", std::string("\u00EF\u00BB\u00BFc:\\lavori\\")}}) {
+    Settings s(dirlav + "\r\n", "ab12cd\r\n");
+    JobContext job;
+    ASSERT_FALSE(ResolveJobFolders(s.Argument(""), job));
+    EXPECT_EQ(job.JobsDir, jobs);
+  }
 }
 
 // The root length is checked after the jobs folder: a readable dirlav under
@@ -135,9 +107,9 @@ TEST(ResolveJobFolders, AShortRootIsADirlavFault) {
   JobContext job;
   const auto fault = ResolveJobFolders("|diroot=ab|MEMBRA=1|", job);
   std::filesystem::current_path(previous);
-  ASSERT_TRUE(fault);
   EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
-  EXPECT_EQ(fault->text, "Errore: file ab\\impostazioni\\dirlav errato o mancante");
+  EXPECT_EQ(fault, (Message{"Errore: file ab\\impostazioni\\dirlav errato o mancante",
+                            kCaptionError, kStyleExclamation}));
 }
 
 }  // namespace

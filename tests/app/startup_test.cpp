@@ -2,8 +2,8 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <functional>
+#include <tuple>
+#include <vector>
 #include <memory>
 #include <optional>
 #include <sstream>
@@ -12,6 +12,7 @@
 #include "common/text.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/fixture_job.h"
+#include "tests/support/messages.h"
 
 namespace {
 
@@ -30,9 +31,11 @@ StartupRun StartUp(const std::string& argument) {
   return run;
 }
 
-TEST(Startup, ReadsTheWholeFixtureJobWithoutAMessage) {
+// The whole fixture job without a message; then the structure file of
+// before the release line, which is warned about and read.
+TEST(Startup, ReadsTheFixtureJobAndAnOldStructureFile) {
   FixtureJob job;
-  const StartupRun run = StartUp(job.Argument());
+  StartupRun run = StartUp(job.Argument());
   ASSERT_FALSE(run.fault) << run.fault->text;
   EXPECT_EQ(run.shown, "");
   const World& world = *run.world;
@@ -46,62 +49,54 @@ TEST(Startup, ReadsTheWholeFixtureJobWithoutAMessage) {
   EXPECT_EQ(world.Sections.SectionCount, 1);
   EXPECT_EQ(world.Sections.CableTypeCount, 2);
   EXPECT_EQ(world.LastOperationOk, 1);
+
+  auto lines = FixtureJob::StructureLines();
+  lines.erase(lines.begin());
+  job.WriteJob("struttur.str", lines);
+  run = StartUp(job.Argument());
+  EXPECT_FALSE(run.fault);
+  EXPECT_EQ(run.shown,
+            "ATTENZIONE: Versione 3.8 o precedente. Caricare e risalvare la struttura in "
+            "'Valmora'\n");
+  EXPECT_EQ(run.world->Structure.StructureNodeCount, 5);
 }
 
 TEST(Startup, EachBrokenJobFileEndsStartUpWithItsMessage) {
   auto structure = FixtureJob::StructureLines();
-  structure[1] = "2001";            // NP
-  const std::string job = "<job>";  // stands for the job folder in the texts
-  const std::pair<std::function<void(const FixtureJob&)>, std::string> cases[] = {
-      {[](const FixtureJob& j) { j.RemoveJob("El_Conti.tmp"); },
-       "Impossibile leggere il file" + job + "\\El_Conti.tmp"},
-      {[](const FixtureJob& j) { j.WriteJob("El_Conti.tmp", {"300"}); },
-       "Numero di elementi continui eccessivo"},
-      {[](const FixtureJob& j) { j.RemoveJob("struttur.str"); },
-       "Problemi con la lettura del file " + job + "\\struttur.str"},
-      {[&](const FixtureJob& j) { j.WriteJob("struttur.str", structure); },
-       "Numero di nodi eccessivo . Lavoro non valido"},
-      {[](const FixtureJob& j) { j.RemoveJob("AssSez003.cap"); },
-       "File di associazione nodo - sezione non completo o errato " + job + "\\AssSez003.cap"},
-      {[](const FixtureJob& j) { j.RemoveJob("Sezio_ut"); }, "Nessun sezione definita "},
-      {[](const FixtureJob& j) { j.WriteJob("Sezio_ut", {"0"}); }, "Nessun sezione definita "},
+  structure[1] = "2001";  // NP
+  // The file, its new lines (none: removed), the message; <job> stands for
+  // the job folder.
+  const std::tuple<const char*, std::vector<std::string>, std::string> cases[] = {
+      {"El_Conti.tmp", {}, "Impossibile leggere il file<job>\\El_Conti.tmp"},
+      {"El_Conti.tmp", {"300"}, "Numero di elementi continui eccessivo"},
+      {"struttur.str", {}, "Problemi con la lettura del file <job>\\struttur.str"},
+      {"struttur.str", structure, "Numero di nodi eccessivo . Lavoro non valido"},
+      {"AssSez003.cap", {},
+       "File di associazione nodo - sezione non completo o errato <job>\\AssSez003.cap"},
+      {"Sezio_ut", {}, "Nessun sezione definita "},
+      {"Sezio_ut", {"0"}, "Nessun sezione definita "},
   };
-  for (const auto& [breakJob, text] : cases) {
+  for (const auto& [file, lines, text] : cases) {
     FixtureJob job;
-    breakJob(job);
+    if (lines.empty()) job.RemoveJob(file);
+    if (!lines.empty()) job.WriteJob(file, lines);
     const StartupRun run = StartUp(job.Argument());
-    ASSERT_TRUE(run.fault) << text;
     std::string expected = text;
     if (const auto at = expected.find("<job>"); at != std::string::npos) {
       expected.replace(at, 5, job.JobSuitePath());
     }
-    EXPECT_EQ(run.fault->text, expected);
-    EXPECT_EQ(run.fault->caption, "PROBLEMA") << text;
-    EXPECT_EQ(run.fault->style, 16) << text;
+    EXPECT_EQ(run.fault, Problem(expected));
     EXPECT_EQ(run.shown, "") << text;
-  }
-}
-
-const std::string kMissing = "<missing>";
-const std::string kFolder = "<folder>";
-
-// The file as bytes, or missing, or a folder in its place.
-void Replace(const std::filesystem::path& file, const std::string& bytes) {
-  std::filesystem::remove_all(file);
-  if (bytes == kFolder) {
-    std::filesystem::create_directories(file);
-  } else if (bytes != kMissing) {
-    WriteBytes(file, bytes);
   }
 }
 
 // Layouts can be edited without cable types: whatever keeps the file from
 // being read is only a notice, and the lists stay empty.
 TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
-  for (const std::string& bytes :
-       {kMissing, kFolder, std::string(), GarbageBytes(), Utf16Bytes("2\r\n")}) {
+  for (const std::string& bytes : {kAbsentFile, kFolderInPlace, std::string(), GarbageBytes(),
+                                   Utf16Bytes("2\r\n")}) {
     FixtureJob job;
-    Replace(job.JobFolder() / "Group.cap", bytes);
+    PutFile(job.JobFolder() / "Group.cap", bytes);
     const StartupRun run = StartUp(job.Argument());
     EXPECT_FALSE(run.fault);
     EXPECT_EQ(run.shown,
@@ -116,50 +111,34 @@ TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
 TEST(Startup, AFontThatCannotBeReadIsShownAndStartUpGoesOn) {
   const std::pair<std::string, int> cases[] = {
       // bytes, points of "A" afterwards
-      {kMissing, -1},
-      {kFolder, -1},
+      {kAbsentFile, -1},
+      {kFolderInPlace, -1},
       {"", -1},
       {GarbageBytes(), -1},
       {Utf16Bytes("0\r\n"), -1},
-      {"\xEF\xBB\xBF"
-       "0\r\nA10203040\r\n",
-       -1},  // UTF-8 mark
+      {"\xEF\xBB\xBF" "0\r\nA10203040\r\n", -1},  // UTF-8 mark
       {"99999999999\r\nA10203040\r\n", -1},
       {"0\r\nA10203040\r\n\r\nB10203040\r\n", 2},  // empty line
   };
   for (const auto& [bytes, glyphA] : cases) {
     FixtureJob job;
-    Replace(job.Root() / "progra" / "font.001", bytes);
+    PutFile(job.Root() / "progra" / "font.001", bytes);
     const StartupRun run = StartUp(job.Argument());
     EXPECT_FALSE(run.fault);
     const std::string path = ToLower(job.RootSuitePath()) + "\\progra\\font.001";
-    EXPECT_EQ(run.shown, bytes == kMissing ? "ERRORE: File " + path + " inesistente!\n"
-                                           : "ERRORE: Errore in lettura del file " + path + " !\n");
+    EXPECT_EQ(run.shown, bytes == kAbsentFile
+                             ? "ERRORE: File " + path + " inesistente!\n"
+                             : "ERRORE: Errore in lettura del file " + path + " !\n");
     EXPECT_EQ(run.world->Font.GlyphPointCount['A'], glyphA);
     EXPECT_EQ(run.world->Font.GlyphPointCount['B'], -1);
     EXPECT_EQ(run.world->Structure.StructureNodeCount, 5);
   }
 }
 
-TEST(Startup, AnOldStructureFileIsWarnedAboutAndRead) {
-  FixtureJob job;
-  auto lines = FixtureJob::StructureLines();
-  lines.erase(lines.begin());
-  job.WriteJob("struttur.str", lines);
-  const StartupRun run = StartUp(job.Argument());
-  EXPECT_FALSE(run.fault);
-  EXPECT_EQ(run.shown,
-            "ATTENZIONE: Versione 3.8 o precedente. Caricare e risalvare la struttura in "
-            "'Valmora'\n");
-  EXPECT_EQ(run.world->Structure.StructureNodeCount, 5);
-}
-
 // The member test comes before everything else: a bad member never reaches
 // the settings files.
 TEST(Startup, TheMemberIsCheckedFirst) {
-  const StartupRun run = StartUp("");
-  ASSERT_TRUE(run.fault);
-  EXPECT_EQ(run.fault->text, "Nessuna membratura specificata");
+  EXPECT_EQ(StartUp("").fault, Problem("Nessuna membratura specificata"));
 }
 
 }  // namespace

@@ -1,4 +1,5 @@
 #include <functional>
+#include <tuple>
 
 #include "tests/batch/batch_run.h"
 
@@ -6,109 +7,100 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// "check" after one change to a fresh copy of the suite: exit status and
-// both streams.
+// "check" after one change to a fresh copy of the suite. A missing cable
+// types file is a notice; the job is still readable.
 TEST_F(BatchRun, CheckReportsStartUp) {
-  struct Case {
-    std::function<void()> change;
-    std::vector<std::string> args;
-    int status;
-    std::string out, err;
-  };
-  const Case cases[] = {
-      {[] {}, {Argument(), "check"}, 0, "OK\n", ""},
-      {[&] { fs::remove(Job() / "struttur.str"); },
-       {Argument(), "check"},
-       1,
-       "",
+  const std::string noMember = "|diroot=" + suite_.SuitePath() + "|";
+  const std::tuple<std::function<void()>, std::string, int, std::string, std::string> cases[] = {
+      {[] {}, Argument(), 0, "OK\n", ""},
+      {[&] { fs::remove(Job() / "struttur.str"); }, Argument(), 1, "",
        "PROBLEMA: Problemi con la lettura del file " + Listed("struttur.str") + "\n"},
       {[&] { WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {"c:\\jobs\\x"}); },
-       {Argument(), "check"},
-       1,
-       "",
+       Argument(), 1, "",
        "ERRORE: Errore: il direttorio dei lavori deve terminare con < \\lavori >\n"},
-      // A missing cable types file is a notice; the job is still readable.
-      {[&] { fs::remove(Job() / "Group.cap"); },
-       {Argument(), "check"},
-       0,
-       "OK\n",
+      {[&] { fs::remove(Job() / "Group.cap"); }, Argument(), 0, "OK\n",
        "INFORMAZIONE: Nessun file trovato  " + Listed("Group.cap") + "\n"},
-      {[] {},
-       {"|diroot=" + suite_.SuitePath() + "|", "check"},
-       1,
-       "",
-       "PROBLEMA: Nessuna membratura specificata\n"},
+      {[] {}, noMember, 1, "", "PROBLEMA: Nessuna membratura specificata\n"},
   };
-  for (const Case& c : cases) {
-    fs::remove_all(suite_.path());
-    fs::create_directory(suite_.path());
+  for (const auto& [change, argument, status, out, err] : cases) {
     SetUp();
-    c.change();
-    const ProcessResult r = Batch(c.args);
-    EXPECT_EQ(r.status, c.status) << c.err;
-    EXPECT_EQ(r.out, c.out) << c.err;
-    EXPECT_EQ(r.err, c.err);
+    change();
+    Expect(Batch({argument, "check"}), status, out, err);
   }
 }
 
 TEST_F(BatchRun, ResaveWritesTheExampleGroupBackByteForByte) {
-  const fs::path in = Job() / "Memb002Gr_001.cap";
   const fs::path out = output_.path() / "copy.cap";
-  const ProcessResult r = Run({"resave", in.string(), out.string()});
-  EXPECT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(ReadBytes(out), ReadBytes(in));
+  Expect(Run({"resave", InJob("Memb002Gr_001.cap"), out.string()}), 0, "", "");
+  EXPECT_EQ(ReadBytes(out), ReadBytes(Job() / "Memb002Gr_001.cap"));
 }
 
-// A group whose point lies on a pier node (no section in the girder's
-// association) is refused as a whole; nothing is written.
-TEST_F(BatchRun, ResaveOfAnInvalidGroupWritesNothing) {
-  const fs::path in = Job() / "Memb002Gr_009.cap";
-  WriteJobFile(in, {"x", "1", "1             1", "1", "1                   1", "1",
-                    "60                  0", "0                   0                   0"});
-  const fs::path out = output_.path() / "out.cap";
-  const ProcessResult r = Run({"resave", in.string(), out.string()});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_EQ(r.err,
-            "PROBLEMA: Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna "
-            "sezione. Il gruppo di tracciati non è valido\n"
-            "INFORMAZIONE: Nessun tracciato definito \n");
-  EXPECT_FALSE(fs::exists(out));
-}
-
-TEST_F(BatchRun, ResaveOfAMissingFileSaysSo) {
-  const fs::path in = output_.path() / "missing.cap";
-  const ProcessResult r = Run({"resave", in.string(), (output_.path() / "o.cap").string()});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_NE(r.err.find("INFORMAZIONE: Problemi con la lettura del file "), std::string::npos);
-  EXPECT_NE(r.err.find("missing.cap"), std::string::npos);
+// Each command stops at the first message, with status 1 and nothing on
+// standard output, and writes no file. A group whose point lies on a pier
+// node (no section in the girder's association) is refused as a whole; a
+// group that cannot be read leaves the group empty.
+TEST_F(BatchRun, ACommandStoppedByAMessageWritesNothing) {
+  WriteJobFile(Job() / "Memb002Gr_009.cap", {"x", "1", "1             1", "1",
+                                             "1                   1", "1", "60                  0",
+                                             "0                   0                   0"});
+  WriteJobFile(Job() / "Memb002Gr_008.cap", {"Vuoto", "1", "1             1", "0"});
+  const std::string missing = InJob("Memb002Gr_005.cap");
+  const std::string unread = "INFORMAZIONE: Problemi con la lettura del file " +
+                             suite_.SuitePath() + "\\lavori\\pont01\\Memb002Gr_005.cap\n";
+  const std::string none = "INFORMAZIONE: Nessun tracciato definito \n";
+  const std::pair<std::vector<std::string>, std::string> cases[] = {
+      {{"resave", InJob("Memb002Gr_009.cap"), InJob("out.cap")},
+       "PROBLEMA: Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna "
+       "sezione. Il gruppo di tracciati non è valido\n" + none},
+      {{"resave", missing, InJob("out.cap")}, unread},
+      {{"draw-all", InJob("Memb002Gr_008.cap")}, none},
+      {{"draw-all", missing}, unread + none},
+      {{"preview", InJob("Memb002Gr_001.cap"), "7"}, "PROBLEMA: Tracciato non valido 7\n"},
+      {{"preview", InJob("Memb002Gr_001.cap"), "0"}, "PROBLEMA: Tracciato non valido 0\n"},
+      {{"verify", missing}, unread},
+  };
+  for (const auto& [operands, err] : cases) Expect(Run(operands), 1, "", err);
+  for (const auto& entry : fs::directory_iterator(Job())) {
+    EXPECT_NE(entry.path().extension(), ".dis") << entry.path();
+  }
+  EXPECT_FALSE(fs::exists(Job() / "out.cap"));
 }
 
 // Every malformed command line, of every command, gets the usage and status 2.
 TEST_F(BatchRun, AMalformedCommandLineGivesTheUsage) {
   const std::string group = InJob("Memb002Gr_001.cap");
   const std::string out = InJob("Memb002Gr_008.cap");
+  const std::string a = Argument();
   const std::vector<std::vector<std::string>> lines = {
       {},
-      {Argument()},
-      {Argument(), "fly"},
-      {Argument(), "draw-all"},
-      {Argument(), "preview", group},
-      {Argument(), "preview", group, "due"},
-      {Argument(), "preview", group, "1.5"},
+      {a},
+      {a, "fly"},
+      {a, "check", "x"},
+      {a, "draw-all"},
+      {a, "preview", group},
+      {a, "preview", group, "due"},
+      {a, "preview", group, "1.5"},
       // Numbers on the command line take a point, whatever the user's settings.
-      {Argument(), "parabola", "-", out, "101", "111", "118", "abc", "0", "-1", "0"},
-      {Argument(), "parabola", "-", out, "101", "111", "118", "2,5", "0", "-1", "0"},
-      {Argument(), "parabola", "-", out, "1.5", "111", "118", "0", "0", "-1", "0"},
-      {Argument(), "parabola", "-", out, "101", "111", "70000", "0", "0", "-1", "0"},
-      {Argument(), "parabola", "-", out, "101", "111", "118", "0", "0", "-1"},
+      {a, "parabola", "-", out, "101", "111", "118", "abc", "0", "-1", "0"},
+      {a, "parabola", "-", out, "101", "111", "118", "2,5", "0", "-1", "0"},
+      {a, "parabola", "-", out, "1.5", "111", "118", "0", "0", "-1", "0"},
+      {a, "parabola", "-", out, "101", "111", "70000", "0", "0", "-1", "0"},
+      {a, "parabola", "-", out, "101", "111", "118", "0", "0", "-1"},
+      {a, "verify", group, "--copriferro"},
+      {a, "verify", group, "--copriferro", "x"},
+      {a, "verify", group, "--raggio", "-1"},
+      {a, "verify", group, "--spessore", "3"},
   };
   for (const auto& args : lines) {
     const ProcessResult r = Batch(args);
     EXPECT_EQ(r.status, 2) << args.size();
     EXPECT_NE(r.err.find("uso: tracciati-batch"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("preview IN N"), std::string::npos) << r.err;
-    EXPECT_NE(r.err.find("parabola IN OUT I M F Z Y1 Y2 Y3"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("parabola IN OUT I M F Z Y1 Y2 Y3\n"), std::string::npos) << r.err;
+    EXPECT_NE(r.err.find("verify IN [--copriferro C] [--raggio R]\n"), std::string::npos);
+    // An option of verify that does not read is named first.
+    if (args.size() > 3 && args[1] == "verify") {
+      EXPECT_EQ(r.err.rfind("tracciati-batch: verify: ", 0), 0u) << r.err;
+    }
   }
   EXPECT_FALSE(fs::exists(out));
 }

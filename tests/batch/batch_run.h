@@ -16,14 +16,15 @@
 // group file Memb002Gr_001.cap holds six layouts.
 class BatchRun : public ::testing::Test {
  protected:
+  // Also between the cases of a table: a fresh copy of the suite.
   void SetUp() override {
+    std::filesystem::remove_all(suite_.path());
+    std::filesystem::create_directory(suite_.path());
     CopyTree(EXAMPLE_SUITE_DIR, suite_.path());
     WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {(suite_.path() / "lavori").string()});
   }
 
-  std::string Argument(int member = 2) const {
-    return "|diroot=" + suite_.SuitePath() + "|MEMBRA=" + std::to_string(member) + "|";
-  }
+  std::string Argument() const { return "|diroot=" + suite_.SuitePath() + "|MEMBRA=2|"; }
   std::filesystem::path Job() const { return suite_.path() / "lavori" / "pont01"; }
   std::string InJob(const std::string& name) const { return (Job() / name).string(); }
   // A job file's path as the messages give it: the job folder as start-up
@@ -39,6 +40,12 @@ class BatchRun : public ::testing::Test {
   ProcessResult Run(std::vector<std::string> args) const {
     args.insert(args.begin(), Argument());
     return Batch(args);
+  }
+  static void Expect(const ProcessResult& r, int status, const std::string& out,
+                     const std::string& err) {
+    EXPECT_EQ(r.status, status) << r.err;
+    EXPECT_EQ(r.out, out) << r.err;
+    EXPECT_EQ(r.err, err);
   }
 
   TempDir suite_;

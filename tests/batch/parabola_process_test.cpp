@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <array>
 
 #include "tests/batch/batch_run.h"
 
@@ -10,7 +11,7 @@ namespace {
 std::string Row(const std::vector<std::string>& fields) {
   std::string line;
   for (std::size_t k = 0; k < fields.size(); ++k) {
-    if (k > 0) line.resize(20 * k, ' ');
+    line.resize(20 * k, ' ');
     line += fields[k];
   }
   return line;
@@ -27,27 +28,21 @@ std::vector<std::string> Lines(const std::string& bytes) {
 }
 
 // "parabola IN OUT" followed by the seven values.
-class ParabolaRun : public BatchRun {
- protected:
-  ProcessResult Parabola(const std::string& in, const std::string& out,
-                         const std::vector<std::string>& values) const {
-    std::vector<std::string> args = {"parabola", in, out};
-    args.insert(args.end(), values.begin(), values.end());
-    return Run(args);
-  }
-};
+std::vector<std::string> Parabola(const std::string& in, const std::string& out,
+                                  const std::vector<std::string>& values) {
+  std::vector<std::string> args = {"parabola", in, out};
+  args.insert(args.end(), values.begin(), values.end());
+  return args;
+}
 
 // Over the first span with the sag of -40 at node 111 (2000 cm): the
 // parabola 0.00002·s·(s − 3000), whose values at the nodes were worked out
 // by hand, written as "Salva" writes them. Then over two spans, appended to
 // that group: the first layout is carried over, the new one takes its cable
 // type and the next name.
-TEST_F(ParabolaRun, OneSpanThenTwoSpansAppended) {
+TEST_F(BatchRun, ParabolaOverOneSpanThenTwoSpansAppended) {
   const std::string first = InJob("Memb002Gr_001.cap");
-  const ProcessResult r = Parabola("-", first, {"101", "111", "118", "-25", "0", "-40", "0"});
-  ASSERT_EQ(r.status, 0) << r.err;
-  EXPECT_EQ(r.err, "");
-  EXPECT_EQ(r.out, "");
+  Expect(Run(Parabola("-", first, {"101", "111", "118", "-25", "0", "-40", "0"})), 0, "", "");
   const std::vector<std::string> y = {"0",     "-11.2", "-20.8", "-28.8", "-35.2", "-40",
                                       "-43.2", "-44.8", "-44.8", "-43.2", "-40",   "-35.2",
                                       "-28.8", "-20.8", "-16.2", "-11.2", "-5.8",  "0"};
@@ -59,69 +54,53 @@ TEST_F(ParabolaRun, OneSpanThenTwoSpansAppended) {
   const std::string firstBytes = ReadBytes(first);
   EXPECT_EQ(Lines(firstBytes), expected);
 
-  const ProcessResult two =
-      Parabola(first, InJob("Memb002Gr_002.cap"), {"101", "118", "142", "10", "0", "-60", "0"});
-  ASSERT_EQ(two.status, 0) << two.err;
-  EXPECT_EQ(two.err, "");
+  const std::string second = InJob("Memb002Gr_002.cap");
+  Expect(Run(Parabola(first, second, {"101", "118", "142", "10", "0", "-60", "0"})), 0, "", "");
   EXPECT_EQ(ReadBytes(first), firstBytes) << "IN is only read";
-  const std::vector<std::string> lines = Lines(ReadBytes(Job() / "Memb002Gr_002.cap"));
+  const std::vector<std::string> lines = Lines(ReadBytes(second));
   ASSERT_EQ(lines.size(), expected.size() + 2 + 2 * 42);
   EXPECT_EQ(lines[3], "2");
   EXPECT_TRUE(std::equal(expected.begin() + 4, expected.end(), lines.begin() + 4));
-  const std::size_t second = expected.size();
-  EXPECT_EQ(lines[second], Row({"2", "1"}));
-  EXPECT_EQ(lines[second + 1], "42");
-  const auto point = [&](int p) { return second + 2 + 2 * static_cast<std::size_t>(p - 1); };
-  EXPECT_EQ(lines[point(1)], Row({"1", "0"}));
-  EXPECT_EQ(lines[point(1) + 1], Row({"0", "10", "0"}));
-  EXPECT_EQ(lines[point(18)], Row({"18", "0"}));  // the first pier
-  EXPECT_EQ(lines[point(18) + 1], Row({"-60", "10", "0"}));
-  EXPECT_EQ(lines[point(42)], Row({"42", "0"}));  // the second pier
-  EXPECT_EQ(lines[point(42) + 1], Row({"0", "10", "0"}));
+  const std::size_t at = expected.size();
+  EXPECT_EQ(lines[at], Row({"2", "1"}));
+  EXPECT_EQ(lines[at + 1], "42");
+  // Its first point, the first pier and the second pier.
+  for (const auto& [p, z] : {std::pair{1, "0"}, {18, "-60"}, {42, "0"}}) {
+    EXPECT_EQ(lines[at + 2 * p], Row({std::to_string(p), "0"}));
+    EXPECT_EQ(lines[at + 2 * p + 1], Row({z, "10", "0"}));
+  }
 }
 
-// A refusal (of the nodes, or of an input group that cannot be taken as it
-// is) prints the message, writes nothing and leaves an existing OUT as it
-// was: a group is never silently replaced by one holding only the new layout.
-TEST_F(ParabolaRun, RefusalsWriteNothing) {
+// A refusal (of the nodes, of an input group that cannot be taken as it is,
+// or an empty operand, which is an empty box of the dialog: its message, not
+// the usage) prints the message, writes nothing and leaves an existing OUT
+// as it was: a group is never silently replaced by one holding only the new
+// layout.
+TEST_F(BatchRun, ParabolaRefusalsWriteNothing) {
   const std::string out = InJob("Memb002Gr_009.cap");
   WriteBytes(out, "earlier group\r\n");
   // Position 60 is a pier node, without a section in this member.
   WriteBytes(Job() / "Memb002Gr_006.cap", "X\r\n0\r\n1 1\r\n1\r\n1 1\r\n1\r\n60 0\r\n0 0 0\r\n");
-  struct Case {
-    std::string in, nodes[3], message;
+  const std::string nodes = "PROBLEMA: Alcuni nodi presenti in uno o più tracciati non fanno "
+                            "riferimento ad alcuna sezione. Il gruppo di tracciati non è valido\n";
+  const std::string unread = "INFORMAZIONE: Problemi con la lettura del file " +
+                             suite_.SuitePath() + "\\lavori\\pont01\\Memb002Gr_404.cap\n";
+  // IN, then the values I, M, F, Z and Y3 (Y1 0, Y2 -1), then the message.
+  const std::array<std::string, 7> cases[] = {
+      {"-", "118", "111", "101", "0", "0", "PROBLEMA: Punti non in sequenza\n"},
+      {"-", "999", "111", "118", "0", "0", "PROBLEMA: Punto iniziale non valido\n"},
+      {"-", "101", "501", "118", "0", "0", "PROBLEMA: Punto intermedio non valido\n"},
+      {InJob("Memb002Gr_006.cap"), "101", "111", "118", "0", "0", nodes},
+      {InJob("Memb002Gr_404.cap"), "101", "111", "118", "0", "0", unread},
+      {"-", "", "111", "118", "0", "0", "ATTENZIONE: Nome nodo iniziale non inserito\n"},
+      {"-", "101", "111", "  ", "0", "0", "ATTENZIONE: Nome nodo finale non inserito\n"},
+      {"-", "101", "111", "118", "", "0", "ATTENZIONE: Coordinata z non inserita\n"},
+      {"-", "101", "111", "118", "0", "",
+       "ATTENZIONE: Coordinata y del punto finale non inserita\n"},
   };
-  const Case cases[] = {
-      {"-", {"118", "111", "101"}, "PROBLEMA: Punti non in sequenza\n"},
-      {"-", {"999", "111", "118"}, "PROBLEMA: Punto iniziale non valido\n"},
-      {"-", {"101", "501", "118"}, "PROBLEMA: Punto intermedio non valido\n"},  // a pier node
-      {InJob("Memb002Gr_006.cap"), {"101", "111", "118"}, "PROBLEMA: Alcuni nodi presenti"},
-      {InJob("Memb002Gr_404.cap"),
-       {"101", "111", "118"},
-       "INFORMAZIONE: Problemi con la lettura del file "},
-  };
-  for (const Case& c : cases) {
-    const ProcessResult r =
-        Parabola(c.in, out, {c.nodes[0], c.nodes[1], c.nodes[2], "0", "0", "-1", "0"});
-    EXPECT_EQ(r.status, 1) << c.message;
-    EXPECT_EQ(c.message.back() == '\n' ? r.err : r.err.substr(0, c.message.size()), c.message);
+  for (const auto& [in, i, m, f, z, y3, err] : cases) {
+    Expect(Run(Parabola(in, out, {i, m, f, z, "0", "-1", y3})), 1, "", err);
     EXPECT_EQ(ReadBytes(out), "earlier group\r\n");
-  }
-}
-
-// An empty operand is an empty box of the dialog: its message, not the usage.
-TEST_F(ParabolaRun, AnEmptyOperandGetsTheDialogsMessage) {
-  const std::pair<std::vector<std::string>, std::string> cases[] = {
-      {{"", "111", "118", "0", "0", "-1", "0"}, "Nome nodo iniziale non inserito"},
-      {{"101", "111", "  ", "0", "0", "-1", "0"}, "Nome nodo finale non inserito"},
-      {{"101", "111", "118", "", "0", "-1", "0"}, "Coordinata z non inserita"},
-      {{"101", "111", "118", "0", "0", "-1", ""}, "Coordinata y del punto finale non inserita"},
-  };
-  for (const auto& [values, message] : cases) {
-    const ProcessResult r = Parabola("-", InJob("Memb002Gr_008.cap"), values);
-    EXPECT_EQ(r.status, 1) << message;
-    EXPECT_EQ(r.err, "ATTENZIONE: " + message + "\n");
-    EXPECT_FALSE(fs::exists(Job() / "Memb002Gr_008.cap"));
   }
 }
 

@@ -1,6 +1,10 @@
 #pragma once
 
+#include <initializer_list>
+#include <iomanip>
 #include <memory>
+#include <sstream>
+#include <string>
 #include <vector>
 
 #include "layouts/layout_group.h"
@@ -12,12 +16,6 @@
 // value switches to the user scale.
 class RecordingCanvas : public PictureCanvas {
  public:
-  struct Op {
-    char kind = ' ';  // 'X' Cls, 'L' line (a b)-(c d), 'C' circle at (a b) of radius c
-    double a = 0, b = 0, c = 0, d = 0;
-    Colour colour = kForeColor;
-  };
-
   RecordingCanvas(double width, double height) : width_(width), height_(height) {}
 
   int16_t ScaleMode() const override { return user_ ? kScaleUser : kScalePixels; }
@@ -32,29 +30,36 @@ class RecordingCanvas : public PictureCanvas {
   void SetScaleHeight(double v) override { User(), sh_ = v; }
   double Width() const override { return width_; }
   double Height() const override { return height_; }
-  void Cls() override { ops.push_back({'X'}); }
+  void Cls() override { Record('X', {}, kForeColor); }
   void Line(double x1, double y1, double x2, double y2, Colour colour) override {
-    ops.push_back({'L', x1, y1, x2, y2, colour});
+    Record('L', {x1, y1, x2, y2}, colour);
   }
   void Circle(double x, double y, double r, Colour colour) override {
-    ops.push_back({'C', x, y, r, 0, colour});
+    Record('C', {x, y, r}, colour);
   }
   void SetEnabled(bool e) override { enabled = e; }
 
-  std::vector<Op> Only(char kind) const {
-    std::vector<Op> out;
-    for (const Op& op : ops) {
-      if (op.kind == kind) out.push_back(op);
-    }
-    return out;
+  void Clear() {
+    ops.clear();
+    colours.clear();
   }
 
-  std::vector<Op> ops;
+  // What was drawn, in order: "X" for Cls, "L x1 y1 x2 y2" for a line,
+  // "C x y r" for a circle, each number to ten digits; and its colour.
+  std::vector<std::string> ops;
+  std::vector<Colour> colours;
   bool enabled = false;
 
  private:
   void User() {
     if (!user_) left_ = top_ = 0, sw_ = width_, sh_ = height_, user_ = true;
+  }
+  void Record(char kind, std::initializer_list<double> values, Colour colour) {
+    std::ostringstream op;
+    op << kind << std::setprecision(10);
+    for (const double v : values) op << ' ' << v + 0.0;  // no "-0"
+    ops.push_back(op.str());
+    colours.push_back(colour);
   }
 
   double width_, height_;

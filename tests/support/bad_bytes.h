@@ -1,5 +1,6 @@
 #pragma once
 
+#include <filesystem>
 #include <string>
 
 // Inputs that are no text of this suite, for the tables of bad files.
@@ -11,3 +12,11 @@ std::string GarbageBytes();
 // The text as a UTF-16 editor saves it: byte-order mark, then each byte
 // followed by a NUL.
 std::string Utf16Bytes(const std::string& text);
+
+// What PutFile takes besides bytes: no file at all, or a folder in its place.
+inline const std::string kAbsentFile = "<no file>";
+inline const std::string kFolderInPlace = "<a folder>";
+
+// Replaces whatever is at `file` with the bytes (parent folders created), or
+// with one of the two above.
+void PutFile(const std::filesystem::path& file, const std::string& bytes);

@@ -25,14 +25,11 @@ class FixtureJob {
   // The suite path of the job folder as start-up computes it.
   std::string JobSuitePath() const;
 
-  // Replaces a job file (name relative to the job folder) or a settings file.
+  // Replaces or removes a job file (name relative to the job folder).
   void WriteJob(const std::string& name, const std::vector<std::string>& lines) const;
-  void WriteSettings(const std::string& name, const std::vector<std::string>& lines) const;
   void RemoveJob(const std::string& name) const;
 
   static std::vector<std::string> StructureLines();
-  static std::vector<std::string> ContinuousElementLines();
-  static std::vector<std::string> SectionLines();
 
  private:
   TempDir dir_;

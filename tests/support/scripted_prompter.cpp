@@ -4,20 +4,14 @@
 
 namespace {
 
-// The button that leaves everything as it was.
-int16_t SafeAnswer(int16_t style) {
-  if ((style & 0x0F) == 5) return kAnswerCancel;
-  return style == kStyleYesNo ? kAnswerNo : kAnswerOk;
-}
-
-std::string Describe(const std::string& caption, const std::string& text, int16_t style) {
-  return caption + ": " + text + " (style " + std::to_string(style) + ")";
+std::string Describe(const Message& m) {
+  return m.caption + ": " + m.text + " (style " + std::to_string(m.style) + ")";
 }
 
 std::optional<std::string> NextAnswer(std::deque<std::optional<std::string>>& answers,
-                                      const FileDialogRequest& request, const char* kind) {
+                                      const FileDialogRequest& request) {
   if (answers.empty()) {
-    ADD_FAILURE() << "unexpected " << kind << " dialog: " << request.title;
+    ADD_FAILURE() << "unexpected file dialog: " << request.title;
     return std::nullopt;
   }
   std::optional<std::string> answer = answers.front();
@@ -29,12 +23,9 @@ std::optional<std::string> NextAnswer(std::deque<std::optional<std::string>>& an
 
 ScriptedPrompter::~ScriptedPrompter() {
   for (const ExpectedMessage& expected : expectedMessages_) {
-    ADD_FAILURE() << "expected message never shown: "
-                  << Describe(expected.message.caption, expected.message.text,
-                              expected.message.style);
+    ADD_FAILURE() << "expected message never shown: " << Describe(expected.message);
   }
-  if (!openAnswers_.empty()) ADD_FAILURE() << openAnswers_.size() << " open dialog(s) never asked";
-  if (!saveAnswers_.empty()) ADD_FAILURE() << saveAnswers_.size() << " save dialog(s) never asked";
+  EXPECT_TRUE(openAnswers_.empty() && saveAnswers_.empty()) << "file dialog(s) never asked";
 }
 
 void ScriptedPrompter::ExpectMessage(const std::string& text, const std::string& caption,
@@ -53,28 +44,26 @@ void ScriptedPrompter::ExpectSaveFile(std::optional<std::string> path) {
 int16_t ScriptedPrompter::ShowMessageBox(const std::string& prompt, int16_t style,
                                          const std::string& caption) {
   messages_.push_back(Message{prompt, caption, style});
-  if (expectedMessages_.empty()) {
-    ADD_FAILURE() << "unexpected message: " << Describe(caption, prompt, style);
-    return SafeAnswer(style);
+  std::optional<ExpectedMessage> expected;
+  if (!expectedMessages_.empty()) {
+    expected = expectedMessages_.front();
+    expectedMessages_.pop_front();
   }
-  const ExpectedMessage expected = expectedMessages_.front();
-  expectedMessages_.pop_front();
-  const Message& want = expected.message;
-  if (want.text != prompt || want.caption != caption || want.style != style) {
-    ADD_FAILURE() << "message differs from the script\n  shown:    "
-                  << Describe(caption, prompt, style)
-                  << "\n  expected: " << Describe(want.caption, want.text, want.style);
-    return SafeAnswer(style);
-  }
-  return expected.answer;
+  const std::string want = expected ? Describe(expected->message) : "none";
+  if (want == Describe(messages_.back())) return expected->answer;
+  ADD_FAILURE() << "message differs from the script\n  shown:    " << Describe(messages_.back())
+                << "\n  expected: " << want;
+  // The button that leaves everything as it was.
+  if ((style & 0x0F) == 5) return kAnswerCancel;
+  return style == kStyleYesNo ? kAnswerNo : kAnswerOk;
 }
 
 std::optional<std::string> ScriptedPrompter::AskOpenFileName(const FileDialogRequest& request) {
   openRequests_.push_back(request);
-  return NextAnswer(openAnswers_, request, "open");
+  return NextAnswer(openAnswers_, request);
 }
 
 std::optional<std::string> ScriptedPrompter::AskSaveFileName(const FileDialogRequest& request) {
   saveRequests_.push_back(request);
-  return NextAnswer(saveAnswers_, request, "save");
+  return NextAnswer(saveAnswers_, request);
 }

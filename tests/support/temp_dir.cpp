@@ -1,29 +1,24 @@
 #include "tests/support/temp_dir.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
+#include <iterator>
 #include <random>
-#include <sstream>
 
 #include "common/cp1252.h"
 
 namespace fs = std::filesystem;
 
 TempDir::TempDir() {
-  std::random_device rd;
   // Under wine the Windows tests put their folders where TRACCIATI_TEST_TMP
   // says (a Z:\ path), since wine sets TMP itself.
   const char* chosen = std::getenv("TRACCIATI_TEST_TMP");
   const fs::path base = chosen && *chosen ? fs::path(chosen) : fs::temp_directory_path();
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const fs::path candidate = base / ("tracciati-test-" + std::to_string(rd()));
-    std::error_code ec;
-    if (fs::create_directory(candidate, ec)) {
-      path_ = candidate;
-      return;
-    }
-  }
-  throw std::runtime_error("cannot create a temporary folder");
+  std::random_device rd;
+  do {
+    path_ = base / ("tracciati-test-" + std::to_string(rd()) + "-" + std::to_string(rd()));
+  } while (!fs::create_directory(path_));
 }
 
 TempDir::~TempDir() {
@@ -33,16 +28,13 @@ TempDir::~TempDir() {
 
 std::string TempDir::SuitePath() const {
   std::string s = path_.string();
-  for (char& c : s) {
-    if (c == '/') c = '\\';
-  }
+  std::replace(s.begin(), s.end(), '/', '\\');
   return s;
 }
 
 void WriteBytes(const fs::path& path, const std::string& bytes) {
   fs::create_directories(path.parent_path());
-  std::ofstream out(path, std::ios::binary | std::ios::trunc);
-  out << bytes;
+  std::ofstream(path, std::ios::binary | std::ios::trunc) << bytes;
 }
 
 void WriteJobFile(const fs::path& path, const std::vector<std::string>& lines) {
@@ -53,9 +45,7 @@ void WriteJobFile(const fs::path& path, const std::vector<std::string>& lines) {
 
 std::string ReadBytes(const fs::path& path) {
   std::ifstream in(path, std::ios::binary);
-  std::ostringstream s;
-  s << in.rdbuf();
-  return s.str();
+  return {std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>()};
 }
 
 void CopyTree(const fs::path& from, const fs::path& to) {
