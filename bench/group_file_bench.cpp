@@ -13,7 +13,6 @@
 
 #include "common/atomic_file.h"
 #include "common/number_text.h"
-
 #include "layouts/group_file.h"
 #include "layouts/layout_group.h"
 #include "platform/suite_path.h"
@@ -107,22 +106,22 @@ void BM_WriteLayoutGroupLimit(benchmark::State& state) {
   const std::string path = BenchFile();
   const std::size_t size = LayoutGroupFileBytes(*group).size();
   std::string out;
-  std::size_t lineStart = 0;
-  const auto put = [&](auto value, std::size_t column) {
-    char digits[40];
-    const auto result = std::to_chars(digits, digits + sizeof digits, value);
-    out.append(lineStart + column - out.size(), ' ');
-    out.append(digits, result.ptr);
+  char line[128];
+  char* end = line;
+  const auto put = [&](auto value, std::ptrdiff_t column) {
+    while (end < line + column) *end++ = ' ';
+    end = std::to_chars(end, line + sizeof line, value).ptr;
   };
   const auto endLine = [&] {
-    out += "\r\n";
-    lineStart = out.size();
+    *end++ = '\r';
+    *end++ = '\n';
+    out.append(line, end);
+    end = line;
   };
   for (auto _ : state) {
     out.clear();
     out.reserve(size);
     out += group->GroupDescription + "\r\n12\r\n1             1\r\n199\r\n";
-    lineStart = out.size();
     for (int l = 1; l <= group->LayoutCount; ++l) {
       const Layout& layout = group->Layouts[l];
       put(layout.Name, 0);

@@ -37,7 +37,8 @@ bool LineReader::Fill() {
   newline_ -= begin_;
   begin_ = 0;
   end_ = kept;
-  if (buffer_.size() < kept + kChunkBytes) buffer_.resize(std::max(kept + kChunkBytes, 2 * kChunkBytes));
+  if (buffer_.size() < kept + kChunkBytes)
+    buffer_.resize(std::max(kept + kChunkBytes, 2 * kChunkBytes));
   char* const base = buffer_.data();
   data_ = base;
   const std::streamsize got =

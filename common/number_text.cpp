@@ -4,27 +4,30 @@
 #include <charconv>
 #include <cmath>
 
-void AppendNumberText(std::string& out, double value) {
+char* WriteNumberText(char* out, double value) {
   if (value == 0.0) {  // negative zero too
-    out += '0';
-    return;
+    *out = '0';
+    return out + 1;
   }
   // General form with 15 significant digits is exactly the rule above,
   // apart from the spelling of the exponent and the leading zero.
   std::array<char, 40> buffer;
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                     std::chars_format::general, 15);
-  char* const end = result.ptr;
-  char* p = buffer.data();
+  const char* const end = result.ptr;
+  const char* p = buffer.data();
   if (*p == '-') {
-    out += '-';
+    *out++ = '-';
     ++p;
   }
   if (p[0] == '0' && p + 1 < end && p[1] == '.') ++p;
-  for (char* e = p; e < end; ++e) {
-    if (*e == 'e') *e = 'E';
-  }
-  out.append(p, end);
+  for (; p < end; ++p) *out++ = *p == 'e' ? 'E' : *p;
+  return out;
+}
+
+void AppendNumberText(std::string& out, double value) {
+  char buffer[kMaxNumberTextBytes];
+  out.append(buffer, WriteNumberText(buffer, value));
 }
 
 std::string NumberText(double value) {
@@ -33,35 +36,40 @@ std::string NumberText(double value) {
   return text;
 }
 
-void AppendTwoDecimalsText(std::string& out, double value) {
-  const double rounded = RoundTo(value, 2);
-  // Below 1e13 the value is a whole number of hundredths with at most 15
-  // digits, the nearest double to it prints as exactly that number, and
-  // neither exponent form applies; beyond, the general form decides.
-  if (!(std::fabs(rounded) < 1e13)) {
-    AppendNumberText(out, rounded);
-    return;
+char* WriteTwoDecimalsText(char* out, double value) {
+  // As RoundTo(value, 2), but the whole number of hundredths is kept. Below
+  // 10^15 hundredths (10^13) the value has at most 15 digits, the nearest
+  // double to it prints as exactly that number, and neither exponent form
+  // applies; beyond, the general form decides.
+  const double scaled = value * 100.0;
+  const double half = scaled + 0.5;
+  if (!(std::fabs(half) < 2e15)) return WriteNumberText(out, RoundTo(value, 2));
+  long long hundredths = static_cast<long long>(half);  // floor, below
+  if (static_cast<double>(hundredths) > half) --hundredths;
+  if (hundredths <= -1000000000000000 || hundredths >= 1000000000000000) {
+    return WriteNumberText(out, RoundTo(value, 2));
   }
-  long long hundredths = std::llround(rounded * 100.0);
   if (hundredths == 0) {
-    out += '0';
-    return;
+    *out = '0';
+    return out + 1;
   }
   if (hundredths < 0) {
-    out += '-';
+    *out++ = '-';
     hundredths = -hundredths;
   }
   const long long whole = hundredths / 100;
   const int cents = static_cast<int>(hundredths % 100);
-  if (whole != 0) {
-    char buffer[20];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, whole);
-    out.append(buffer, result.ptr);
-  }
-  if (cents == 0) return;
-  out += '.';
-  out += static_cast<char>('0' + cents / 10);
-  if (cents % 10 != 0) out += static_cast<char>('0' + cents % 10);
+  if (whole != 0) out = std::to_chars(out, out + 20, whole).ptr;
+  if (cents == 0) return out;
+  *out++ = '.';
+  *out++ = static_cast<char>('0' + cents / 10);
+  if (cents % 10 != 0) *out++ = static_cast<char>('0' + cents % 10);
+  return out;
+}
+
+void AppendTwoDecimalsText(std::string& out, double value) {
+  char buffer[kMaxNumberTextBytes];
+  out.append(buffer, WriteTwoDecimalsText(buffer, value));
 }
 
 double RoundTo(double value, int decimals) {

@@ -9,9 +9,9 @@
 
 #include "common/cp1252.h"
 #include "common/line_reader.h"
+#include "common/number_text.h"
 #include "common/text.h"
 #include "common/val.h"
-#include "common/number_text.h"
 #include "platform/suite_path.h"
 
 namespace {

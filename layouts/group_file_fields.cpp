@@ -174,8 +174,8 @@ int GroupFileFields::ReadInteger(int lowest, int highest) {
   // Compared as doubles so that 1e300 cannot overflow; from 2^52 on every
   // double is whole.
   const double v = *value;
-  const bool whole = std::fabs(v) >= 4503599627370496.0 ||
-                     static_cast<double>(static_cast<std::int64_t>(v)) == v;
+  const bool whole =
+      std::fabs(v) >= 4503599627370496.0 || static_cast<double>(static_cast<std::int64_t>(v)) == v;
   if (!whole || v < lowest || v > highest) {
     Fail(fieldLine_, "numero intero non valido " + Quoted(*field));
     return 0;

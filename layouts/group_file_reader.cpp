@@ -69,8 +69,8 @@ void ReadLayout(GroupFileFields& in, const StructureModel& structure, Layout& la
 
 // Reads the group from lines. A line over the limit refuses the file as it
 // always has: the group emptied, the description and parameters kept.
-GroupFileOutcome ReadGroupLines(LineReader& lines, const std::string& suitePath,
-                                LayoutGroup& group, const StructureModel& structure) {
+GroupFileOutcome ReadGroupLines(LineReader& lines, const std::string& suitePath, LayoutGroup& group,
+                                const StructureModel& structure) {
   GroupFileOutcome outcome;
   if (!lines.Opened()) {
     outcome.fault = CannotRead(suitePath);
