@@ -1,16 +1,38 @@
 #include "common/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
-char* WriteNumberText(char* out, double value) {
-  if (value == 0.0) {  // negative zero too
-    *out = '0';
-    return out + 1;
-  }
-  // General form with 15 significant digits is exactly the rule above,
-  // apart from the spelling of the exponent and the leading zero.
+namespace {
+
+constexpr std::uint64_t kPowersOfTen[] = {1ULL,
+                                          10ULL,
+                                          100ULL,
+                                          1000ULL,
+                                          10000ULL,
+                                          100000ULL,
+                                          1000000ULL,
+                                          10000000ULL,
+                                          100000000ULL,
+                                          1000000000ULL,
+                                          10000000000ULL,
+                                          100000000000ULL,
+                                          1000000000000ULL,
+                                          10000000000000ULL,
+                                          100000000000000ULL,
+                                          1000000000000000ULL,
+                                          10000000000000000ULL,
+                                          100000000000000000ULL,
+                                          1000000000000000000ULL,
+                                          10000000000000000000ULL};
+
+// The general form as the library writes it, with the exponent spelt E and
+// no zero before the point: the way for magnitudes the shortcut below does
+// not take.
+char* LibraryNumberText(char* out, double value) {
   std::array<char, 40> buffer;
   const auto result = std::to_chars(buffer.data(), buffer.data() + buffer.size(), value,
                                     std::chars_format::general, 15);
@@ -23,6 +45,105 @@ char* WriteNumberText(char* out, double value) {
   if (p[0] == '0' && p + 1 < end && p[1] == '.') ++p;
   for (; p < end; ++p) *out++ = *p == 'e' ? 'E' : *p;
   return out;
+}
+
+#if defined(__SIZEOF_INT128__)
+
+__extension__ typedef unsigned __int128 Wide;
+
+// The 15 significant digits of magnitude (10^14 <= digits < 10^15) and its
+// decimal exponent, rounded as the general form rounds the exact binary
+// value: to the nearest, a tie to the even neighbour. From 1e-5 to 1e15 the
+// value is m / 2^shift with m under 2^53 and shift from 3 to 70, so m times
+// a power of ten up to 10^19 fits 128 bits and the division is exact.
+bool FifteenDigits(double magnitude, std::uint64_t& digits, int& exponent) {
+  if (!(magnitude >= 1e-5 && magnitude < 1e15)) return false;
+  int binary = 0;
+  const double fraction = std::frexp(magnitude, &binary);
+  const auto m = static_cast<Wide>(std::ldexp(fraction, 53));
+  const int shift = 53 - binary;
+  // log10(2) is about 1233 / 4096: the estimate is low by at most one.
+  int e = ((binary - 1) * 1233) >> 12;
+  for (;;) {
+    const int k = 14 - e;
+    if (k < 0 || k > 19) return false;
+    const Wide scaled = m * kPowersOfTen[k];
+    Wide n = scaled >> shift;
+    if (n < kPowersOfTen[14]) {
+      --e;
+      continue;
+    }
+    if (n >= kPowersOfTen[15]) {
+      ++e;
+      continue;
+    }
+    const Wide rest = scaled - (n << shift);
+    const Wide half = static_cast<Wide>(1) << (shift - 1);
+    if (rest > half || (rest == half && (n & 1) != 0)) ++n;
+    if (n == kPowersOfTen[15]) {
+      n = kPowersOfTen[14];
+      ++e;
+    }
+    digits = static_cast<std::uint64_t>(n);
+    exponent = e;
+    return true;
+  }
+}
+
+#else
+
+bool FifteenDigits(double, std::uint64_t&, int&) { return false; }
+
+#endif
+
+// Writes 15 digits with exponent e in the general form: trailing zeros
+// dropped, fixed from 10^-4 to below 10^15, otherwise d.dddE+XX.
+char* WriteGeneral(char* out, std::uint64_t digits, int e) {
+  char d[15];
+  for (int i = 14; i >= 0; --i) {
+    d[i] = static_cast<char>('0' + digits % 10);
+    digits /= 10;
+  }
+  int length = 15;
+  while (d[length - 1] == '0') --length;  // d[0] is never 0
+  if (e < -4 || e >= 15) {
+    *out++ = d[0];
+    if (length > 1) {
+      *out++ = '.';
+      out = std::copy(d + 1, d + length, out);
+    }
+    *out++ = 'E';
+    *out++ = e < 0 ? '-' : '+';
+    const int magnitude = e < 0 ? -e : e;
+    if (magnitude < 10) *out++ = '0';
+    return std::to_chars(out, out + 4, magnitude).ptr;
+  }
+  if (e < 0) {
+    *out++ = '.';
+    out = std::fill_n(out, -e - 1, '0');
+    return std::copy(d, d + length, out);
+  }
+  const int whole = e + 1;
+  if (length <= whole) return std::fill_n(std::copy(d, d + length, out), whole - length, '0');
+  out = std::copy(d, d + whole, out);
+  *out++ = '.';
+  return std::copy(d + whole, d + length, out);
+}
+
+}  // namespace
+
+// Exact integer arithmetic where it can, as the library's general form would
+// write it: a drawing holds hundreds of thousands of numbers.
+char* WriteNumberText(char* out, double value) {
+  if (value == 0.0) {  // negative zero too
+    *out = '0';
+    return out + 1;
+  }
+  std::uint64_t digits = 0;
+  int exponent = 0;
+  if (!FifteenDigits(std::fabs(value), digits, exponent)) return LibraryNumberText(out, value);
+  if (value < 0) *out++ = '-';
+  return WriteGeneral(out, digits, exponent);
 }
 
 void AppendNumberText(std::string& out, double value) {
