@@ -10,6 +10,7 @@
 #include <memory>
 #include <string>
 #include <system_error>
+#include <vector>
 
 #include "common/atomic_file.h"
 #include "common/number_text.h"
@@ -183,5 +184,40 @@ void BM_LayoutGroupFileBytes(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(LayoutGroupFileBytes(*group));
 }
 BENCHMARK(BM_LayoutGroupFileBytes)->Unit(benchmark::kMillisecond);
+
+// The number text of a drawing's coordinates (any double) beside the
+// library's general form with 15 digits that it matches.
+std::vector<double> DrawingLikeValues() {
+  std::vector<double> values;
+  for (int k = 1; k <= 100000; ++k) values.push_back(std::sin(k) * 1000.0 / (k % 97 + 1));
+  return values;
+}
+
+void BM_NumberText(benchmark::State& state) {
+  const std::vector<double> values = DrawingLikeValues();
+  std::string out;
+  for (auto _ : state) {
+    out.clear();
+    for (const double v : values) AppendNumberText(out, v);
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+BENCHMARK(BM_NumberText)->Unit(benchmark::kMillisecond);
+
+void BM_NumberTextLibraryGeneralForm(benchmark::State& state) {
+  const std::vector<double> values = DrawingLikeValues();
+  std::string out;
+  for (auto _ : state) {
+    out.clear();
+    for (const double v : values) {
+      char digits[40];
+      const auto result =
+          std::to_chars(digits, digits + sizeof digits, v, std::chars_format::general, 15);
+      out.append(digits, result.ptr);
+    }
+    benchmark::DoNotOptimize(out.data());
+  }
+}
+BENCHMARK(BM_NumberTextLibraryGeneralForm)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -2,9 +2,11 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
+#include <cstring>
 
 namespace {
 
@@ -58,10 +60,13 @@ __extension__ typedef unsigned __int128 Wide;
 // a power of ten up to 10^19 fits 128 bits and the division is exact.
 bool FifteenDigits(double magnitude, std::uint64_t& digits, int& exponent) {
   if (!(magnitude >= 1e-5 && magnitude < 1e15)) return false;
-  int binary = 0;
-  const double fraction = std::frexp(magnitude, &binary);
-  const auto m = static_cast<Wide>(std::ldexp(fraction, 53));
-  const int shift = 53 - binary;
+  // A normal double: the 52 stored bits under the implicit one, and the
+  // biased exponent above them.
+  const auto bits = std::bit_cast<std::uint64_t>(magnitude);
+  const int biased = static_cast<int>(bits >> 52);
+  const Wide m = (bits & ((std::uint64_t{1} << 52) - 1)) | (std::uint64_t{1} << 52);
+  const int shift = 1075 - biased;
+  const int binary = biased - 1022;
   // log10(2) is about 1233 / 4096: the estimate is low by at most one.
   int e = ((binary - 1) * 1233) >> 12;
   for (;;) {
@@ -99,11 +104,24 @@ bool FifteenDigits(double, std::uint64_t&, int&) { return false; }
 // Writes 15 digits with exponent e in the general form: trailing zeros
 // dropped, fixed from 10^-4 to below 10^15, otherwise d.dddE+XX.
 char* WriteGeneral(char* out, std::uint64_t digits, int e) {
-  char d[15];
-  for (int i = 14; i >= 0; --i) {
-    d[i] = static_cast<char>('0' + digits % 10);
-    digits /= 10;
+  // Two digits at a time, the upper seven and the lower eight apart, so
+  // that the two chains of divisions overlap.
+  static constexpr char kPairs[] =
+      "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+      "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+      "8081828384858687888990919293949596979899";
+  char d[16];
+  std::uint64_t upper = digits / 100000000;
+  std::uint64_t lower = digits % 100000000;
+  for (int i = 14; i >= 8; i -= 2) {
+    std::memcpy(d + i - 1, kPairs + 2 * (lower % 100), 2);
+    lower /= 100;
   }
+  for (int i = 6; i >= 2; i -= 2) {
+    std::memcpy(d + i - 1, kPairs + 2 * (upper % 100), 2);
+    upper /= 100;
+  }
+  d[0] = static_cast<char>('0' + upper);
   int length = 15;
   while (d[length - 1] == '0') --length;  // d[0] is never 0
   if (e < -4 || e >= 15) {
