@@ -51,8 +51,8 @@ bool LineReader::Fill() {
   return true;
 }
 
-std::optional<std::string_view> LineReader::NextView() {
-  if (!opened_ || tooLong_) return std::nullopt;
+bool LineReader::NextLine(std::string_view& line) {
+  if (!opened_ || tooLong_) return false;
   for (;;) {
     // The first LF is searched once, however many lone CRs come before it.
     if (newline_ < begin_) newline_ = begin_;
@@ -79,16 +79,16 @@ std::optional<std::string_view> LineReader::NextView() {
       Fill();
       continue;
     } else if (begin_ == end_) {
-      return std::nullopt;  // the end of the file
+      return false;  // the end of the file
     }
     ++line_;
     if (lineEnd - begin_ > limit_) {
       tooLong_ = true;
-      return std::nullopt;
+      return false;
     }
-    const std::string_view line(data_ + begin_, lineEnd - begin_);
+    line = std::string_view(data_ + begin_, lineEnd - begin_);
     begin_ = next;
-    return line;
+    return true;
   }
 }
 

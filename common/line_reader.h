@@ -23,10 +23,16 @@ class LineReader {
   static LineReader OverBytes(std::string_view bytes);
 
   bool Opened() const { return opened_; }
-  // The next line without its end (CR LF, LF or a lone CR); nothing at the
-  // end of the file, after a read error, or at a line over the limit. The
-  // view lasts until the next call.
-  std::optional<std::string_view> NextView();
+  // The next line without its end (CR LF, LF or a lone CR) into line; false
+  // at the end of the file, after a read error, or at a line over the limit.
+  // The view lasts until the next call. (A parser's loop takes the line this
+  // way: an optional view, stored in parts and loaded whole, stalls it.)
+  bool NextLine(std::string_view& line);
+  std::optional<std::string_view> NextView() {
+    std::string_view line;
+    if (!NextLine(line)) return std::nullopt;
+    return line;
+  }
   std::optional<std::string> Next();
   bool TooLong() const { return tooLong_; }
   bool Failed() const { return tooLong_; }

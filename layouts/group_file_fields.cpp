@@ -39,10 +39,12 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
                                    1e16, 1e17, 1e18, 1e19, 1e20, 1e21, 1e22};
 
 // The forms the writer makes ("-12", "-12.5", ".25", "1.5E-05") read
-// straight from the line, to the same double ParseNumber gives; nothing for
+// straight from the line, to the same double ParseNumber gives; false for
 // any other form (a plus sign, a D exponent, a malformed field, a magnitude
-// beyond a double), which ParseNumber then decides.
-std::optional<double> PlainNumber(std::string_view field) {
+// beyond a double), which ParseNumber then decides. (A bool and an out
+// parameter, not an optional: the optional's two parts, stored apart and
+// loaded as one, stalled every field.)
+bool PlainNumber(std::string_view field, double& value) {
   const char* p = field.data();
   const char* const end = p + field.size();
   const bool negative = p < end && *p == '-';
@@ -58,22 +60,23 @@ std::optional<double> PlainNumber(std::string_view field) {
     decimals = p - fraction;
     count += decimals;
   }
-  if (count == 0) return std::nullopt;
+  if (count == 0) return false;
   if (p == end && count <= 15) {
     // Both operands are exact (under 2^53 and a power of ten up to 10^22),
     // so the quotient is the double nearest to the decimal, as from_chars
     // rounds it.
-    const double value = static_cast<double>(digits) / kExactPowers[decimals];
-    return negative ? -value : value;
+    const double quotient = static_cast<double>(digits) / kExactPowers[decimals];
+    value = negative ? -quotient : quotient;
+    return true;
   }
   if (p < end && (*p == 'E' || *p == 'e')) {
     ++p;
     if (p < end && (*p == '+' || *p == '-')) ++p;
     const char* const exponent = p;
     while (p < end && IsDigit(*p)) ++p;
-    if (p == exponent) return std::nullopt;
+    if (p == exponent) return false;
   }
-  if (p != end) return std::nullopt;
+  if (p != end) return false;
   // from_chars does not take a leading point in every library: a zero goes
   // before it, as ParseNumber does.
   char buffer[40];
@@ -81,16 +84,17 @@ std::optional<double> PlainNumber(std::string_view field) {
   const char* last = end;
   if (*body == '.') {
     const std::size_t length = static_cast<std::size_t>(end - body);
-    if (length + 1 > sizeof buffer) return std::nullopt;
+    if (length + 1 > sizeof buffer) return false;
     buffer[0] = '0';
     std::memcpy(buffer + 1, body, length);
     first = buffer;
     last = buffer + length + 1;
   }
-  double value = 0.0;
-  const std::from_chars_result result = std::from_chars(first, last, value);
-  if (result.ec != std::errc() || result.ptr != last) return std::nullopt;
-  return negative ? -value : value;
+  double read = 0.0;
+  const std::from_chars_result result = std::from_chars(first, last, read);
+  if (result.ec != std::errc() || result.ptr != last) return false;
+  value = negative ? -read : read;
+  return true;
 }
 
 }  // namespace
@@ -126,58 +130,59 @@ std::optional<std::string> GroupFileFields::ReadFirstLine() {
   return Cp1252ToUtf8(*line);
 }
 
-std::optional<std::string_view> GroupFileFields::NextField() {
-  if (Failed()) return std::nullopt;
+bool GroupFileFields::NextField(std::string_view& field) {
+  if (Failed()) return false;
   for (;;) {
     pos_ = SkipBlanks(line_, pos_);
     if (pos_ < line_.size()) break;
-    const std::optional<std::string_view> next = lines_.NextView();
-    if (!next) {
+    if (!lines_.NextLine(line_)) {
       FailAtEnd();
-      return std::nullopt;
+      return false;
     }
-    line_ = *next;
     pos_ = 0;
   }
   fieldLine_ = lines_.LineNumber();
   const std::size_t start = pos_;
   const std::size_t size = line_.size();
   while (pos_ < size && line_[pos_] != ',' && !IsBlankChar(line_[pos_])) ++pos_;
-  const std::string_view field = line_.substr(start, pos_ - start);
+  field = line_.substr(start, pos_ - start);
   pos_ = SkipBlanks(line_, pos_);
   if (pos_ < size && line_[pos_] == ',') ++pos_;
-  return field;
+  return true;
 }
 
-std::optional<double> GroupFileFields::NumberField(std::string_view field) {
+bool GroupFileFields::NumberField(std::string_view field, double& value) {
   if (field.empty()) {
     Fail(fieldLine_, "numero mancante");
-    return std::nullopt;
+    return false;
   }
-  if (const std::optional<double> plain = PlainNumber(field)) return plain;
-  const std::optional<double> value = ParseNumber(field);
-  if (!value) Fail(fieldLine_, "numero non valido " + Quoted(field));
-  return value;
+  if (PlainNumber(field, value)) return true;
+  const std::optional<double> general = ParseNumber(field);
+  if (!general) {
+    Fail(fieldLine_, "numero non valido " + Quoted(field));
+    return false;
+  }
+  value = *general;
+  return true;
 }
 
 double GroupFileFields::ReadNumber() {
-  const std::optional<std::string_view> field = NextField();
-  if (!field) return 0.0;
-  return NumberField(*field).value_or(0.0);
+  std::string_view field;
+  double value = 0.0;
+  if (!NextField(field) || !NumberField(field, value)) return 0.0;
+  return value;
 }
 
 int GroupFileFields::ReadInteger(int lowest, int highest) {
-  const std::optional<std::string_view> field = NextField();
-  if (!field) return 0;
-  const std::optional<double> value = NumberField(*field);
-  if (!value) return 0;
+  std::string_view field;
+  double v = 0.0;
+  if (!NextField(field) || !NumberField(field, v)) return 0;
   // Compared as doubles so that 1e300 cannot overflow; from 2^52 on every
   // double is whole.
-  const double v = *value;
   const bool whole =
       std::fabs(v) >= 4503599627370496.0 || static_cast<double>(static_cast<std::int64_t>(v)) == v;
   if (!whole || v < lowest || v > highest) {
-    Fail(fieldLine_, "numero intero non valido " + Quoted(*field));
+    Fail(fieldLine_, "numero intero non valido " + Quoted(field));
     return 0;
   }
   return static_cast<int>(v);

@@ -47,9 +47,10 @@ class GroupFileFields {
   void ReadToEnd();
 
  private:
-  // The next field, or nothing (with the fault recorded) at the end.
-  std::optional<std::string_view> NextField();
-  std::optional<double> NumberField(std::string_view field);
+  // The next field; false (with the fault recorded) at the end.
+  bool NextField(std::string_view& field);
+  // The field's value; false (with the fault recorded) when it has none.
+  bool NumberField(std::string_view field, double& value);
   // Nothing more to read: the file ends early or a line is too long.
   void FailAtEnd();
 
