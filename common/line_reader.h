@@ -5,39 +5,56 @@
 #include <fstream>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <vector>
 
 // Reads a file one line at a time, so that what a reader holds is bounded by
 // its tables, not by the file: a line over kMaxLineBytes (a file of binary
-// garbage with no line end, say) stops the reading as malformed after that
-// many bytes.
+// garbage with no line end, say) stops the reading as malformed once that
+// many bytes have come without an end. The same reader also walks bytes
+// already in memory, with no limit, so that a parser has one source of lines.
 class LineReader {
  public:
   static constexpr std::size_t kMaxLineBytes = std::size_t{1} << 20;
 
   // Nothing can be read unless path is a readable regular file.
   explicit LineReader(const std::filesystem::path& path);
+  // The lines of bytes, which must outlive the reader.
+  static LineReader OverBytes(std::string_view bytes);
 
   bool Opened() const { return opened_; }
-  // The next line without its end (CR LF, LF or a lone CR); nothing at the
-  // end of the file, after a read error, or at a line over the limit.
+  // The next line without its end (CR LF, LF or a lone CR) into line; false
+  // at the end of the file, after a read error, or at a line over the limit.
+  // The view lasts until the next call. (A parser's loop takes the line this
+  // way: an optional view, stored in parts and loaded whole, stalls it.)
+  bool NextLine(std::string_view& line);
+  std::optional<std::string_view> NextView() {
+    std::string_view line;
+    if (!NextLine(line)) return std::nullopt;
+    return line;
+  }
   std::optional<std::string> Next();
-  // The end of the line Next last gave: "\r\n", "\n", "\r", or "" for a
-  // last line without one.
-  const std::string& LineEnd() const { return end_; }
   bool TooLong() const { return tooLong_; }
-  bool Failed() const { return failed_ || tooLong_; }
-  // The number of the line Next last gave, or of the one too long.
+  bool Failed() const { return tooLong_; }
+  // The number of the line last given, or of the one too long.
   int LineNumber() const { return line_; }
 
  private:
+  LineReader() = default;
+  // Reads more of the file after what is not yet given; false at its end.
+  bool Fill();
+
   std::ifstream in_;
+  std::vector<char> buffer_;
+  // What is not yet given is data_[begin_, end_); no LF lies in
+  // data_[begin_, newline_), and newline_ <= end_.
+  const char* data_ = nullptr;
+  std::size_t begin_ = 0;
+  std::size_t end_ = 0;
+  std::size_t newline_ = 0;
+  std::size_t limit_ = kMaxLineBytes;
+  bool atEnd_ = false;
   bool opened_ = false;
-  bool failed_ = false;
   bool tooLong_ = false;
   int line_ = 0;
-  std::string end_;
 };
-
-// Every line of a file, each with its own end, as one text; nothing when the
-// file cannot be read or has a line over the limit (reader tells which).
-std::optional<std::string> ReadBoundedText(LineReader& reader);

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <cstddef>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -18,6 +19,14 @@ void AppendNumberText(std::string& out, double value);
 // group file, by integer arithmetic where the result is the same: a full
 // group holds over a million of them.
 void AppendTwoDecimalsText(std::string& out, double value);
+
+// The most characters either text takes.
+constexpr std::size_t kMaxNumberTextBytes = 32;
+
+// The same two texts written at out, which must have room for
+// kMaxNumberTextBytes; the end of what was written.
+char* WriteNumberText(char* out, double value);
+char* WriteTwoDecimalsText(char* out, double value);
 
 // Rounds half up at `decimals` places: the value times 10^decimals, plus 0.5,
 // rounded down, divided back (2.125 -> 2.13, -2.125 -> -2.12).

@@ -32,7 +32,9 @@ std::optional<std::vector<std::string>> ReadTextFileLines(const std::filesystem:
   LineReader reader(path);
   if (!reader.Opened()) return std::nullopt;
   std::vector<std::string> lines;
-  while (std::optional<std::string> line = reader.Next()) lines.push_back(Cp1252ToUtf8(*line));
+  while (const std::optional<std::string_view> line = reader.NextView()) {
+    lines.push_back(Cp1252ToUtf8(*line));
+  }
   if (reader.Failed()) return std::nullopt;
   return lines;
 }

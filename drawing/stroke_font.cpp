@@ -3,17 +3,15 @@
 #include <algorithm>
 #include <cmath>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
+#include <memory>
+#include <string_view>
 #include <utility>
-#include <vector>
 
 #include "common/cp1252.h"
 #include "common/line_reader.h"
-#include "common/text.h"
-#include "common/text_file.h"
-#include "common/val.h"
 #include "common/number_text.h"
+#include "common/text.h"
+#include "common/val.h"
 #include "platform/suite_path.h"
 
 namespace {
@@ -26,47 +24,57 @@ int16_t ToInt16(double value) {
   return static_cast<int16_t>(std::clamp(std::nearbyint(value), -32768.0, 32767.0));
 }
 
-std::optional<std::string> ReadBytes(const std::filesystem::path& path) {
-  LineReader reader(path);
-  return ReadBoundedText(reader);
-}
-
 // The spacing: the first field of line 1, an integer.
-std::optional<int16_t> ReadSpacing(const std::string& line) {
-  const auto value = ParseNumber(Trim(line.substr(0, line.find(','))));
+std::optional<int16_t> ReadSpacing(std::string_view line) {
+  const auto value = ParseNumber(Trim(std::string(line.substr(0, line.find(',')))));
   if (!value || !(*value >= -32768.5 && *value <= 32767.5)) return std::nullopt;
   return ToInt16(*value);
 }
 
 // A two-column field from column `column` (counted from 1); what lies past
 // the end of the line reads as nothing, that is 0.
-int16_t Field(const std::string& line, std::size_t column) {
+int16_t Field(std::string_view line, std::size_t column) {
   if (column > line.size()) return 0;
-  return ToInt16(Val(std::string_view(line).substr(column - 1, 2)));
+  return ToInt16(Val(line.substr(column - 1, 2)));
 }
 
-bool ParseFontLines(StrokeFont& font, const std::vector<std::string>& lines) {
-  if (lines.empty()) return false;
-  const auto spacing = ReadSpacing(lines.front());
-  if (!spacing) return false;
-  font.FontSpacing = *spacing;
-  for (std::size_t n = 1; n < lines.size(); ++n) {
-    const std::string& line = lines[n];
-    if (line.empty()) return false;
-    const auto code = static_cast<unsigned char>(line.front());
-    const std::size_t length = line.find_last_not_of(' ') + 1;  // 0 for a blank's line
-    // Strokes take 8 columns each after the character; a line cut short
-    // rounds its count to the nearest, halves to even.
-    const double strokes = std::nearbyint((static_cast<double>(length) - 1.0) / 8.0);
-    const int points = std::clamp(static_cast<int>(strokes) * 2, 0, kMaxGlyphPoints);
-    for (int k = 0; k < points; ++k) {
-      const std::size_t column = 2 + 4 * static_cast<std::size_t>(k);
-      font.GlyphX[code][static_cast<std::size_t>(k)] = Field(line, column);
-      font.GlyphY[code][static_cast<std::size_t>(k)] = Field(line, column + 2);
-    }
-    font.GlyphPointCount[code] = static_cast<int16_t>(points);
+// One character's line; false for an empty one, which cannot be read.
+bool ParseGlyphLine(StrokeFont& font, std::string_view line) {
+  if (line.empty()) return false;
+  const auto code = static_cast<unsigned char>(line.front());
+  const std::size_t length = line.find_last_not_of(' ') + 1;  // 0 for a blank's line
+  // Strokes take 8 columns each after the character; a line cut short
+  // rounds its count to the nearest, halves to even.
+  const double strokes = std::nearbyint((static_cast<double>(length) - 1.0) / 8.0);
+  const int points = std::clamp(static_cast<int>(strokes) * 2, 0, kMaxGlyphPoints);
+  for (int k = 0; k < points; ++k) {
+    const std::size_t column = 2 + 4 * static_cast<std::size_t>(k);
+    font.GlyphX[code][static_cast<std::size_t>(k)] = Field(line, column);
+    font.GlyphY[code][static_cast<std::size_t>(k)] = Field(line, column + 2);
   }
+  font.GlyphPointCount[code] = static_cast<int16_t>(points);
   return true;
+}
+
+// Line by line as the file gives them, stopping at the first that cannot be
+// read. A line over the limit leaves the font as if nothing had been read,
+// as it always has.
+bool ParseFontLines(StrokeFont& font, LineReader& lines) {
+  const auto before = std::make_unique<StrokeFont>(font);
+  const auto parse = [&] {
+    const std::optional<std::string_view> first = lines.NextView();
+    if (!first) return false;
+    const auto spacing = ReadSpacing(*first);
+    if (!spacing) return false;
+    font.FontSpacing = *spacing;
+    while (const std::optional<std::string_view> line = lines.NextView()) {
+      if (!ParseGlyphLine(font, *line)) return false;
+    }
+    return !lines.TooLong();
+  };
+  if (parse()) return true;
+  if (lines.TooLong()) font = *before;
+  return false;
 }
 
 // The 8-bit code of a character, or -1 when code page 1252 has none.
@@ -89,8 +97,8 @@ std::optional<Message> LoadFont(StrokeFont& font, const std::string& programDir)
   if (!std::filesystem::exists(host, ec)) {
     return Message{"File " + path + " inesistente!", kCaptionError, kStyleCritical};
   }
-  const auto bytes = ReadBytes(host);
-  if (!bytes || !ParseFontLines(font, SplitLines(*bytes))) {
+  LineReader lines(host);
+  if (!ParseFontLines(font, lines)) {
     return Message{"Errore in lettura del file " + path + " !", kCaptionError, kStyleCritical};
   }
   return std::nullopt;

@@ -1,7 +1,5 @@
 // Reader and validation of the layout group file.
 
-#include <fstream>
-#include <system_error>
 #include <utility>
 
 #include "common/file_fault.h"
@@ -36,9 +34,9 @@ void Empty(LayoutGroup& group) {
 
 void ReadPoint(GroupFileFields& in, const StructureModel& structure, Layout& layout, int j) {
   const int nodeIndex = in.ReadInteger();
-  const std::size_t at = in.LastField();
+  const int at = in.LastField();
   const int refVertex = in.ReadInteger();
-  const std::size_t refAt = in.LastField();
+  const int refAt = in.LastField();
   layout.Y[j] = in.ReadNumber();
   layout.Z[j] = in.ReadNumber();
   layout.AngDistortion[j] = in.ReadNumber();
@@ -69,20 +67,27 @@ void ReadLayout(GroupFileFields& in, const StructureModel& structure, Layout& la
   for (int j = 1; j <= layout.NodeCount && !in.Failed(); ++j) ReadPoint(in, structure, layout, j);
 }
 
-}  // namespace
-
-GroupFileOutcome ReadLayoutGroupBytes(std::string_view bytes, const std::string& suitePath,
-                                      LayoutGroup& group, const StructureModel& structure) {
+// Reads the group from lines. A line over the limit refuses the file as it
+// always has: the group emptied, the description and parameters kept.
+GroupFileOutcome ReadGroupLines(LineReader& lines, const std::string& suitePath, LayoutGroup& group,
+                                const StructureModel& structure) {
   GroupFileOutcome outcome;
-  GroupFileFields in(bytes, suitePath);
+  if (!lines.Opened()) {
+    outcome.fault = CannotRead(suitePath);
+    return outcome;
+  }
+  GroupFileFields in(lines, suitePath);
   // The description is the whole first line, commas and all.
   std::optional<std::string> description = in.ReadFirstLine();
-  if (!description) {
+  if (!description && !in.Failed()) {
     outcome.fault = CannotRead(suitePath);
     return outcome;
   }
   outcome.opened = true;
-  group.GroupDescription = std::move(*description);
+  std::string keptDescription = std::move(group.GroupDescription);
+  const int16_t keptParamA = group.GroupParamA;
+  const int16_t keptParamB = group.GroupParamB;
+  group.GroupDescription = std::move(description).value_or(std::string());
   group.LoadCondition = static_cast<int16_t>(in.ReadInteger());
   group.GroupParamA = static_cast<int16_t>(in.ReadInteger());
   group.GroupParamB = static_cast<int16_t>(in.ReadInteger());
@@ -90,7 +95,13 @@ GroupFileOutcome ReadLayoutGroupBytes(std::string_view bytes, const std::string&
   for (int l = 1; l <= group.LayoutCount && !in.Failed(); ++l) {
     ReadLayout(in, structure, group.Layouts[l]);
   }
+  in.ReadToEnd();
   if (in.Failed()) {
+    if (lines.TooLong()) {
+      group.GroupDescription = std::move(keptDescription);
+      group.GroupParamA = keptParamA;
+      group.GroupParamB = keptParamB;
+    }
     Empty(group);
     outcome.fault = AsNotice(*in.Fault());
     return outcome;
@@ -104,23 +115,18 @@ GroupFileOutcome ReadLayoutGroupBytes(std::string_view bytes, const std::string&
   return outcome;
 }
 
+}  // namespace
+
+GroupFileOutcome ReadLayoutGroupBytes(std::string_view bytes, const std::string& suitePath,
+                                      LayoutGroup& group, const StructureModel& structure) {
+  LineReader lines = LineReader::OverBytes(bytes);
+  return ReadGroupLines(lines, suitePath, group, structure);
+}
+
 GroupFileOutcome ReadLayoutGroup(const std::string& suitePath, LayoutGroup& group,
                                  const StructureModel& structure) {
-  LineReader reader(HostPath(suitePath));
-  const std::optional<std::string> bytes = ReadBoundedText(reader);
-  if (!bytes) {
-    GroupFileOutcome outcome;
-    if (!reader.TooLong()) {
-      outcome.fault = CannotRead(suitePath);
-      return outcome;
-    }
-    // Malformed, as any other line the format does not allow.
-    Empty(group);
-    outcome.opened = true;
-    outcome.fault = AsNotice(FileContentFault(suitePath, reader.LineNumber(), "riga troppo lunga"));
-    return outcome;
-  }
-  return ReadLayoutGroupBytes(*bytes, suitePath, group, structure);
+  LineReader lines(HostPath(suitePath));
+  return ReadGroupLines(lines, suitePath, group, structure);
 }
 
 std::string ValidateLayoutGroup(const LayoutGroup& group, const StructureModel& structure) {

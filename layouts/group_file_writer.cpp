@@ -3,11 +3,12 @@
 #include <charconv>
 #include <cmath>
 #include <cstddef>
+#include <cstring>
 
 #include "common/cp1252.h"
 #include "common/message_catalogue.h"
-#include "layouts/group_file.h"
 #include "common/number_text.h"
+#include "layouts/group_file.h"
 #include "platform/suite_path.h"
 
 namespace {
@@ -15,19 +16,20 @@ namespace {
 constexpr int kSecondColumn = 21;
 constexpr int kThirdColumn = 41;
 
-// Builds the file in one string, keeping track of where the current line
-// starts so that fields can be placed in columns. Numbers are ASCII, so bytes
-// and characters agree on every line that has columns.
+// Builds a few lines at a time in a buffer of its own, keeping track of
+// where the current line starts so that fields can be placed in columns, and
+// hands them to the file's string in one append: the file has some 800000
+// lines. Numbers are ASCII, so bytes and characters agree on every line that
+// has columns.
 class LineBuilder {
  public:
-  explicit LineBuilder(std::string& out) : out_(out), lineStart_(out.size()) {}
+  explicit LineBuilder(std::string& out) : out_(out) {}
+  ~LineBuilder() { Flush(); }
+  LineBuilder(const LineBuilder&) = delete;
+  LineBuilder& operator=(const LineBuilder&) = delete;
 
-  void Integer(int value) {
-    char buffer[12];
-    const auto result = std::to_chars(buffer, buffer + sizeof buffer, value);
-    out_.append(buffer, result.ptr);
-  }
-  void Coordinate(double value) { AppendTwoDecimalsText(out_, value); }
+  void Integer(int value) { end_ = std::to_chars(end_, end_ + 12, value).ptr; }
+  void Coordinate(double value) { end_ = WriteTwoDecimalsText(end_, value); }
 
   // Blanks up to column (counted from 1). A line that leaves no blank
   // before it goes on in that column of a new line: numbers carry no blanks
@@ -35,24 +37,40 @@ class LineBuilder {
   void Column(int column) {
     const std::size_t before = static_cast<std::size_t>(column - 1);
     if (Length() >= before) EndLine();
-    out_.append(before - Length(), ' ');
+    Blanks(before - Length());
   }
   // Blanks up to the next print zone, as a comma between printed values.
   void NextZone() {
-    const std::size_t before =
-        static_cast<std::size_t>(NextPrintZone(static_cast<int>(Length())) - 1);
-    out_.append(before - Length(), ' ');
+    Blanks(static_cast<std::size_t>(NextPrintZone(static_cast<int>(Length())) - 1) - Length());
   }
   void EndLine() {
-    out_ += "\r\n";
-    lineStart_ = out_.size();
+    *end_++ = '\r';
+    *end_++ = '\n';
+    lineStart_ = end_;
+  }
+  // Hands what is built to the string, after whole lines only.
+  void Flush() {
+    out_.append(buffer_, end_);
+    end_ = buffer_;
+    lineStart_ = buffer_;
+  }
+  // Called after each point: its two lines take at most 160 bytes, with
+  // both coordinates pushed to lines of their own.
+  void FlushWhenFull() {
+    if (end_ - buffer_ > static_cast<std::ptrdiff_t>(sizeof buffer_) - 256) Flush();
   }
 
  private:
-  std::size_t Length() const { return out_.size() - lineStart_; }
+  std::size_t Length() const { return static_cast<std::size_t>(end_ - lineStart_); }
+  void Blanks(std::size_t count) {
+    std::memset(end_, ' ', count);
+    end_ += count;
+  }
 
   std::string& out_;
-  std::size_t lineStart_;
+  char buffer_[4096];
+  char* end_ = buffer_;
+  char* lineStart_ = buffer_;
 };
 
 // Enough for the usual sizes, so that a full group grows the string once.
@@ -88,8 +106,8 @@ std::string LayoutGroupFileBytes(const LayoutGroup& group) {
   std::string out;
   out.reserve(ExpectedSize(group));
   out += Utf8ToCp1252(group.GroupDescription);
+  out += "\r\n";
   LineBuilder line(out);
-  line.EndLine();
   line.Integer(group.LoadCondition);
   line.EndLine();
   // Parameters never set by a file are written as 1 and 1, without changing
@@ -109,6 +127,7 @@ std::string LayoutGroupFileBytes(const LayoutGroup& group) {
     line.EndLine();
     line.Integer(layout.NodeCount);
     line.EndLine();
+    line.FlushWhenFull();
     for (int j = 1; j <= layout.NodeCount; ++j) {
       line.Integer(layout.NodeIndex[j]);
       line.Column(kSecondColumn);
@@ -120,8 +139,10 @@ std::string LayoutGroupFileBytes(const LayoutGroup& group) {
       line.Column(kThirdColumn);
       line.Coordinate(layout.AngDistortion[j]);
       line.EndLine();
+      line.FlushWhenFull();
     }
   }
+  line.Flush();
   return out;
 }
 

@@ -2,8 +2,6 @@
 
 #include <algorithm>
 #include <cmath>
-#include <fstream>
-#include <iterator>
 #include <limits>
 #include <numbers>
 
@@ -11,7 +9,6 @@
 #include "common/file_fault.h"
 #include "common/line_reader.h"
 #include "common/text.h"
-#include "common/text_file.h"
 #include "common/val.h"
 
 namespace {
@@ -26,9 +23,11 @@ struct Fault {
   std::string what;
 };
 
+// Lines come one at a time from the LineReader; only the current one is
+// held, so a file far larger than its counts is refused where it goes wrong.
 class Reader {
  public:
-  explicit Reader(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+  explicit Reader(LineReader& lines) : lines_(lines) {}
 
   std::optional<Fault> fault;
 
@@ -36,12 +35,8 @@ class Reader {
   // them; section names the section for a file that ends too early.
   std::optional<std::vector<double>> Numbers(std::size_t min, std::size_t max,
                                              const char* section) {
-    if (fault) return std::nullopt;
-    if (next_ >= lines_.size()) {
-      FailAtEnd(section);
-      return std::nullopt;
-    }
-    const std::string& line = lines_[next_++];
+    if (!NextLine(section)) return std::nullopt;
+    const std::string& line = line_;
     std::vector<double> values;
     std::size_t i = 0;
     while (i < line.size()) {
@@ -124,24 +119,22 @@ class Reader {
 
   // The next line as text, for the texts section.
   std::optional<std::string> Line(const char* section) {
-    if (fault) return std::nullopt;
-    if (next_ >= lines_.size()) {
-      FailAtEnd(section);
-      return std::nullopt;
-    }
-    return lines_[next_++];
+    if (!NextLine(section)) return std::nullopt;
+    return line_;
   }
 
   // A fault belongs to the line last read.
   void Fail(std::string what) {
-    if (!fault) fault = Fault{static_cast<int>(next_ == 0 ? 1 : next_), std::move(what)};
+    if (!fault) fault = Fault{std::max(lines_.LineNumber(), 1), std::move(what)};
   }
-  // A file that ends early is faulted at the line after its last one.
-  void FailAtEnd(const char* section) {
-    if (!fault) {
-      fault = Fault{static_cast<int>(lines_.size()) + 1,
-                    std::string("il file finisce prima della fine della sezione ") + section};
+
+  // What follows the drawing is not read, but a line there over the limit
+  // still makes the file malformed.
+  void ReadToEnd() {
+    if (fault) return;
+    while (lines_.NextView()) {
     }
+    if (lines_.TooLong()) FailTooLong();
   }
 
  private:
@@ -152,8 +145,28 @@ class Reader {
     return text;
   }
 
-  std::vector<std::string> lines_;
-  std::size_t next_ = 0;
+  // The next line, decoded, into line_; false (with the fault recorded) when
+  // there is none.
+  bool NextLine(const char* section) {
+    if (fault) return false;
+    const std::optional<std::string_view> line = lines_.NextView();
+    if (line) {
+      line_ = Cp1252ToUtf8(*line);
+      return true;
+    }
+    if (lines_.TooLong()) {
+      FailTooLong();
+    } else {
+      // A file that ends early is faulted at the line after its last one.
+      fault = Fault{lines_.LineNumber() + 1,
+                    std::string("il file finisce prima della fine della sezione ") + section};
+    }
+    return false;
+  }
+  void FailTooLong() { fault = Fault{lines_.LineNumber(), "riga troppo lunga"}; }
+
+  LineReader& lines_;
+  std::string line_;
 };
 
 std::optional<ViewerDrawing> ParseSections(Reader& in) {
@@ -240,29 +253,29 @@ std::optional<ViewerDrawing> ParseSections(Reader& in) {
   return d;
 }
 
-}  // namespace
-
-DrawingReadResult ParseDrawing(std::string_view bytes, const std::string& fileName) {
-  const std::vector<std::string> lines = SplitLines(Cp1252ToUtf8(bytes));
+DrawingReadResult ParseDrawingLines(LineReader& lines, const std::string& fileName) {
   Reader in(lines);
   std::optional<ViewerDrawing> drawing = ParseSections(in);
+  in.ReadToEnd();
   if (in.fault) {
     return {std::nullopt, FileContentFault(fileName, in.fault->line, in.fault->what).text};
   }
   return {std::move(drawing), {}};
 }
 
+}  // namespace
+
+DrawingReadResult ParseDrawing(std::string_view bytes, const std::string& fileName) {
+  LineReader lines = LineReader::OverBytes(bytes);
+  return ParseDrawingLines(lines, fileName);
+}
+
 DrawingReadResult ReadDrawing(const std::filesystem::path& path, const std::string& fileName) {
-  LineReader reader(path);
-  if (!reader.Opened()) {
+  LineReader lines(path);
+  if (!lines.Opened()) {
     return {std::nullopt, FileContentFault(fileName, 0, "file inesistente o non leggibile").text};
   }
-  const std::optional<std::string> bytes = ReadBoundedText(reader);
-  if (reader.TooLong()) {
-    return {std::nullopt, FileContentFault(fileName, reader.LineNumber(), "riga troppo lunga").text};
-  }
-  if (!bytes) return {std::nullopt, FileContentFault(fileName, 0, "errore di lettura").text};
-  return ParseDrawing(*bytes, fileName);
+  return ParseDrawingLines(lines, fileName);
 }
 
 ArcGeometry ArcGeometryOf(const ViewerDrawing& drawing, const ViewerArc& arc) {
