@@ -349,24 +349,17 @@ void DropOverlappingLines(DrawingFile& drawing) {
   // if it goes itself later on.
   std::vector<char> dropped(At(count), 0);
   auto pair = pairs.begin();
-  for (int32_t i = 0; i < count; ++i) {
-    const DrawingLine& line = drawing.Lines[At(i)];
-    for (; pair != pairs.end() && pair->first < i; ++pair) {
-    }
-    if (Negative(line)) {
-      dropped[At(i)] = 1;
-      continue;
-    }
-    for (; pair != pairs.end() && pair->first == i; ++pair) {
-      if (!dropped[At(pair->second)]) {
-        dropped[At(i)] = 1;
-        break;
-      }
-    }
-  }
   int32_t kept = 0;
   for (int32_t i = 0; i < count; ++i) {
-    if (!dropped[At(i)]) drawing.Lines[At(kept++)] = drawing.Lines[At(i)];
+    const DrawingLine line = drawing.Lines[At(i)];
+    for (; pair != pairs.end() && pair->first < i; ++pair) {
+    }
+    bool drop = Negative(line);
+    for (; !drop && pair != pairs.end() && pair->first == i; ++pair) {
+      drop = !dropped[At(pair->second)];
+    }
+    dropped[At(i)] = drop ? 1 : 0;
+    if (!drop) drawing.Lines[At(kept++)] = line;
   }
   drawing.LineCount = kept;
 }
@@ -451,18 +444,13 @@ bool Coincident(const DrawingPoint& a, const DrawingPoint& b) {
 std::vector<int32_t> FirstCoincidentPoints(const DrawingFile& drawing) {
   const int32_t count = drawing.PointCount;
   std::vector<int32_t> target(At(count));
-  for (int32_t j = 0; j < count; ++j) target[At(j)] = j;
-
   // Beyond this size the cell numbers lose precision, and such a drawing is
-  // no drawing of a member: compare every pair.
+  // no drawing of a member: at the first such point, every pair is compared
+  // instead.
   constexpr double kLargest = 1e9;
-  bool huge = false;
-  for (int32_t j = 0; j < count && !huge; ++j) {
-    const DrawingPoint& p = drawing.Points[At(j)];
-    huge = Finite(p) && (std::fabs(p.X) > kLargest || std::fabs(p.Y) > kLargest);
-  }
-  if (huge) {
-    for (int32_t j = 1; j < count; ++j) {
+  const auto comparePairs = [&] {
+    for (int32_t j = 0; j < count; ++j) {
+      target[At(j)] = j;
       for (int32_t i = 0; i < j; ++i) {
         if (Coincident(drawing.Points[At(i)], drawing.Points[At(j)])) {
           target[At(j)] = i;
@@ -470,8 +458,7 @@ std::vector<int32_t> FirstCoincidentPoints(const DrawingFile& drawing) {
         }
       }
     }
-    return target;
-  }
+  };
 
   // Cells many times the tolerance wide: a point needs to look into a
   // neighbouring cell only when it lies within the tolerance of that side,
@@ -501,7 +488,12 @@ std::vector<int32_t> FirstCoincidentPoints(const DrawingFile& drawing) {
   };
   for (int32_t j = 0; j < count; ++j) {
     const DrawingPoint& p = drawing.Points[At(j)];
+    target[At(j)] = j;
     if (!Finite(p)) continue;  // coincides with nothing
+    if (std::fabs(p.X) > kLargest || std::fabs(p.Y) > kLargest) {
+      comparePairs();
+      break;
+    }
     const double x = p.X * kPerCell, y = p.Y * kPerCell;
     const int64_t column = Floor(x), row = Floor(y);
     const auto [own, tag] = cells.Find(column, row);
