@@ -4,7 +4,6 @@
 #include <bit>
 #include <cassert>
 #include <cmath>
-#include <unordered_set>
 #include <vector>
 
 namespace {
@@ -384,14 +383,23 @@ struct ArcEqual {
 };
 
 void DropRepeatedArcs(DrawingFile& drawing) {
-  std::unordered_set<DrawingArc, ArcHash, ArcEqual> seen;
-  seen.reserve(At(drawing.ArcCount));
-  int32_t kept = 0;
+  // The arcs kept so far, by position in the table, in an open-addressing
+  // index made for all of them.
+  std::size_t size = 16;
+  while (size < 2 * At(drawing.ArcCount)) size *= 2;
+  std::vector<int32_t> kept(size, -1);
+  const ArcHash hash;
+  const ArcEqual equal;
+  int32_t count = 0;
   for (int32_t i = 0; i < drawing.ArcCount; ++i) {
     const DrawingArc arc = drawing.Arcs[At(i)];
-    if (seen.insert(arc).second) drawing.Arcs[At(kept++)] = arc;
+    std::size_t at = hash(arc) & (size - 1);
+    while (kept[at] >= 0 && !equal(drawing.Arcs[At(kept[at])], arc)) at = (at + 1) & (size - 1);
+    if (kept[at] >= 0) continue;
+    kept[at] = count;
+    drawing.Arcs[At(count++)] = arc;
   }
-  drawing.ArcCount = kept;
+  drawing.ArcCount = count;
 }
 
 // Cells, by their column and row, each with the first point filed under it:
