@@ -9,16 +9,17 @@
 
 namespace {
 
-// One layout's views into a fresh drawing, saved at path.
+// One layout's views into a fresh drawing, saved at path; its bytes are
+// made in buffer.
 bool DrawLayout(World& world, int layout, const std::string& title, const std::string& path,
-                const std::string& decimalSeparator) {
+                const std::string& decimalSeparator, std::string& buffer) {
   DrawingFile& drawing = world.Drawing;
   const ViewInputs inputs{world.Structure, world.Sections, world.Font};
   const Layout& cable = world.Group.Layouts[layout];
   ResetDrawing(drawing);
   const ViewOffsets offsets = DrawMemberViews(drawing, inputs, cable, title);
   DrawCableViews(drawing, inputs, cable, offsets);
-  return SaveDrawing(drawing, path, decimalSeparator);
+  return SaveDrawing(drawing, path, decimalSeparator, buffer);
 }
 
 }  // namespace
@@ -35,6 +36,7 @@ std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
   const DrawingWarningsTo warnings(world.Drawing, prompter);
   const JobContext& job = world.Job;
   DrawnLayouts drawn;
+  std::string buffer;  // one for all the drawings
   drawn.Summary = {CatalogueText(kMsgLayoutsDrawn) + "(" + IntText(count) + ")",
                    kCaptionInformation, kStyleInformation};
   for (int i = 1; i <= count && i <= kMaxLayouts; ++i) {
@@ -43,7 +45,9 @@ std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
         job.JobDir + LayoutDrawingFileName(job.MemberDescription, world.GroupFileName, i);
     drawn.Summary.text += "\n\r" + path;
     drawn.Files.push_back(path);
-    if (!DrawLayout(world, i, title, path, decimalSeparator)) drawn.Unwritten.push_back(path);
+    if (!DrawLayout(world, i, title, path, decimalSeparator, buffer)) {
+      drawn.Unwritten.push_back(path);
+    }
   }
   return drawn;
 }
@@ -70,8 +74,9 @@ std::optional<PreviewDrawing> WritePreviewDrawing(World& world, Prompter& prompt
   const DrawingWarningsTo warnings(world.Drawing, prompter);
   const JobContext& job = world.Job;
   const std::string path = job.JobDir + PreviewDrawingFileName(job.MemberDescription);
+  std::string buffer;
   const bool written =
       DrawLayout(world, active, LayoutTitle(job.MemberDescription, world.GroupFileName, active),
-                 path, decimalSeparator);
+                 path, decimalSeparator, buffer);
   return PreviewDrawing{path, written};
 }

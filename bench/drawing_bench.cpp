@@ -5,14 +5,18 @@
 
 #include <benchmark/benchmark.h>
 
+#include <charconv>
 #include <cmath>
 #include <ctime>
 #include <filesystem>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/drawing_commands.h"
 #include "app/world.h"
+#include "common/atomic_file.h"
+#include "common/number_text.h"
 #include "drawing/compact_drawing.h"
 #include "drawing/drawing_writer.h"
 #include "drawing/layout_views.h"
@@ -127,6 +131,56 @@ void BM_CompactNearCapacity(benchmark::State& state) {
 }
 BENCHMARK(BM_CompactNearCapacity)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
 
+// Hashed once into an open-addressing table of twice the count.
+class OnceTable {
+ public:
+  explicit OnceTable(std::size_t count) {
+    std::size_t size = 16;
+    while (size < 2 * count) size *= 2;
+    slots_.assign(size, kEmpty);
+  }
+  void Add(uint64_t key) {
+    uint64_t h = key ^ (key >> 31);
+    h *= 0x7FB5D329728EA185ull;
+    h ^= h >> 27;
+    std::size_t at = h & (slots_.size() - 1);
+    while (slots_[at] != kEmpty && slots_[at] != key) at = (at + 1) & (slots_.size() - 1);
+    slots_[at] = key;
+  }
+  const uint64_t* data() const { return slots_.data(); }
+
+ private:
+  static constexpr uint64_t kEmpty = ~uint64_t{0};
+  std::vector<uint64_t> slots_;
+};
+
+// The least a compaction can cost: one pass over the points and one over
+// the lines, each hashed once (a point by its cell of the tolerance, a line
+// by its two point indices).
+void BM_CompactNearCapacityLimit(benchmark::State& state) {
+  auto world = MakeWorld(state.range(0) != 0);
+  const auto full = NearlyFullDrawing(*world);
+  for (auto _ : state) {
+    OnceTable points(static_cast<std::size_t>(full->PointCount));
+    for (int32_t i = 0; i < full->PointCount; ++i) {
+      const DrawingPoint& p = full->Points[static_cast<std::size_t>(i)];
+      const auto column = static_cast<int64_t>(std::floor(p.X / kDrawingTolerance));
+      const auto row = static_cast<int64_t>(std::floor(p.Y / kDrawingTolerance));
+      points.Add(static_cast<uint64_t>(column) * 0x9E3779B97F4A7C15ull ^
+                 static_cast<uint64_t>(row));
+    }
+    OnceTable lines(static_cast<std::size_t>(full->LineCount));
+    for (int32_t i = 0; i < full->LineCount; ++i) {
+      const DrawingLine& line = full->Lines[static_cast<std::size_t>(i)];
+      lines.Add(static_cast<uint64_t>(line.StartPoint) << 32 |
+                static_cast<uint32_t>(line.EndPoint));
+    }
+    benchmark::DoNotOptimize(points.data());
+    benchmark::DoNotOptimize(lines.data());
+  }
+}
+BENCHMARK(BM_CompactNearCapacityLimit)->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+
 // One run of the pairwise compaction takes long; the fast one is timed on
 // the same drawing for the ratio, and both results must agree.
 void BM_CompactNearCapacityPairwise(benchmark::State& state) {
@@ -199,5 +253,58 @@ void BM_DrawAllLayouts(benchmark::State& state) {
   fs::remove_all(folder);
 }
 BENCHMARK(BM_DrawAllLayouts)->Unit(benchmark::kSecond)->Iterations(1);
+
+// The least "Disegna tracciati" can cost once the drawings are made (which
+// is not timed here): every number of every drawing formatted once, the
+// reals in the general form the writer uses, into one buffer per drawing,
+// and the bytes saved by the same atomic save, flush included.
+void BM_DrawAllLayoutsLimit(benchmark::State& state) {
+  auto world = MakeWorld();
+  auto layout = std::make_unique<Layout>();
+  const fs::path folder = fs::temp_directory_path() / "tracciati_drawing_bench";
+  fs::create_directories(folder);
+  DrawingFile& d = world->Drawing;
+  std::string bytes;
+  const auto integer = [&](long long value) {
+    char digits[24];
+    bytes.append(digits, std::to_chars(digits, digits + sizeof digits, value).ptr);
+    bytes += ' ';
+  };
+  const auto real = [&](double value) {
+    AppendNumberText(bytes, value);
+    bytes += ' ';
+  };
+  for (auto _ : state) {
+    for (int l = 1; l <= kEditorMaxLayouts; ++l) {
+      state.PauseTiming();
+      MakeLayout(*layout, l);
+      DrawOneLayout(*world, *layout);
+      ComputeExtents(d);
+      CompactDrawing(d);
+      state.ResumeTiming();
+      bytes.clear();
+      for (double v : {d.Xmin, d.Xmax, d.Ymin, d.Ymax}) real(v);
+      for (int32_t i = 0; i < d.PointCount; ++i) {
+        real(d.Points[static_cast<std::size_t>(i)].X);
+        real(d.Points[static_cast<std::size_t>(i)].Y);
+        real(0.0);
+      }
+      for (int32_t i = 0; i < d.LineCount; ++i) {
+        const DrawingLine& line = d.Lines[static_cast<std::size_t>(i)];
+        for (long long v : {line.StartPoint, line.EndPoint}) integer(v);
+        for (long long v : {line.Colour, line.LineType}) integer(v);
+      }
+      for (int32_t i = 0; i < d.ArcCount; ++i) {
+        const DrawingArc& a = d.Arcs[static_cast<std::size_t>(i)];
+        for (long long v : {a.CentrePoint, a.StartPoint, a.ThirdPoint, a.EndPoint}) integer(v);
+        for (long long v : {a.Colour, a.Flag}) integer(v);
+      }
+      const fs::path path = folder / ("limit" + std::to_string(l) + ".dis");
+      if (!WriteFileAtomically(path, bytes)) state.SkipWithError("drawing not written");
+    }
+  }
+  fs::remove_all(folder);
+}
+BENCHMARK(BM_DrawAllLayoutsLimit)->Unit(benchmark::kSecond)->Iterations(1);
 
 }  // namespace
