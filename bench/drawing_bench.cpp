@@ -230,7 +230,8 @@ void BM_SaveLargestDrawing(benchmark::State& state) {
 }
 BENCHMARK(BM_SaveLargestDrawing)->Unit(benchmark::kMillisecond);
 
-// "Disegna tracciati" for 199 layouts of 1999 points.
+// "Disegna tracciati" for 199 layouts of 1999 points. Timed by the clock on
+// the wall: the drawings are written on a thread of their own.
 void BM_DrawAllLayouts(benchmark::State& state) {
   auto world = MakeWorld();
   for (int l = 1; l <= kEditorMaxLayouts; ++l) MakeLayout(world->Group.Layouts[l], l);
@@ -252,7 +253,7 @@ void BM_DrawAllLayouts(benchmark::State& state) {
   }
   fs::remove_all(folder);
 }
-BENCHMARK(BM_DrawAllLayouts)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_DrawAllLayouts)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 // The least "Disegna tracciati" can cost once the drawings are made (which
 // is not timed here): every number of every drawing formatted once, the
@@ -305,6 +306,6 @@ void BM_DrawAllLayoutsLimit(benchmark::State& state) {
   }
   fs::remove_all(folder);
 }
-BENCHMARK(BM_DrawAllLayoutsLimit)->Unit(benchmark::kSecond)->Iterations(1);
+BENCHMARK(BM_DrawAllLayoutsLimit)->Unit(benchmark::kSecond)->Iterations(1)->UseRealTime();
 
 }  // namespace
