@@ -25,14 +25,15 @@ TEST(NumberText, GeneralFormWithFifteenDigits) {
   for (const TextCase& c : cases) EXPECT_EQ(NumberText(c.value), c.text) << c.value;
 }
 
-// Half up, then floor: the boundaries where rounding and binary error meet.
+// Half up, then floor: the boundaries where rounding and binary error meet
+// (the agreement test holds the writer to the rounding followed by the
+// general form).
 TEST(NumberText, CoordinatesAreRoundedHalfUpToTwoDecimals) {
   const TextCase cases[] = {{0.004, "0"},          {0.0049, "0"},    {-0.004, "0"},
                             {0.005, ".01"},        {0.125, ".13"},   {2.125, "2.13"},
                             {-2.125, "-2.12"},     {-0.006, "-.01"}, {12.999, "13"},
                             {1.7e308, "1.7E+308"}, {-40.5, "-40.5"}, {1234.5678, "1234.57"}};
   for (const TextCase& c : cases) {
-    EXPECT_EQ(NumberText(RoundTo(c.value, 2)), c.text) << c.value;
     std::string appended = "x";
     AppendTwoDecimalsText(appended, c.value);
     EXPECT_EQ(appended, std::string("x") + c.text) << c.value;

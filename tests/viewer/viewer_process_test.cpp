@@ -89,9 +89,6 @@ TEST(OstrelPreview, StartsReloadsOnAltFGAndStartsAgainAfterClosing) {
   EXPECT_TRUE(fs::exists(progra / "Ostrel.inp"));
   EXPECT_TRUE(WaitFor([&] { return Status(second) == "OK caricamenti=1 linee=3 archi=1"; }))
       << Status(second);
-  ASSERT_TRUE(tasks->ActivateTask(second));
-  ASSERT_TRUE(tasks->SendKeys("%(fc)"));
-  EXPECT_TRUE(WaitFor([&] { return !Running(second); }));
 }
 
 }  // namespace
