@@ -59,7 +59,7 @@ class DrawingExportTest : public ::testing::Test {
     for (double y = 2; y <= 48; y += 0.5) ++blueLine[hueAt(100, y)];
     EXPECT_GT(blueLine[Hue::Blue], 20) << "the blue line is drawn";
     EXPECT_GT(blueLine[Hue::Paper], 3) << "the blue line is dash-dotted";
-    for (const auto [x, y] : {std::pair(60, 25), std::pair(50, 35), std::pair(40, 25)})
+    for (const auto& [x, y] : {std::pair(60, 25), std::pair(50, 35), std::pair(40, 25)})
       EXPECT_TRUE(InkNear(image, view.ToWindow(x, y), Hue::Green)) << x << " " << y;
     EXPECT_EQ(hueAt(50, 25), Hue::Paper) << "inside the circle";
   }

@@ -37,8 +37,10 @@ TEST(ViewTransform, FitCentresTheBoundsWithEqualUnits) {
 }
 
 // The point under the cursor staying put is checked on the wheel in the window.
-TEST(ViewTransform, ZoomStopsBeforeCoordinatesOverflow) {
+TEST(ViewTransform, PanMovesAndZoomStopsBeforeCoordinatesOverflow) {
   ViewTransform t;
+  t.Pan(15.5, -40);
+  EXPECT_NEAR(t.ToWindow(37, -12).y, 12 - 40, kEps);
   for (int k = 0; k < 200; ++k) t.ZoomAt(10, 10, 1000);
   EXPECT_EQ(t.scale, 1e9);
   const auto p = t.ToDrawing(10, 10);
