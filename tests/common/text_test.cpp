@@ -37,7 +37,8 @@ TEST(SplitLines, AcceptsEveryLineEnd) {
 }
 
 // Files are read a line at a time (each line end and the longest line are
-// the line reader's test), and a line over the limit (a file of NULs, say) stops the reading instead of being held.
+// the line reader's test), and a line over the limit (a file of NULs, say)
+// stops the reading instead of being held.
 TEST(ReadTextFileLines, ReadsEveryLineEndAndRefusesAnEndlessLine) {
   TempDir dir;
   const std::pair<std::string, std::optional<std::vector<std::string>>> cases[] = {

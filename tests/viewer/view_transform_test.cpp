@@ -15,11 +15,11 @@ TEST(ViewTransform, FitCentresTheBoundsWithEqualUnits) {
     double scale;
   };
   const Case cases[] = {
-      {{0, 0, 100, 50}, 400, 300, 0, 4},        // width decides
-      {{5, 0, 5, 40}, 300, 200, 0, 5},          // a vertical line: its height decides
-      {{0, 7, 60, 7}, 300, 200, 0, 5},          // a horizontal line: its width decides
-      {{3, 3, 3, 3}, 300, 200, 0, 1},           // a single point: centred
-      {{0, 0, 100, 50}, 200, 200, 0.05, 1.8},   // 10 pixels of margin each side
+      {{0, 0, 100, 50}, 400, 300, 0, 4},       // width decides
+      {{5, 0, 5, 40}, 300, 200, 0, 5},         // a vertical line: its height decides
+      {{0, 7, 60, 7}, 300, 200, 0, 5},         // a horizontal line: its width decides
+      {{3, 3, 3, 3}, 300, 200, 0, 1},          // a single point: centred
+      {{0, 0, 100, 50}, 200, 200, 0.05, 1.8},  // 10 pixels of margin each side
       {{0, 0, 50, 100}, 200, 200, 0.05, 1.8},
   };
   for (const Case& c : cases) {

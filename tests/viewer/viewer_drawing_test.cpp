@@ -65,8 +65,8 @@ TEST(ViewerDrawing, MalformedFilesNameTheFileAndTheLine) {
     ++cases;
     const DrawingReadResult result = ParseDrawing(ReadBytes(folder / file), kName);
     EXPECT_FALSE(result.drawing) << file;
-    const std::string expected = std::string("Problemi con la lettura del file ") + kName + " (" +
-                                 what;
+    const std::string expected =
+        std::string("Problemi con la lettura del file ") + kName + " (" + what;
     EXPECT_EQ(result.error.substr(0, expected.size()), expected) << file;
   }
   EXPECT_EQ(cases, 16);
