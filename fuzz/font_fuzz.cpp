@@ -6,7 +6,7 @@
 
 #include "drawing/drawing_file.h"
 #include "drawing/stroke_font.h"
-#include "fuzz/fuzz_job_folder.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -33,10 +33,10 @@ std::string EveryCharacter() {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  static const FuzzJobFolder folder;
+  static const TempDir folder;
   static auto tables = std::make_unique<Tables>();
   static const std::string text = EveryCharacter();
-  folder.Write("font.001", data, size);
+  WriteBytes(folder.path() / "font.001", std::string(reinterpret_cast<const char*>(data), size));
   tables->font = StrokeFont{};
   LoadFont(tables->font, folder.SuitePath());
   ResetDrawing(tables->drawing);

@@ -1,10 +1,11 @@
 // Any bytes as one of the member's job files, chosen by the first byte:
 // continuous elements, association, sections or cable types.
 #include <memory>
+#include <string>
 
-#include "fuzz/fuzz_job_folder.h"
 #include "structure/job_files_reader.h"
 #include "structure/structure_reader.h"
+#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -25,32 +26,31 @@ void FillNodes(StructureModel& model) {
 }  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
-  static const FuzzJobFolder folder;
+  static const TempDir folder;
   static auto tables = std::make_unique<Tables>();
   if (size == 0) return 0;
   const uint8_t which = data[0] % 4;
-  ++data;
-  --size;
-  const std::string& dir = folder.SuitePath();
+  const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
+  const std::string dir = folder.SuitePath();
   FillNodes(tables->model);
   switch (which) {
     case 0: {
-      folder.Write("El_Conti.tmp", data, size);
+      WriteBytes(folder.path() / "El_Conti.tmp", bytes);
       std::string description;
       ReadContinuousElements(dir, 2, tables->model, description);
       break;
     }
     case 1:
-      folder.Write("AssSez002.cap", data, size);
+      WriteBytes(folder.path() / "AssSez002.cap", bytes);
       ReadSectionAssociation(dir, "\\AssSez002.cap", tables->model);
       break;
     case 2:
       tables->model.SectionSource = 1;
-      folder.Write("Sezio_ut", data, size);
+      WriteBytes(folder.path() / "Sezio_ut", bytes);
       ReadSectionFile(dir, dir, tables->model, tables->sections);
       break;
     default:
-      folder.Write("Group.cap", data, size);
+      WriteBytes(folder.path() / "Group.cap", bytes);
       ReadCableTypes(dir, tables->sections);
       break;
   }

@@ -47,7 +47,7 @@ TEST(NextToken, TakesTokensAndKeepsTheDelimiter) {
 // starts on the following line, as the suite's files mix both reads (a
 // count, then fixed-column lines); a non-number is reported with its text.
 TEST(TextReader, NumbersEndAtBlanksCommasAndLineEnds) {
-  TextReader r({"1 2,3", "", "  4 ,5", "6  ", "                    C", "12", "1,2x"});
+  TextReader r({"1 2,3", "", "  4 ,5", "6 , ", "                    C", "12", "1,2x"});
   for (double expected : {1, 2, 3, 4, 5, 6}) {
     const auto n = r.ReadNumber();
     ASSERT_EQ(n.status, TextReader::Status::kOk) << r.LineNumber();

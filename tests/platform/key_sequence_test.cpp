@@ -32,7 +32,6 @@ TEST(KeySequence, ModifiersHoldOverTheirKeyOrGroup) {
         Up(KeyName::Shift), Up(KeyName::Control)}},
       {"G", {Down(KeyName::Shift), DownChar('g'), UpChar('g'), Up(KeyName::Shift)}},
       {"~", {Down(KeyName::Enter), Up(KeyName::Enter)}},
-      {"{F5}", {Down(KeyName::F5), Up(KeyName::F5)}},
       {"{enter}{Esc}",
        {Down(KeyName::Enter), Up(KeyName::Enter), Down(KeyName::Escape), Up(KeyName::Escape)}},
       {"{%}{}}", {DownChar('%'), UpChar('%'), DownChar('}'), UpChar('}')}},

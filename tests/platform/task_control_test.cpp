@@ -95,7 +95,6 @@ TEST(PortableTasks, ActivationNeedsAnAnswerAndKeysGoToTheTaskActivatedLast) {
   TempDir dir;
   auto tasks = MakeHostTaskControl();
   EXPECT_FALSE(tasks->ActivateTask(0));
-  EXPECT_FALSE(tasks->ActivateTask(-5));
   EXPECT_FALSE(tasks->SendKeys("%(fg)"));  // no window active yet
   const FakeTask silent, refusing("NO", dir.path() / "no");
   const FakeTask first(kTaskAnswerOk, dir.path() / "1"), second(kTaskAnswerOk, dir.path() / "2");

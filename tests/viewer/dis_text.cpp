@@ -3,7 +3,7 @@
 #include "common/cp1252.h"
 #include "common/number_text.h"
 
-std::string DisNumberLine(const std::vector<double>& values, char decimalSeparator) {
+static std::string DisNumberLine(const std::vector<double>& values, char decimalSeparator) {
   std::string line;
   for (std::size_t k = 0; k < values.size(); ++k) {
     if (k > 0)
@@ -18,30 +18,29 @@ std::string DisNumberLine(const std::vector<double>& values, char decimalSeparat
 }
 
 std::string DisText(const ViewerDrawing& d, char sep) {
-  std::string text = "                   3\r\n";
-  text += DisNumberLine({d.xmin, d.xmax}, sep);
-  text += DisNumberLine({d.ymin, d.ymax}, sep);
-  text += "-10000.000000        10000.000000\r\n";
-  text += DisNumberLine({static_cast<double>(d.points.size())}, sep);
-  for (const auto& p : d.points) text += DisNumberLine({p.x, p.y, 0}, sep);
-  text += DisNumberLine({static_cast<double>(d.markers.size())}, sep);
-  for (const auto& m : d.markers) {
-    text += DisNumberLine({double(m.point), double(m.attributeA), double(m.attributeB)}, sep);
-  }
-  text += DisNumberLine({static_cast<double>(d.lines.size())}, sep);
-  for (const auto& l : d.lines) {
-    text +=
-        DisNumberLine({double(l.start), double(l.end), double(l.colour), double(l.lineType)}, sep);
-  }
-  text += DisNumberLine({static_cast<double>(d.texts.size())}, sep);
+  const auto numbers = [sep](const std::vector<double>& values) {
+    return DisNumberLine(values, sep);
+  };
+  const auto count = [&](std::size_t n) { return numbers({static_cast<double>(n)}); };
+  std::string text = "                   3\r\n" + numbers({d.xmin, d.xmax}) +
+                     numbers({d.ymin, d.ymax}) + "-10000.000000        10000.000000\r\n";
+  text += count(d.points.size());
+  for (const auto& p : d.points) text += numbers({p.x, p.y, 0});
+  text += count(d.markers.size());
+  for (const auto& m : d.markers)
+    text += numbers({1.0 * m.point, 1.0 * m.attributeA, 1.0 * m.attributeB});
+  text += count(d.lines.size());
+  for (const auto& l : d.lines)
+    text += numbers({1.0 * l.start, 1.0 * l.end, 1.0 * l.colour, 1.0 * l.lineType});
+  text += count(d.texts.size());
   for (const auto& t : d.texts) {
-    const std::string index = DisNumberLine({double(t.point)}, sep);
+    const std::string index = numbers({1.0 * t.point});
     text += index.substr(0, index.size() - 2) + Utf8ToCp1252(t.text) + "\r\n";
   }
-  text += DisNumberLine({static_cast<double>(d.arcs.size())}, sep);
+  text += count(d.arcs.size());
   for (const auto& a : d.arcs) {
-    text += DisNumberLine({double(a.centre), double(a.start), double(a.third), double(a.end)}, sep);
-    text += DisNumberLine({double(a.colour), double(a.flag)}, sep);
+    text += numbers({1.0 * a.centre, 1.0 * a.start, 1.0 * a.third, 1.0 * a.end}) +
+            numbers({1.0 * a.colour, 1.0 * a.flag});
   }
   return text;
 }

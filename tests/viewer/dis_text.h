@@ -12,9 +12,6 @@
 // regional setting's.
 std::string DisText(const ViewerDrawing& drawing, char decimalSeparator = '.');
 
-// One number line as the writer prints it.
-std::string DisNumberLine(const std::vector<double>& values, char decimalSeparator = '.');
-
 // A small drawing: a red horizontal line from (0, 0) to (100, 0), a blue
 // dash-dotted vertical one from (100, 0) to (100, 50), and a full circle of
 // radius 10 (colour 2) around (50, 25).
