@@ -40,26 +40,21 @@ TEST_F(LayoutOperations, NewLayoutsStartFromTheMemberOrCopyTheLastOne) {
   EXPECT_EQ(group->ActiveNode, 4);
 }
 
+// The editor makes up to 199 layouts and 1999 points; past them a refusal
+// changes nothing, not even the slot past the end.
 TEST_F(LayoutOperations, TheLimitsAreRefusedAndNothingChanges) {
-  for (int l = 1; l <= 199; ++l) FillLayout(*group, l, l, 1);
+  for (int l = 1; l <= 198; ++l) FillLayout(*group, l, l, 1);
+  FillLayout(*group, 1, 1, 1998);
+  ASSERT_FALSE(SetNewTrac(*group, *structure, 199));
+  ASSERT_FALSE(SetNewNodeL(*group, *structure, 1, 1999));
   group->Layouts[200].Name = 777;
-  EXPECT_EQ(SetNewTrac(*group, *structure, 200), Problem("Numero di tracciati eccessivo "));
-  EXPECT_EQ(group->LayoutCount, 199);
-  EXPECT_EQ(group->Layouts[200].Name, 777);
-
-  FillLayout(*group, 1, 1, 1999);
   group->Layouts[1].NodeIndex[2000] = 9;
+  EXPECT_EQ(SetNewTrac(*group, *structure, 200), Problem("Numero di tracciati eccessivo "));
   EXPECT_EQ(SetNewNodeL(*group, *structure, 1, 2000), Problem("Numero di nodi eccessivo "));
+  EXPECT_EQ(group->LayoutCount, 199);
   EXPECT_EQ(group->Layouts[1].NodeCount, 1999);
+  EXPECT_EQ(group->Layouts[200].Name, 777);
   EXPECT_EQ(group->Layouts[1].NodeIndex[2000], 9);
-
-  // A file may fill the whole table; "Nuovo" then asks for one slot past it.
-  group->LayoutCount = 200;
-  EXPECT_EQ(SetNewTrac(*group, *structure, 201), Problem("Numero di tracciati eccessivo "));
-  EXPECT_EQ(group->LayoutCount, 200);
-  group->Layouts[1].NodeCount = 2000;
-  EXPECT_EQ(SetNewNodeL(*group, *structure, 1, 2001), Problem("Numero di nodi eccessivo "));
-  EXPECT_EQ(group->Layouts[1].NodeCount, 2000);
 }
 
 // Without a first node the first point would name no node of the structure.
