@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/layouts/case_file.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
@@ -126,42 +127,20 @@ TEST_F(JobFilesTest, AFileWithoutItsFirstValueIsAsGoodAsNone) {
 }
 
 TEST_F(JobFilesTest, MalformedContentIsAFault) {
-  const std::string beam = Member(1, "T", "TRAVE");
-  struct Case {
-    std::string file;
-    Lines lines;
-    std::string where;
-  };
-  const Case cases[] = {
-      {"El_Conti.tmp", {"1", beam, "3", "1, 2"}, "(file troncato)"},
-      {"El_Conti.tmp", {"2", beam, "1", "5", Member(2, "T", "B"), "1"}, "(file troncato)"},
-      {"El_Conti.tmp", {"1", beam, "2", "1, x"}, "(riga 4: numero non valido \"x\")"},
-      {"El_Conti.tmp", {"1", beam, "5001"},
-       "(riga 3: troppi elementi nella membratura (massimo 5000))"},
-      {"El_Conti.tmp", {"1", beam, "1", "70000"}, "(riga 4: numero intero non valido \"70000\")"},
-      {"El_Conti.tmp", {"-1"}, "(riga 1: conteggio non valido -1)"},
-      {"El_Conti.tmp", {"99999999999"}, "(riga 1: numero intero non valido \"99999999999\")"},
-      {"AssSez001.cap", {"1", "2", "5, 1", "9, 1"}, "(riga 4: nodo interno 9 non presente)"},
-      {"AssSez001.cap", {"1", "2", "5, 1"}, "(file troncato)"},
-      {"AssSez001.cap", {"1", "-5"}, "(riga 2: conteggio non valido -5)"},
-      {"AssSez001.cap", {"1", "99999"}, "(riga 2: numero intero non valido \"99999\")"},
-      {"Sezio_ut", {"2001"}, "(riga 1: troppe sezioni (massimo 2000))"},
-      {"Sezio_ut", {"1", "S", "1 1", "6"}, "(riga 4: troppi contorni (massimo 5))"},
-      {"Sezio_ut", Join({{"1"}, SectionEntry("S", "1 1", {Lines(101, "0 0")})}),
-       "(riga 5: troppi vertici (massimo 100))"},
-      {"Sezio_ut", {"2", "S", "1 1", "1", "1", "0 0"}, "(file troncato)"},
-      {"Sezio_ut", {"-5"}, "(riga 1: conteggio non valido -5)"},
-      {"Group.cap", {"51"}, "(riga 1: troppi tipi di cavo (massimo 50))"},
-      {"Group.cap", {"1", "CAVO", "4", "1, 2"}, "(file troncato)"},
-      {"Group.cap", {"-5"}, "(riga 1: conteggio non valido -5)"},
-  };
-  for (const Case& c : cases) {
+  std::vector<std::vector<std::string>> cases = CaseRows("malformed_job_files.txt");
+  std::string manyVertices = "1\r\n";
+  for (const std::string& line : SectionEntry("S", "1 1", {Lines(101, "0 0")})) {
+    manyVertices += line + "\r\n";
+  }
+  cases.push_back({"Sezio_ut", manyVertices, "(riga 5: troppi vertici (massimo 100))"});
+  for (const std::vector<std::string>& c : cases) {
     description = "left over";
-    EXPECT_EQ(Read(c.file, c.lines),
-              Problem("Problemi con la lettura del file " + Job() + "\\" + c.file + " " + c.where));
+    WriteBytes(dir.path() / c[0], c[1]);
+    EXPECT_EQ(Read(c[0]),
+              Problem("Problemi con la lettura del file " + Job() + "\\" + c[0] + " " + c[2]));
     // What was read of the member is no use once the file is known bad.
     EXPECT_EQ(model->MemberElementCount, 0);
-    EXPECT_EQ(description, c.file == "El_Conti.tmp" ? "" : "left over");
+    EXPECT_EQ(description, c[0] == "El_Conti.tmp" ? "" : "left over");
   }
 }
 

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/layouts/case_file.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
@@ -164,31 +165,24 @@ TEST_F(StructureReaderTest, ElementsResolveToTheEndNearerToTheOrigin) {
 }
 
 TEST_F(StructureReaderTest, MalformedContentNamesFileAndLine) {
-  auto changed = [](std::size_t index, const std::string& line) {
-    Lines lines = kSmall;
-    lines.resize(line.empty() ? index : lines.size());
-    if (!line.empty()) lines[index] = line;
-    return lines;
-  };
-  const std::pair<Lines, std::string> cases[] = {
-      {changed(3, "200, abc, 0"), "(riga 4: numero non valido \"abc\")"},
-      {changed(8, ""), "(file troncato)"},
-      {changed(9, "102.5, 0"), "(riga 10: numero intero non valido \"102.5\")"},
-      {changed(15, "1 x2"), "(riga 16: numero non valido \"x2\")"},
-      {changed(12, "-2"), "(riga 13: conteggio non valido -2)"},
+  std::vector<std::pair<Lines, std::string>> cases = {
       {StructureFile({{0, 0, 0}}, {{4, 1}}, {}), "(riga 5: punto 4 non presente)"},
       {StructureFile({{0, 0, 0}, {1, 0, 0}}, {{0, 1}}, {{"0 1", 1}}),
        "(riga 9: nodo interno 1 non presente)"},
       {StructureFile({{0, 0, 0}}, std::vector<NodeRecord>(2001, {0, 5}), {}),
        "(riga 4005: troppi nodi (massimo 2000))"},
-      {changed(1, "-5"), "(riga 2: conteggio non valido -5)"},
-      {changed(5, "99999"), "(riga 6: numero intero non valido \"99999\")"},
-      {changed(12, "1e300"), "(riga 13: numero intero non valido \"1e300\")"},
-      {changed(3, "200, 1e400, 0"), "(riga 4: numero non valido \"1e400\")"},
-      // A field that never ends is shown cut, so that the message stays readable.
-      {changed(3, std::string(5000, '7') + "x"),
-       "(riga 4: numero non valido \"" + std::string(61, '7') + "...)"},
   };
+  for (const std::vector<std::string>& c : CaseRows("malformed_structure.txt")) {
+    Lines lines = kSmall;
+    const auto index = static_cast<std::size_t>(std::stoi(c[0]));
+    lines.resize(c[1].empty() ? index : lines.size());
+    if (!c[1].empty()) lines[index] = c[1];
+    cases.emplace_back(lines, c[2]);
+  }
+  // A field that never ends is shown cut, so that the message stays readable.
+  Lines longField = kSmall;
+  longField[3] = std::string(5000, '7') + "x";
+  cases.emplace_back(longField, "(riga 4: numero non valido \"" + std::string(61, '7') + "...)");
   for (const auto& [lines, where] : cases) {
     EXPECT_EQ(Read(Crlf(lines)).fault,
               Problem("Problemi con la lettura del file " + Path() + " " + where));
