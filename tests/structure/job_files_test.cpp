@@ -17,12 +17,6 @@ namespace {
 
 using Lines = std::vector<std::string>;
 
-Lines Join(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& p : parts) all.insert(all.end(), p.begin(), p.end());
-  return all;
-}
-
 // An entry of the continuous-elements file: member number in columns 1 to
 // 20, type code in 21 to 40, description from 41 on.
 std::string Member(int member, const std::string& type, const std::string& description) {
@@ -31,18 +25,6 @@ std::string Member(int member, const std::string& type, const std::string& descr
   line += type;
   line.resize(40, ' ');
   return line + description;
-}
-
-// One entry of the sections file, with the parts the editor skips.
-Lines SectionEntry(const std::string& name, const std::string& dataLine,
-                   const std::vector<Lines>& contours) {
-  Lines lines = {name, dataLine, std::to_string(contours.size())};
-  for (const Lines& vertices : contours) {
-    lines.push_back(std::to_string(vertices.size()));
-    lines.insert(lines.end(), vertices.begin(), vertices.end());
-  }
-  return Join(
-      {lines, {"0 0", "0 0", "1", "0 0 0 0", "0 0 0 0", "0 0 0 0", "0 0 0 0", "0 0", "0 0"}});
 }
 
 class JobFilesTest : public ::testing::Test {
@@ -127,13 +109,7 @@ TEST_F(JobFilesTest, AFileWithoutItsFirstValueIsAsGoodAsNone) {
 }
 
 TEST_F(JobFilesTest, MalformedContentIsAFault) {
-  std::vector<std::vector<std::string>> cases = CaseRows("malformed_job_files.txt");
-  std::string manyVertices = "1\r\n";
-  for (const std::string& line : SectionEntry("S", "1 1", {Lines(101, "0 0")})) {
-    manyVertices += line + "\r\n";
-  }
-  cases.push_back({"Sezio_ut", manyVertices, "(riga 5: troppi vertici (massimo 100))"});
-  for (const std::vector<std::string>& c : cases) {
+  for (const std::vector<std::string>& c : CaseRows("malformed_job_files.txt")) {
     description = "left over";
     WriteBytes(dir.path() / c[0], c[1]);
     EXPECT_EQ(Read(c[0]),
@@ -147,9 +123,9 @@ TEST_F(JobFilesTest, MalformedContentIsAFault) {
 TEST_F(JobFilesTest, TakesTheEditedMemberOnly) {
   // Member 4 is shorter than its columns: no type, no description. Member
   // 5's line has no end: it is cut like any.
-  const Lines file = {"5", Member(1, "P", "PILA 1"), "2", "11, 12", Member(2, "   c  ", "CORDOLO"),
-                      "0, 0", Member(3, "T", "Trave di bordo è lato nord 123"), "3", "1, 2", "3",
-                      "     4", "1", "40", Member(5, "T", std::string(100000, 'x')), "1", "7"};
+  std::string file = CaseFile("El_Conti.tmp");
+  file.replace(file.find('@'), 1, std::string(100000, 'x'));
+  WriteBytes(dir.path() / "El_Conti.tmp", file);
   struct Case {
     int member;
     std::string description;
@@ -164,7 +140,7 @@ TEST_F(JobFilesTest, TakesTheEditedMemberOnly) {
       {6, "", {}},  // not in the file: not an error
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Read("El_Conti.tmp", file, c.member), std::nullopt) << c.member;
+    EXPECT_EQ(Read("El_Conti.tmp", c.member), std::nullopt) << c.member;
     EXPECT_EQ(description, c.description);
     EXPECT_EQ(MemberElements(), c.elements);
   }
@@ -194,19 +170,17 @@ TEST_F(JobFilesTest, AssociationGivesEachNamedNodeItsLastSection) {
 }
 
 TEST_F(JobFilesTest, SectionEntriesGiveSizesOutlinesAndExtents) {
-  WriteJobFile(custom.path() / "Sezio_ut", Join({{"1"}, SectionEntry("COMUNE", "1 1", {{"0 0"}})}));
+  WriteBytes(custom.path() / "Sezio_ut", CaseFile("common_Sezio_ut"));
   EXPECT_EQ(Read("Sezio_ut", {"0"}), Problem("Nessun sezione definita "));
   source = 2;
   ASSERT_EQ(Read("Sezio_ut"), std::nullopt);
   EXPECT_EQ(sections->Sections[1].Name, "COMUNE");
+  // Two entries, the second with 100 000 blanks inside its data line.
+  std::string bytes = CaseFile("Sezio_ut");
+  bytes.replace(bytes.find('@'), 1, std::string(100000, ' '));
+  WriteBytes(dir.path() / "Sezio_ut", bytes);
   source = 1;
-  ASSERT_EQ(Read("Sezio_ut", Join({{"2"},
-                                   SectionEntry("CASSONE CAMPATA", "10 20 1.5 -3",
-                                                {{"12.5 -40", "12,5 -40", "\t-7  3 vertice"},
-                                                 {"100 0"}}),
-                                   SectionEntry("PILA", "  10" + std::string(100000, ' ') + "20  ",
-                                                {{"0 0"}})})),
-            std::nullopt);
+  ASSERT_EQ(Read("Sezio_ut"), std::nullopt);
   EXPECT_TRUE(opened);
   ASSERT_EQ(sections->SectionCount, 2);
   // Size, reference point and extents of each section; the second has no
