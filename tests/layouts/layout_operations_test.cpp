@@ -6,6 +6,7 @@
 
 #include "layouts/group_entry.h"
 #include "layouts/group_snapshot.h"
+#include "tests/layouts/case_file.h"
 #include "tests/layouts/layouts_fixture.h"
 #include "tests/support/messages.h"
 
@@ -122,32 +123,18 @@ TEST_F(LayoutOperations, RemovingLayoutsAndPointsClosesTheGap) {
   EXPECT_EQ(empty->LayoutCount, 0);
 }
 
-struct Entry {
-  const char* text;
-  int16_t stored;
-};
-
-// Names go through the grid's number rule and halves to even; a name beyond
-// 16 bits would wrap into another layout's name if it were stored. The load
-// condition takes 1 to 100; the description 20 characters, not bytes.
+// The description keeps 20 characters, not bytes.
 TEST(GroupEntry, EachBoxKeepsWhatItsRuleAllows) {
   auto group = MakeGroup();
-  for (const Entry& c : {Entry{"2.5", 2}, Entry{"3.5", 4}, Entry{"", 0}, Entry{"12abc", 12},
-                         Entry{"-4", -4}, Entry{"32767", 32767}, Entry{"-32768", -32768}}) {
-    EXPECT_FALSE(RenameLayout(*group, 3, c.text).has_value()) << c.text;
-    EXPECT_EQ(group->Layouts[3].Name, c.stored) << c.text;
-  }
-  for (const char* text : {"32768", "-32769", "1E9"}) {
-    EXPECT_EQ(RenameLayout(*group, 3, text),
-              (Message{"Nome del tracciato non valido: deve essere un intero tra -32768 e 32767",
-                       kCaptionProblem, kStyleExclamation}));
-    EXPECT_EQ(group->Layouts[3].Name, -32768) << text;
-  }
-  for (const Entry& c : {Entry{"1", 1}, Entry{"100", 100}, Entry{"2.5", 2}, Entry{"99.5", 100},
-                         Entry{"0", 0}, Entry{"101", 0}, Entry{"0.99", 0}, Entry{"abc", 0}}) {
-    group->LoadCondition = 7;
-    EXPECT_EQ(SetLoadCondition(*group, c.text).has_value(), c.stored == 0) << c.text;
-    EXPECT_EQ(group->LoadCondition, c.stored == 0 ? 7 : c.stored) << c.text;
+  for (const std::vector<std::string>& c : CaseRows("group_entries.txt")) {
+    group->Layouts[3].Name = group->LoadCondition = 7;
+    const bool isName = c[0] == "nome";
+    const std::optional<Message> refusal =
+        isName ? RenameLayout(*group, 3, c[1]) : SetLoadCondition(*group, c[1]);
+    EXPECT_EQ(isName ? group->Layouts[3].Name : group->LoadCondition,
+              c[2] == "-" ? 7 : std::stoi(c[2])) << c[1];
+    EXPECT_EQ(refusal.value_or(Message{}),
+              (c.size() < 4 ? Message{} : Message{c[3], kCaptionProblem, kStyleExclamation}));
   }
   SetGroupDescription(*group, "Città è più là, però già");
   EXPECT_EQ(group->GroupDescription, "Città è più là, però");
