@@ -42,8 +42,7 @@ class ParabolicDialog : public ::testing::Test {
       user();
     });
     QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&] {
+    guard.callOnTimeout([&] {
       ADD_FAILURE() << "the dialog was left open";
       dialog_->done(QDialog::Rejected);
     });
@@ -62,8 +61,8 @@ class ParabolicDialog : public ::testing::Test {
   // The seven boxes in the dialog's order: the three nodes, Z, the three Y.
   std::vector<QLineEdit*> Boxes() const {
     const FormParabCable& d = *dialog_;
-    return {d.NodeName[0], d.NodeName[1], d.NodeName[2], d.TCoordZ[0],
-            d.TCoordY[0],  d.TCoordY[1],  d.TCoordY[2]};
+    return {d.NodeName[0], d.NodeName[1], d.NodeName[2], d.TCoordZ[0], d.TCoordY[0], d.TCoordY[1],
+            d.TCoordY[2]};
   }
   void TypeAll(const QStringList& texts) {
     for (std::size_t k = 0; k < 7; ++k) Type(Boxes()[k], texts[static_cast<int>(k)]);
