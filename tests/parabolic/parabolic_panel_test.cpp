@@ -70,13 +70,6 @@ TEST(LeggiPannello, StoresTheSevenValues) {
             (std::vector<int>{11, 13, 14}));
   EXPECT_EQ((std::vector<double>{state.CableZ, state.InitialY, state.MiddleY, state.FinalY, state.a}),
             (std::vector<double>{12.5, 0, -5.25, 1, 3}));
-
-  // The same boxes where the point is the separator: Z no longer reads.
-  ParabolicCableState pointState;
-  const auto fault = LeggiPannello(Panel(kValid), ".", pointState);
-  ASSERT_TRUE(fault);
-  EXPECT_EQ(fault->text, "Coordinata z non valida");
-  EXPECT_EQ(pointState.FinalName, 14) << "the boxes before the fault are kept";
 }
 
 // The separator follows the C library's numeric locale, which the Qt
