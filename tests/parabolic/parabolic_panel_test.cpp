@@ -37,15 +37,11 @@ ParabolicPanelTexts Panel(const Boxes& b) { return {{b[0], b[1], b[2]}, b[3], {b
 // The boxes are checked in the dialog's order and the first fault is the one
 // named: an empty box, or one that does not read.
 TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
-  const std::pair<const char*, bool> names[] = {  // name, and whether it is feminine
-      {"Nome nodo iniziale", false},
-      {"Nome nodo intermedio", false},
-      {"Nome nodo finale", false},
-      {"Coordinata z", true},
-      {"Coordinata y del punto iniziale", true},
-      {"Coordinata y del punto intermedio", true},
-      {"Coordinata y del punto finale", true},
-  };
+  // Each box's name, and whether it is feminine.
+  const std::pair<const char*, bool> names[] = {
+      {"Nome nodo iniziale", false}, {"Nome nodo intermedio", false}, {"Nome nodo finale", false},
+      {"Coordinata z", true}, {"Coordinata y del punto iniziale", true},
+      {"Coordinata y del punto intermedio", true}, {"Coordinata y del punto finale", true}};
   for (std::size_t k = 0; k < 7; ++k) {
     const auto [name, feminine] = names[k];
     for (const std::string text : {"", "   ", "1.5x"}) {
