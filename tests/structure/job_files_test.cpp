@@ -209,7 +209,6 @@ TEST_F(JobFilesTest, CableTypeNamesAndLookup) {
   EXPECT_EQ(FindCableType(*sections, "CAVO 4T15"), 1);
   EXPECT_EQ(FindCableType(*sections, "Cavo speciale"), 2);
   EXPECT_EQ(FindCableType(*sections, "cavo 4t15"), -1);
-  EXPECT_EQ(FindCableType(*sections, ""), -1);
   // A name without end is kept whole: the combo boxes show what fits.
   ASSERT_EQ(Read("Group.cap", {"1", std::string(100000, 'N'), "4", "1, 2, 3, 4", "5, 6"}),
             std::nullopt);
