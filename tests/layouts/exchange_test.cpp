@@ -100,4 +100,16 @@ TEST_F(Exchange, PastesWholeOrNotAtAll) {
   EXPECT_EQ(LayoutGroupFileBytes(*group), before);
 }
 
+// The inverse pair the undo of a point removal relies on, judged by the file
+// the group would be saved as: points go back in the middle of the layout.
+TEST_F(Exchange, RemovedPointsGoBackInPlace) {
+  FillLayout(*group, 1, 1, 4);
+  const std::string before = LayoutGroupFileBytes(*group);
+  const std::vector<LayoutNode> nodes = TakeLayout(*group, 1).nodes;
+  RemoveNodes(*group, 1, 2, 2);
+  EXPECT_EQ(TakeLayout(*group, 1).nodes, (std::vector<LayoutNode>{nodes[0], nodes[3]}));
+  InsertNodes(*group, 1, 1, {nodes[1], nodes[2]});
+  EXPECT_EQ(LayoutGroupFileBytes(*group), before);
+}
+
 }  // namespace
