@@ -1,8 +1,8 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "layouts/group_file.h"
 #include "layouts/group_snapshot.h"
@@ -10,6 +10,7 @@
 #include "layouts/layout_operations.h"
 #include "layouts/point_table_text.h"
 #include "layouts/table_paste.h"
+#include "tests/layouts/case_file.h"
 #include "tests/layouts/layouts_fixture.h"
 #include "tests/support/messages.h"
 
@@ -61,66 +62,32 @@ TEST_F(Exchange, SpreadsheetTablePastes) {
   EXPECT_EQ(read.nodes, expected);
 }
 
-struct Refused {
-  bool group;  // a group table, else a point table
-  const char* text;
-  int room;
-  const char* message;
-  int line;
-};
-
 // A refusal names the first bad line and brings nothing back.
 TEST_F(Exchange, TablesAreRefusedNamingTheFirstBadLine) {
-  const char* const notNumeric = "Valore non numerico nella colonna \"Coord. Y\"";
-  const char* const badSystem = "Sistema di riferimento non valido";
-  for (const Refused& c : {
-           Refused{false, "101\t\t0\tabc\t0\t0", 10, notNumeric, 1},
-           Refused{false, "101\t\t0\t1.234,5", 10, notNumeric, 1},
-           Refused{false, "Nodo\r\n101\r\n999\r\n101", 10, "Nodo non esistente", 3},
-           Refused{false, "101\n104", 10,
-                   "Nodo non associato a nessuna sezione o non appartenente alla membratura attiva",
-                   2},
-           Refused{false, "101\t\t-1", 10, badSystem, 1},
-           Refused{false, "101\t\t1,5", 10, badSystem, 1},
-           Refused{false, "101\t\t0\t0\t0\t0\t0", 10,
-                   "Troppe colonne: ne sono attese al massimo 6", 1},
-           Refused{false, "Nodo\n101\n\n102\n103", 2, "Numero di nodi eccessivo", 5},
-           Refused{true, "1\t12T15\r\n101\r\n\r\n2\t7T15\r\n101", 10,
-                   "Tipo di cavo sconosciuto", 4},
-           Refused{true, "1\t12T15\nNodo\n101\n999", 10, "Nodo non esistente", 4},
-           Refused{true, "1,5\t12T15\n101", 10, "Nome del tracciato non valido", 1},
-           Refused{true, "1\t12T15\n\n2\t12T15\n", 1, "Numero di tracciati eccessivo", 3},
-       }) {
+  for (const std::vector<std::string>& c : CaseRows("refused_tables.txt")) {
+    const bool isGroup = c[0] == "gruppo";
+    const int room = std::stoi(c[2]);
     const PointTableRead points =
-        c.group ? PointTableRead{} : ReadPointTable(c.text, *structure, c.room);
+        isGroup ? PointTableRead{} : ReadPointTable(c[1], *structure, room);
     const GroupTableRead layouts =
-        c.group ? ReadGroupTable(c.text, *structure, *sections, c.room) : GroupTableRead{};
-    const std::optional<Message> refusal = c.group ? layouts.refusal : points.refusal;
-    ASSERT_TRUE(refusal) << c.text;
-    EXPECT_EQ(*refusal, (Message{std::string(c.message) + " (riga " + std::to_string(c.line) +
-                                     " del testo incollato)",
-                                 "PROBLEMA", refusal->style}));
+        isGroup ? ReadGroupTable(c[1], *structure, *sections, room) : GroupTableRead{};
+    const std::optional<Message> refusal = isGroup ? layouts.refusal : points.refusal;
+    ASSERT_TRUE(refusal) << c[1];
+    EXPECT_EQ(*refusal, (Message{c[3] + " (riga " + c[4] + " del testo incollato)", "PROBLEMA",
+                                 refusal->style}));
     EXPECT_TRUE(points.nodes.empty() && layouts.layouts.empty());
   }
 }
 
-// Copy from one layout, paste into another after its first point: the
-// points arrive in order and equal. Copy the whole group and paste it: every
-// layout comes back after the last, a negative name, another cable type and
-// a layout without points included. A refused paste changes no byte.
+// Copy the whole group and paste it: every layout comes back after the
+// last, a negative name, another cable type and a layout without points
+// included. A refused paste changes no byte.
 TEST_F(Exchange, PastesWholeOrNotAtAll) {
   FillLayout(*group, 1, 1, 4);
   FillLayout(*group, 2, -12, 2);
   FillLayout(*group, 3, 9, 0);
   group->Layouts[1].CableType = 1;
-  const std::vector<LayoutNode> copied = TakeLayout(*group, 1).nodes;
-  std::vector<LayoutNode> expected = TakeLayout(*group, 2).nodes;
-  expected.insert(expected.begin() + 1, copied.begin(), copied.end());
-  ASSERT_FALSE(PastePoints(*group, *structure, 2, 1,
-                           PointTableText(group->Layouts[1], *structure, *sections, ',')));
-  EXPECT_EQ(TakeLayout(*group, 2).nodes, expected);
-  EXPECT_EQ(group->ActiveNode, 5);
-
+  group->ActiveNode = 5;
   ASSERT_FALSE(PasteLayouts(*group, *structure, *sections,
                             GroupTableText(*group, *structure, *sections, '.')));
   ASSERT_EQ(group->LayoutCount, 6);
@@ -129,35 +96,19 @@ TEST_F(Exchange, PastesWholeOrNotAtAll) {
   EXPECT_EQ(group->ActiveNode, 0);
 
   const std::string before = LayoutGroupFileBytes(*group);
-  EXPECT_TRUE(PastePoints(*group, *structure, 2, 1, "101\n999\n"));
   EXPECT_TRUE(PasteLayouts(*group, *structure, *sections, "1\t12T15\n101\n\n2\tnessuno\n"));
   EXPECT_EQ(LayoutGroupFileBytes(*group), before);
 }
 
-// The inverse pairs an undo step relies on, judged by the file the group
-// would be saved as.
-TEST_F(Exchange, SnapshotsPutTheGroupBack) {
-  FillLayout(*group, 1, 1, 5);
-  FillLayout(*group, 2, 2, 4);
-  FillLayout(*group, 3, 3, 6);
-  group->GroupDescription = "Trave";
+// The inverse pair the undo of a point removal relies on, judged by the file
+// the group would be saved as: points go back in the middle of the layout.
+TEST_F(Exchange, RemovedPointsGoBackInPlace) {
+  FillLayout(*group, 1, 1, 4);
   const std::string before = LayoutGroupFileBytes(*group);
-  const GroupSnapshot whole = TakeGroup(*group);
-
-  const LayoutSnapshot second = TakeLayout(*group, 2);
-  RemoveLayout(*group, 2);
-  InsertLayout(*group, 2, second);
-  EXPECT_EQ(LayoutGroupFileBytes(*group), before);
-
-  const std::vector<LayoutNode> middle(second.nodes.begin() + 1, second.nodes.begin() + 3);
-  RemoveNodes(*group, 2, 2, 2);
-  EXPECT_EQ(group->Layouts[2].NodeCount, 2);
-  InsertNodes(*group, 2, 1, middle);
-  EXPECT_EQ(LayoutGroupFileBytes(*group), before);
-
-  RemoveAllLayouts(*group);
-  group->GroupDescription = "Altro";
-  RestoreGroup(*group, whole);
+  const std::vector<LayoutNode> nodes = TakeLayout(*group, 1).nodes;
+  RemoveNodes(*group, 1, 2, 2);
+  EXPECT_EQ(TakeLayout(*group, 1).nodes, (std::vector<LayoutNode>{nodes[0], nodes[3]}));
+  InsertNodes(*group, 1, 1, {nodes[1], nodes[2]});
   EXPECT_EQ(LayoutGroupFileBytes(*group), before);
 }
 

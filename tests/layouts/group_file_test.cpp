@@ -5,10 +5,12 @@
 #include <filesystem>
 #include <string>
 #include <tuple>
+#include <vector>
 
 #include "common/line_reader.h"
 #include "layouts/group_snapshot.h"
 #include "layouts/layout_operations.h"
+#include "tests/layouts/case_file.h"
 #include "tests/layouts/layouts_fixture.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/messages.h"
@@ -19,17 +21,7 @@ namespace fs = std::filesystem;
 namespace {
 
 // One layout of two points, as the suite's own files look.
-const std::string kExample =
-    "Trave 1 tracciati di campata\r\n"
-    "3\r\n"
-    "1             1\r\n"
-    "1\r\n"
-    "1                   1\r\n"
-    "2\r\n"
-    "5                   2\r\n"
-    ".25                 -40.5               0\r\n"
-    "9                   2\r\n"
-    ".25                 -12                 .01\r\n";
+const std::string kExample = CaseFile("example.cap");
 
 const std::string kCannotRead = "Problemi con la lettura del file ";
 const std::string kCannotWrite = "Problemi con la scrittura del file ";
@@ -132,17 +124,7 @@ TEST_F(GroupFile, ValuesAreRoundedAndPlacedInTheirColumns) {
   SetNodeAt(layout, 2, {1, 0, -1.23456789012345e100, 1.23456789012345e100, -2.125});
   SetNodeAt(layout, 3, {2, 0, -1.2345678901234e50, -1.5, 0.0});
   const std::string bytes = LayoutGroupFileBytes(*group);
-  const std::string b20(20, ' ');
-  EXPECT_EQ(bytes.substr(0, bytes.find("\r\n12 ")),
-            "Trave 1, campata \"A\" e pi\xF9 lunga di 20\r\n100\r\n-32768        32767\r\n"
-            "2\r\n-3                  50\r\n3");
-  EXPECT_TRUE(Holds(bytes,
-                    "\r\n12                  305\r\n0                   2.13"
-                    "                0\r\n"));
-  EXPECT_TRUE(Holds(bytes, "\r\n-1.23456789012345E+100\r\n" + b20 + "1.23456789012345E+100\r\n" +
-                               b20 + b20 + "-2.12\r\n"));
-  EXPECT_TRUE(Holds(bytes, "\r\n-1.2345678901234E+50\r\n" + b20 + "-1.5                0\r\n"))
-      << bytes;
+  EXPECT_EQ(bytes, CaseFile("rounded.cap"));
 
   const std::string description = group->GroupDescription;
   ASSERT_FALSE(ReadFile(bytes).fault);
@@ -187,42 +169,19 @@ TEST_F(GroupFile, AFileThatCannotBeReadLeavesTheGroupAlone) {
 // group behind: the file is reported with its line, and the group emptied.
 // Lines may also end with LF or CR alone, as in files edited elsewhere.
 TEST_F(GroupFile, MalformedContentIsReportedAndEmptiesTheGroup) {
-  const std::string head = "D\r\n3\r\n1 1\r\n";
-  const std::string layout = head + "1\r\n1 1\r\n";
-  const std::string point = "5 0\r\n0 0 0\r\n";
-  const std::pair<std::string, const char*> cases[] = {
-      {"D\r\n\r\n", "file troncato"},
-      {"D\r\nabc\r\n1 1\r\n0\r\n", "riga 2: numero non valido \"abc\""},
-      {"D\r\n40000\r\n1 1\r\n0\r\n", "riga 2: numero intero non valido \"40000\""},
-      {"D\r\n3\r\n1 1.5\r\n0\r\n", "riga 3: numero intero non valido \"1.5\""},
-      {"D\r\n3\r\n1,,1\r\n0\r\n", "riga 3: numero mancante"},
-      {head + "201\r\n", "riga 4: troppi tracciati (massimo 200)"},
-      {head + "-1\r\n", "riga 4: conteggio non valido -1"},
-      {head + "1\r\n-32769 1\r\n0\r\n", "riga 5: numero intero non valido"},
-      {head + "1\r\n1 0\r\n0\r\n", "riga 5: tipo di cavo 0 non valido"},
-      {head + "1\r\n1 51\r\n0\r\n", "riga 5: tipo di cavo 51 non valido"},
-      {layout + "2001\r\n", "riga 6: troppi nodi (massimo 2000)"},
-      {layout + "1\r\n0 0\r\n0 0 0\r\n", "riga 7: nodo in posizione 0 non presente"},
-      {layout + "1\r\n13 0\r\n0 0 0\r\n", "riga 7: nodo in posizione 13 non presente"},
-      {layout + "1\r\n5 -1\r\n0 0 0\r\n", "riga 7: vertice di riferimento -1 non valido"},
-      {layout + "1\r\n5 1\r\n1e400 0 0\r\n", "riga 8: numero non valido \"1e400\""},
-      {layout + "3\r\n" + point + point, "file troncato"},
-      {head + "2\r\n1 1\r\n1\r\n" + point, "file troncato"},
-      {std::string("\x00\xff\r\n\x01\x02", 6), "riga 2: numero non valido"},
-      {"D\n\n3\n1 1\nx\n", "riga 5: numero non valido \"x\""},
-      {"D\r3\r\r\n1 1\r-1\r", "riga 5: conteggio non valido -1"},
-      {Utf16Bytes(kExample), "riga 2: numero non valido \" \""},
-      {"D\r\n" + std::string(100000, '3') + "x\r\n", "riga 2: numero non valido \"333"},
-      {"D\r\n" + std::string(LineReader::kMaxLineBytes + 1, '\0'), "riga 2: riga troppo lunga"},
-  };
-  for (const auto& [bytes, detail] : cases) {
+  std::vector<std::vector<std::string>> cases = CaseRows("malformed_group.txt");
+  cases.push_back({Utf16Bytes(kExample), "riga 2: numero non valido \" \""});
+  cases.push_back({"D\r\n" + std::string(100000, '3') + "x\r\n", "riga 2: numero non valido \"333"});
+  cases.push_back(
+      {"D\r\n" + std::string(LineReader::kMaxLineBytes + 1, '\0'), "riga 2: riga troppo lunga"});
+  for (const std::vector<std::string>& c : cases) {
     Prefill();
-    const GroupFileOutcome read = ReadFile(bytes);
+    const GroupFileOutcome read = ReadFile(c[0]);
     EXPECT_TRUE(read.opened);
     ASSERT_TRUE(read.fault);
     const std::string prefix = kCannotRead + SuitePath() + " (";
     EXPECT_EQ(*read.fault, Information(prefix + read.fault->text.substr(prefix.size())));
-    EXPECT_TRUE(Holds(read.fault->text, detail)) << read.fault->text;
+    EXPECT_TRUE(Holds(read.fault->text, c[1])) << read.fault->text;
     // The message box can show it: no control characters, no endless field.
     EXPECT_EQ(read.fault->text.find_first_of(std::string("\0\x01\x02\r\n", 5)), std::string::npos);
     EXPECT_LT(read.fault->text.size(), SuitePath().size() + 150);

@@ -7,8 +7,6 @@
 #include <charconv>
 #include <cmath>
 #include <cstring>
-#include <memory>
-#include <optional>
 #include <random>
 #include <string>
 #include <vector>
@@ -16,20 +14,9 @@
 #include "common/number_text.h"
 #include "common/val.h"
 #include "layouts/group_file.h"
+#include "tests/layouts/layouts_fixture.h"
 
 namespace {
-
-struct Tables {
-  StructureModel structure;
-  LayoutGroup group;
-};
-
-std::unique_ptr<Tables> OneNodeTables() {
-  auto tables = std::make_unique<Tables>();
-  tables->structure.StructureNodeCount = 1;
-  tables->structure.StructureNodes[1].SectionIndex = 1;
-  return tables;
-}
 
 // A group whose points hold the fields as Y, 2000 to a layout.
 std::string GroupOf(const std::vector<std::string>& fields) {
@@ -45,28 +32,11 @@ std::string GroupOf(const std::vector<std::string>& fields) {
 }
 
 TEST(GroupFileNumbers, ReadAsTheGeneralRuleReadsThem) {
-  std::vector<std::string> fields = {"0",
-                                     "-0",
-                                     ".5",
-                                     "-.5",
-                                     "5.",
-                                     "-0.0",
-                                     "1E-05",
-                                     "1.5E+20",
-                                     "1e5",
-                                     "1D3",
-                                     "+5",
-                                     "00012.50",
-                                     "123456789012345",
-                                     "1234567890123456",
-                                     "9007199254740993",
-                                     "123456789012.345",
-                                     ".000000000000000000001",
-                                     "4.9E-324",
-                                     "1e-400",
-                                     "2.2250738585072014E-308",
-                                     "1.7976931348623157E+308",
-                                     "0.1000000000000000055511151231257827"};
+  std::vector<std::string> fields = {
+      "0", "-0", ".5", "-.5", "5.", "-0.0", "1E-05", "1.5E+20", "1e5", "1D3", "+5", "00012.50",
+      "123456789012345", "1234567890123456", "9007199254740993", "123456789012.345",
+      ".000000000000000000001", "4.9E-324", "1e-400", "2.2250738585072014E-308",
+      "1.7976931348623157E+308", "0.1000000000000000055511151231257827"};
   std::mt19937_64 random(11);
   std::uniform_real_distribution<double> mantissa(-10.0, 10.0);
   std::uniform_int_distribution<int> exponent(-25, 25);
@@ -77,16 +47,16 @@ TEST(GroupFileNumbers, ReadAsTheGeneralRuleReadsThem) {
     fields.push_back(NumberText(value));
     fields.push_back(NumberText(RoundTo(value, 2)));
     fields.emplace_back(text, std::to_chars(text, text + sizeof text, value).ptr);
-    fields.emplace_back(text, std::to_chars(text, text + sizeof text, value,
-                                            std::chars_format::fixed, decimals(random))
-                                  .ptr);
+    const int places = decimals(random);
+    fields.emplace_back(
+        text, std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, places).ptr);
   }
-  auto tables = OneNodeTables();
-  const GroupFileOutcome read =
-      ReadLayoutGroupBytes(GroupOf(fields), "g.cap", tables->group, tables->structure);
+  auto structure = MakeStructure(1);
+  auto group = MakeGroup();
+  const GroupFileOutcome read = ReadLayoutGroupBytes(GroupOf(fields), "g.cap", *group, *structure);
   ASSERT_FALSE(read.fault) << read.fault->text;
   for (std::size_t k = 0; k < fields.size(); ++k) {
-    const double got = tables->group.Layouts[k / 2000 + 1].Y[k % 2000 + 1];
+    const double got = group->Layouts[k / 2000 + 1].Y[k % 2000 + 1];
     const double expected = *ParseNumber(fields[k]);
     ASSERT_EQ(std::memcmp(&got, &expected, sizeof got), 0) << fields[k];
   }
@@ -94,7 +64,7 @@ TEST(GroupFileNumbers, ReadAsTheGeneralRuleReadsThem) {
   for (const char* wrong : {"--5", "-+5", ".e5", "1e", "1e+", "inf", "nan", "0x1p3", "1.2.3", "-",
                             ".", "1e400", "5-"}) {
     const GroupFileOutcome refused =
-        ReadLayoutGroupBytes(GroupOf({wrong}), "g.cap", tables->group, tables->structure);
+        ReadLayoutGroupBytes(GroupOf({wrong}), "g.cap", *group, *structure);
     EXPECT_TRUE(refused.fault && refused.fault->text.find("numero non valido") != std::string::npos)
         << wrong;
   }

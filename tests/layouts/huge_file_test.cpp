@@ -14,6 +14,7 @@
 #include "common/line_reader.h"
 #include "drawing/stroke_font.h"
 #include "layouts/group_file.h"
+#include "tests/layouts/layouts_fixture.h"
 #include "tests/support/temp_dir.h"
 #include "viewer/viewer_drawing.h"
 
@@ -40,10 +41,8 @@ TEST(HugeFile, IsRefusedAtTheLineWhereItGoesWrong) {
   // The layout count passes the table at line 4; the rest would be layouts.
   const fs::path group = dir.path() / "Memb001Gr_001.cap";
   WriteHugeFile(group, "D\r\n3\r\n1 1\r\n201\r\n", "1 1\r\n");
-  auto structure = std::make_unique<StructureModel>();
-  auto layouts = std::make_unique<LayoutGroup>();
   const std::string suitePath = dir.SuitePath() + "\\Memb001Gr_001.cap";
-  const GroupFileOutcome read = ReadLayoutGroup(suitePath, *layouts, *structure);
+  const GroupFileOutcome read = ReadLayoutGroup(suitePath, *MakeGroup(), *MakeStructure(0));
   ASSERT_TRUE(read.fault);
   EXPECT_EQ(read.fault->text, where + suitePath + " (riga 4: troppi tracciati (massimo 200))");
 

@@ -6,6 +6,7 @@
 
 #include "layouts/group_entry.h"
 #include "layouts/group_snapshot.h"
+#include "tests/layouts/case_file.h"
 #include "tests/layouts/layouts_fixture.h"
 #include "tests/support/messages.h"
 
@@ -19,8 +20,7 @@ class LayoutOperations : public ::testing::Test {
 
 // The default point comes from the member's first element looked up by
 // number: element 27 (first end at position 7), not the table's first. A
-// new point copies the one before it; a later layout copies the one before,
-// whatever its name, named by position. The active layout and point stay.
+// later layout copies the one before, whatever its name, named by position. The active layout and point stay.
 TEST_F(LayoutOperations, NewLayoutsStartFromTheMemberOrCopyTheLastOne) {
   structure->MemberElements[1] = 27;
   group->ActiveLayout = 3;
@@ -30,8 +30,6 @@ TEST_F(LayoutOperations, NewLayoutsStartFromTheMemberOrCopyTheLastOne) {
   EXPECT_EQ(TakeLayout(*group, 1), (LayoutSnapshot{1, 1, {{7, 0, 0.0, 0.0, 0.0}}}));
 
   FillLayout(*group, 1, 60, 3);
-  EXPECT_FALSE(SetNewNodeL(*group, *structure, 1, 4));
-  EXPECT_EQ(NodeAt(group->Layouts[1], 4), NodeAt(group->Layouts[1], 3));
   EXPECT_FALSE(SetNewTrac(*group, *structure, 2));
   LayoutSnapshot copy = TakeLayout(*group, 1);
   copy.Name = 2;
@@ -40,26 +38,21 @@ TEST_F(LayoutOperations, NewLayoutsStartFromTheMemberOrCopyTheLastOne) {
   EXPECT_EQ(group->ActiveNode, 4);
 }
 
+// The editor makes up to 199 layouts and 1999 points; past them a refusal
+// changes nothing, not even the slot past the end.
 TEST_F(LayoutOperations, TheLimitsAreRefusedAndNothingChanges) {
-  for (int l = 1; l <= 199; ++l) FillLayout(*group, l, l, 1);
+  for (int l = 1; l <= 198; ++l) FillLayout(*group, l, l, 1);
+  FillLayout(*group, 1, 1, 1998);
+  ASSERT_FALSE(SetNewTrac(*group, *structure, 199));
+  ASSERT_FALSE(SetNewNodeL(*group, *structure, 1, 1999));
   group->Layouts[200].Name = 777;
-  EXPECT_EQ(SetNewTrac(*group, *structure, 200), Problem("Numero di tracciati eccessivo "));
-  EXPECT_EQ(group->LayoutCount, 199);
-  EXPECT_EQ(group->Layouts[200].Name, 777);
-
-  FillLayout(*group, 1, 1, 1999);
   group->Layouts[1].NodeIndex[2000] = 9;
+  EXPECT_EQ(SetNewTrac(*group, *structure, 200), Problem("Numero di tracciati eccessivo "));
   EXPECT_EQ(SetNewNodeL(*group, *structure, 1, 2000), Problem("Numero di nodi eccessivo "));
+  EXPECT_EQ(group->LayoutCount, 199);
   EXPECT_EQ(group->Layouts[1].NodeCount, 1999);
+  EXPECT_EQ(group->Layouts[200].Name, 777);
   EXPECT_EQ(group->Layouts[1].NodeIndex[2000], 9);
-
-  // A file may fill the whole table; "Nuovo" then asks for one slot past it.
-  group->LayoutCount = 200;
-  EXPECT_EQ(SetNewTrac(*group, *structure, 201), Problem("Numero di tracciati eccessivo "));
-  EXPECT_EQ(group->LayoutCount, 200);
-  group->Layouts[1].NodeCount = 2000;
-  EXPECT_EQ(SetNewNodeL(*group, *structure, 1, 2001), Problem("Numero di nodi eccessivo "));
-  EXPECT_EQ(group->Layouts[1].NodeCount, 2000);
 }
 
 // Without a first node the first point would name no node of the structure.
@@ -104,8 +97,6 @@ TEST_F(LayoutOperations, RemovingLayoutsAndPointsClosesTheGap) {
   group->ActiveLayout = 2;
   group->ActiveNode = 2;
   const std::vector<LayoutNode> nodes = TakeLayout(*group, 2).nodes;
-  CopyNode(*group, 4, 1);
-  EXPECT_EQ(NodeAt(group->Layouts[2], 1), nodes[3]);
   RemoveNode(*group, 1);
   EXPECT_EQ(TakeLayout(*group, 2).nodes, (std::vector<LayoutNode>{nodes[1], nodes[2], nodes[3]}));
   EXPECT_EQ(TakeLayout(*group, 1), second);
@@ -127,32 +118,18 @@ TEST_F(LayoutOperations, RemovingLayoutsAndPointsClosesTheGap) {
   EXPECT_EQ(empty->LayoutCount, 0);
 }
 
-struct Entry {
-  const char* text;
-  int16_t stored;
-};
-
-// Names go through the grid's number rule and halves to even; a name beyond
-// 16 bits would wrap into another layout's name if it were stored. The load
-// condition takes 1 to 100; the description 20 characters, not bytes.
+// The description keeps 20 characters, not bytes.
 TEST(GroupEntry, EachBoxKeepsWhatItsRuleAllows) {
   auto group = MakeGroup();
-  for (const Entry& c : {Entry{"2.5", 2}, Entry{"3.5", 4}, Entry{"", 0}, Entry{"12abc", 12},
-                         Entry{"-4", -4}, Entry{"32767", 32767}, Entry{"-32768", -32768}}) {
-    EXPECT_FALSE(RenameLayout(*group, 3, c.text).has_value()) << c.text;
-    EXPECT_EQ(group->Layouts[3].Name, c.stored) << c.text;
-  }
-  for (const char* text : {"32768", "-32769", "1E9"}) {
-    EXPECT_EQ(RenameLayout(*group, 3, text),
-              (Message{"Nome del tracciato non valido: deve essere un intero tra -32768 e 32767",
-                       kCaptionProblem, kStyleExclamation}));
-    EXPECT_EQ(group->Layouts[3].Name, -32768) << text;
-  }
-  for (const Entry& c : {Entry{"1", 1}, Entry{"100", 100}, Entry{"2.5", 2}, Entry{"99.5", 100},
-                         Entry{"0", 0}, Entry{"101", 0}, Entry{"0.99", 0}, Entry{"abc", 0}}) {
-    group->LoadCondition = 7;
-    EXPECT_EQ(SetLoadCondition(*group, c.text).has_value(), c.stored == 0) << c.text;
-    EXPECT_EQ(group->LoadCondition, c.stored == 0 ? 7 : c.stored) << c.text;
+  for (const std::vector<std::string>& c : CaseRows("group_entries.txt")) {
+    group->Layouts[3].Name = group->LoadCondition = 7;
+    const bool isName = c[0] == "nome";
+    const std::optional<Message> refusal =
+        isName ? RenameLayout(*group, 3, c[1]) : SetLoadCondition(*group, c[1]);
+    EXPECT_EQ(isName ? group->Layouts[3].Name : group->LoadCondition,
+              c[2] == "-" ? 7 : std::stoi(c[2])) << c[1];
+    EXPECT_EQ(refusal.value_or(Message{}),
+              (c.size() < 4 ? Message{} : Message{c[3], kCaptionProblem, kStyleExclamation}));
   }
   SetGroupDescription(*group, "Città è più là, però già");
   EXPECT_EQ(group->GroupDescription, "Città è più là, però");

@@ -42,8 +42,7 @@ class ParabolicDialog : public ::testing::Test {
       user();
     });
     QTimer guard;
-    guard.setSingleShot(true);
-    QObject::connect(&guard, &QTimer::timeout, [&] {
+    guard.callOnTimeout([&] {
       ADD_FAILURE() << "the dialog was left open";
       dialog_->done(QDialog::Rejected);
     });
@@ -62,8 +61,8 @@ class ParabolicDialog : public ::testing::Test {
   // The seven boxes in the dialog's order: the three nodes, Z, the three Y.
   std::vector<QLineEdit*> Boxes() const {
     const FormParabCable& d = *dialog_;
-    return {d.NodeName[0], d.NodeName[1], d.NodeName[2], d.TCoordZ[0],
-            d.TCoordY[0],  d.TCoordY[1],  d.TCoordY[2]};
+    return {d.NodeName[0], d.NodeName[1], d.NodeName[2], d.TCoordZ[0], d.TCoordY[0], d.TCoordY[1],
+            d.TCoordY[2]};
   }
   void TypeAll(const QStringList& texts) {
     for (std::size_t k = 0; k < 7; ++k) Type(Boxes()[k], texts[static_cast<int>(k)]);
@@ -82,50 +81,12 @@ class ParabolicDialog : public ::testing::Test {
   std::unique_ptr<FormParabCable> dialog_ = std::make_unique<FormParabCable>(*world_, prompter_);
 };
 
-// A failed "Crea" leaves the dialog open with the values; a good one closes
-// it and appends the layout; shown again, the boxes keep their values and
-// "Annulla" creates nothing.
+// A failed "Crea" leaves the dialog open with the values; Enter in a box
+// presses no button, and in the Z box repeats Z beside the other points. A
+// good "Crea" closes it and appends the layout. Shown again, the boxes keep
+// their values and leaving the Z box repeats Z; closing from the title bar
+// unloads the dialog: nothing is created, the next showing starts empty.
 TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
-  prompter_.ExpectMessage("Nome nodo iniziale non inserito", "ATTENZIONE", 64);
-  prompter_.ExpectMessage("Punti non in sequenza", "PROBLEMA", 48);
-  // The user's own decimal separator, whatever the test machine's setting.
-  const QString middleY = QStringLiteral("-30") + QString::fromStdString(DecimalSeparator()) + "5";
-  const QStringList typed = {"11", "13", "15", " 20 ", "0", middleY, "0"};
-  EXPECT_TRUE(ShowAndDo([&] {
-    Click(dialog_->CreaButt);
-    EXPECT_TRUE(dialog_->isVisible());
-    const QStringList reversed = {"15", "13", "11", " 20 ", "0", middleY, "0"};
-    TypeAll(reversed);
-    Click(dialog_->CreaButt);
-    EXPECT_TRUE(dialog_->isVisible());
-    EXPECT_EQ(world_->LastOperationOk, 0);
-    EXPECT_EQ(world_->Group.LayoutCount, 0);
-    EXPECT_EQ(Texts(), reversed);
-    Type(dialog_->NodeName[0], "11");
-    Type(dialog_->NodeName[2], "15");
-    Click(dialog_->CreaButt);
-  }));
-  EXPECT_EQ(world_->LastOperationOk, 1);
-  ASSERT_EQ(world_->Group.LayoutCount, 1);
-  // The profile itself is the profile tests' matter: here, what the boxes gave.
-  EXPECT_EQ(world_->Group.Layouts[1].NodeCount, 5);
-  EXPECT_EQ(world_->Group.Layouts[1].Z[5], 20.0);
-  EXPECT_EQ(dialog_->State().MiddleY, -30.5);
-
-  world_->Group.ActiveLayout = 1;
-  EXPECT_FALSE(ShowAndDo([&] {
-    EXPECT_EQ(Texts(), typed);
-    Click(dialog_->AnnullaButt);
-  }));
-  EXPECT_EQ(world_->LastOperationOk, 0);
-  EXPECT_EQ(world_->Group.LayoutCount, 1);
-  EXPECT_EQ(world_->Group.ActiveLayout, 1);
-}
-
-// Enter belongs to the box and leaving the Z box repeats Z. Closing from the
-// title bar then unloads the dialog: nothing is created, and the next
-// showing starts from empty boxes.
-TEST_F(ParabolicDialog, EnterAndLeavingTheZBoxRepeatZAndPressNoButton) {
   const FormParabCable& d = *dialog_;
   EXPECT_EQ((QStringList{d.windowTitle(), d.Label[0]->text(), d.Label[3]->text(),
                          d.Label[4]->text(), d.Label[1]->text(), d.Label[2]->text(),
@@ -134,35 +95,53 @@ TEST_F(ParabolicDialog, EnterAndLeavingTheZBoxRepeatZAndPressNoButton) {
                          "Coord. Y", "Coord. Z", "(Coordinate rispetto al baricentro)", "Annulla",
                          "Crea"}));
   EXPECT_TRUE(d.isModal());
-  EXPECT_FALSE(ShowAndDo([&] {
-    TypeAll({"11", "12", "13", "  7 ", "0", "-1", "0"});
-    QLineEdit* z = dialog_->TCoordZ[0];
+  prompter_.ExpectMessage("Nome nodo iniziale non inserito", "ATTENZIONE", 64);
+  prompter_.ExpectMessage("Punti non in sequenza", "PROBLEMA", 48);
+  // The user's own decimal separator, whatever the test machine's setting.
+  const QString middleY = QStringLiteral("-30") + QString::fromStdString(DecimalSeparator()) + "5";
+  const QStringList typed = {"11", "13", "15", " 20 ", "0", middleY, "0"};
+  EXPECT_TRUE(ShowAndDo([&] {
+    Click(dialog_->CreaButt);
+    const QStringList reversed = {"15", "13", "11", " 20 ", "0", middleY, "0"};
+    TypeAll(reversed);
     EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "") << "typing alone repeats nothing";
-    // Were a button the default, Enter would press it and close the dialog
-    // under the user's hands.
-    for (QLineEdit* box : {dialog_->NodeName[0], dialog_->TCoordY[2], z}) {
+    for (QLineEdit* box : {dialog_->NodeName[0], dialog_->TCoordY[2], dialog_->TCoordZ[0]}) {
       QTest::keyClick(box, Qt::Key_Return);
-      EXPECT_TRUE(dialog_->isVisible());
     }
-    EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "7");
-    EXPECT_EQ(dialog_->LabelZ[2]->text().toStdString(), "7");
+    EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "20");
+    EXPECT_EQ(dialog_->LabelZ[2]->text().toStdString(), "20");
+    Click(dialog_->CreaButt);
+    EXPECT_TRUE(dialog_->isVisible());
+    EXPECT_EQ(world_->Group.LayoutCount, 0);
+    EXPECT_EQ(Texts(), reversed);
+    Type(dialog_->NodeName[0], "11");
+    Type(dialog_->NodeName[2], "15");
+    Click(dialog_->CreaButt);
+  }));
+  ASSERT_EQ(world_->Group.LayoutCount, 1);
+  // The profile itself is the profile tests' matter: here, what the boxes gave.
+  EXPECT_EQ(world_->Group.Layouts[1].NodeCount, 5);
+  EXPECT_EQ(world_->Group.Layouts[1].Z[5], 20.0);
+  EXPECT_EQ(dialog_->State().MiddleY, -30.5);
 
+  EXPECT_FALSE(ShowAndDo([&] {
+    EXPECT_EQ(Texts(), typed);
     dialog_->activateWindow();
     ASSERT_TRUE(QTest::qWaitForWindowActive(dialog_.get()));
-    z->setFocus();
-    Type(z, "-7 5 ");
+    dialog_->TCoordZ[0]->setFocus();
+    Type(dialog_->TCoordZ[0], "-7 5 ");
     dialog_->NodeName[1]->setFocus();
     EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "-7 5");
     EXPECT_EQ(dialog_->LabelZ[2]->text().toStdString(), "-7 5");
     dialog_->close();
   }));
-  EXPECT_EQ(world_->LastOperationOk, 0);
-  EXPECT_EQ(world_->Group.LayoutCount, 0);
+  EXPECT_EQ(world_->Group.LayoutCount, 1);
   EXPECT_FALSE(ShowAndDo([&] {
     EXPECT_EQ(Texts(), QStringList({"", "", "", "", "", "", ""}));
     EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "");
     Click(dialog_->AnnullaButt);
   }));
+  EXPECT_EQ(world_->Group.LayoutCount, 1);
 }
 
 }  // namespace

@@ -8,46 +8,23 @@
 #include <vector>
 
 #include "platform/decimal_separator.h"
+#include "tests/layouts/case_file.h"
 #include "tests/support/messages.h"
 
 namespace {
 
-struct NumberCase {
-  const char* text;
-  const char* separator;
-  std::optional<double> expected;
-};
-
-// The user types numbers in the regional format: where the comma is the
-// separator a point is a thousands separator and must not be taken for a
-// decimal point (nor silently dropped, as the file reading rule would).
-TEST(RegionalNumber, ReadsOnlyTheGivenSeparator) {
-  const NumberCase cases[] = {
-      {"2,5", ",", 2.5},       {"2.5", ".", 2.5},         {"2.5", ",", std::nullopt},
-      {"2,5", ".", std::nullopt}, {" -3,2 ", ",", -3.2},  {",5", ",", 0.5},
-      {"-,5", ",", -0.5},      {"5,", ",", 5.0},          {"+7", ",", 7.0},
-      {"1.234,5", ",", std::nullopt}, {"1,234.5", ".", std::nullopt},
-      {"1,5,2", ",", std::nullopt}, {"1e3", ",", 1000.0}, {"2,5E-1", ",", 0.25},
-      {"1e", ",", std::nullopt}, {"   ", ",", std::nullopt}, {",", ",", std::nullopt},
-      {"-", ",", std::nullopt}, {"1 2", ".", std::nullopt}, {"12a", ".", std::nullopt},
-      {"1e400", ".", std::nullopt}, {"1e-400", ".", 0.0}, {"inf", ".", std::nullopt},
-      {"3\xC2\xA0" "5", ",", std::nullopt},  // a no-break space grouping the digits
-  };
-  for (const NumberCase& c : cases) {
-    const auto value = ParseRegionalNumber(c.text, c.separator);
-    EXPECT_EQ(value, c.expected) << "'" << c.text << "' with '" << c.separator << "'";
-  }
-}
-
-TEST(NodeNameText, IsASixteenBitInteger) {
-  const std::pair<const char*, std::optional<int16_t>> cases[] = {
-      {"12", 12},   {" 7 ", 7},       {"-3", -3},       {"+4", 4},
-      {"32767", 32767}, {"-32768", -32768}, {"32768", std::nullopt}, {"-32769", std::nullopt},
-      {"99999999999999999999", std::nullopt}, {"1.5", std::nullopt}, {"1 2", std::nullopt},
-      {"+-1", std::nullopt}, {"-", std::nullopt},
-  };
-  for (const auto& [text, expected] : cases) {
-    EXPECT_EQ(ParseNodeName(text), expected) << "'" << text << "'";
+// Numbers as the user types them, in the regional format, and node names,
+// which are 16-bit integers.
+TEST(TypedNumbers, ReadOnlyWhatTheirRuleAllows) {
+  for (const std::vector<std::string>& c : CaseRows("typed_numbers.txt")) {
+    const std::optional<double> expected =
+        c[2] == "-" ? std::nullopt : std::optional<double>(std::stod(c[2]));
+    if (c[1] == "nodo") {
+      const std::optional<int16_t> name = ParseNodeName(c[0]);
+      EXPECT_EQ(name ? std::optional<double>(*name) : std::nullopt, expected) << "'" << c[0] << "'";
+    } else {
+      EXPECT_EQ(ParseRegionalNumber(c[0], c[1]), expected) << "'" << c[0] << "' with " << c[1];
+    }
   }
 }
 
@@ -60,15 +37,11 @@ ParabolicPanelTexts Panel(const Boxes& b) { return {{b[0], b[1], b[2]}, b[3], {b
 // The boxes are checked in the dialog's order and the first fault is the one
 // named: an empty box, or one that does not read.
 TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
-  const std::pair<const char*, bool> names[] = {  // name, and whether it is feminine
-      {"Nome nodo iniziale", false},
-      {"Nome nodo intermedio", false},
-      {"Nome nodo finale", false},
-      {"Coordinata z", true},
-      {"Coordinata y del punto iniziale", true},
-      {"Coordinata y del punto intermedio", true},
-      {"Coordinata y del punto finale", true},
-  };
+  // Each box's name, and whether it is feminine.
+  const std::pair<const char*, bool> names[] = {
+      {"Nome nodo iniziale", false}, {"Nome nodo intermedio", false}, {"Nome nodo finale", false},
+      {"Coordinata z", true}, {"Coordinata y del punto iniziale", true},
+      {"Coordinata y del punto intermedio", true}, {"Coordinata y del punto finale", true}};
   for (std::size_t k = 0; k < 7; ++k) {
     const auto [name, feminine] = names[k];
     for (const std::string text : {"", "   ", "1.5x"}) {
@@ -89,16 +62,10 @@ TEST(LeggiPannello, StoresTheSevenValues) {
   ParabolicCableState state;
   state.a = 3;  // the coefficients are not the panel's
   ASSERT_FALSE(LeggiPannello(Panel(kValid), ",", state));
-  EXPECT_EQ((std::vector<double>{state.InitialName, state.MiddleName, state.FinalName, state.CableZ,
-                                 state.InitialY, state.MiddleY, state.FinalY, state.a}),
-            (std::vector<double>{11, 13, 14, 12.5, 0, -5.25, 1, 3}));
-
-  // The same boxes where the point is the separator: Z no longer reads.
-  ParabolicCableState pointState;
-  const auto fault = LeggiPannello(Panel(kValid), ".", pointState);
-  ASSERT_TRUE(fault);
-  EXPECT_EQ(fault->text, "Coordinata z non valida");
-  EXPECT_EQ(pointState.FinalName, 14) << "the boxes before the fault are kept";
+  EXPECT_EQ((std::vector<int>{state.InitialName, state.MiddleName, state.FinalName}),
+            (std::vector<int>{11, 13, 14}));
+  EXPECT_EQ((std::vector<double>{state.CableZ, state.InitialY, state.MiddleY, state.FinalY, state.a}),
+            (std::vector<double>{12.5, 0, -5.25, 1, 3}));
 }
 
 // The separator follows the C library's numeric locale, which the Qt

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/layouts/case_file.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
@@ -15,12 +16,6 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-
-Lines Join(std::initializer_list<Lines> parts) {
-  Lines all;
-  for (const Lines& p : parts) all.insert(all.end(), p.begin(), p.end());
-  return all;
-}
 
 // An entry of the continuous-elements file: member number in columns 1 to
 // 20, type code in 21 to 40, description from 41 on.
@@ -30,18 +25,6 @@ std::string Member(int member, const std::string& type, const std::string& descr
   line += type;
   line.resize(40, ' ');
   return line + description;
-}
-
-// One entry of the sections file, with the parts the editor skips.
-Lines SectionEntry(const std::string& name, const std::string& dataLine,
-                   const std::vector<Lines>& contours) {
-  Lines lines = {name, dataLine, std::to_string(contours.size())};
-  for (const Lines& vertices : contours) {
-    lines.push_back(std::to_string(vertices.size()));
-    lines.insert(lines.end(), vertices.begin(), vertices.end());
-  }
-  return Join(
-      {lines, {"0 0", "0 0", "1", "0 0 0 0", "0 0 0 0", "0 0 0 0", "0 0 0 0", "0 0", "0 0"}});
 }
 
 class JobFilesTest : public ::testing::Test {
@@ -126,51 +109,23 @@ TEST_F(JobFilesTest, AFileWithoutItsFirstValueIsAsGoodAsNone) {
 }
 
 TEST_F(JobFilesTest, MalformedContentIsAFault) {
-  const std::string beam = Member(1, "T", "TRAVE");
-  struct Case {
-    std::string file;
-    Lines lines;
-    std::string where;
-  };
-  const Case cases[] = {
-      {"El_Conti.tmp", {"1", beam, "3", "1, 2"}, "(file troncato)"},
-      {"El_Conti.tmp", {"2", beam, "1", "5", Member(2, "T", "B"), "1"}, "(file troncato)"},
-      {"El_Conti.tmp", {"1", beam, "2", "1, x"}, "(riga 4: numero non valido \"x\")"},
-      {"El_Conti.tmp", {"1", beam, "5001"},
-       "(riga 3: troppi elementi nella membratura (massimo 5000))"},
-      {"El_Conti.tmp", {"1", beam, "1", "70000"}, "(riga 4: numero intero non valido \"70000\")"},
-      {"El_Conti.tmp", {"-1"}, "(riga 1: conteggio non valido -1)"},
-      {"El_Conti.tmp", {"99999999999"}, "(riga 1: numero intero non valido \"99999999999\")"},
-      {"AssSez001.cap", {"1", "2", "5, 1", "9, 1"}, "(riga 4: nodo interno 9 non presente)"},
-      {"AssSez001.cap", {"1", "2", "5, 1"}, "(file troncato)"},
-      {"AssSez001.cap", {"1", "-5"}, "(riga 2: conteggio non valido -5)"},
-      {"AssSez001.cap", {"1", "99999"}, "(riga 2: numero intero non valido \"99999\")"},
-      {"Sezio_ut", {"2001"}, "(riga 1: troppe sezioni (massimo 2000))"},
-      {"Sezio_ut", {"1", "S", "1 1", "6"}, "(riga 4: troppi contorni (massimo 5))"},
-      {"Sezio_ut", Join({{"1"}, SectionEntry("S", "1 1", {Lines(101, "0 0")})}),
-       "(riga 5: troppi vertici (massimo 100))"},
-      {"Sezio_ut", {"2", "S", "1 1", "1", "1", "0 0"}, "(file troncato)"},
-      {"Sezio_ut", {"-5"}, "(riga 1: conteggio non valido -5)"},
-      {"Group.cap", {"51"}, "(riga 1: troppi tipi di cavo (massimo 50))"},
-      {"Group.cap", {"1", "CAVO", "4", "1, 2"}, "(file troncato)"},
-      {"Group.cap", {"-5"}, "(riga 1: conteggio non valido -5)"},
-  };
-  for (const Case& c : cases) {
+  for (const std::vector<std::string>& c : CaseRows("malformed_job_files.txt")) {
     description = "left over";
-    EXPECT_EQ(Read(c.file, c.lines),
-              Problem("Problemi con la lettura del file " + Job() + "\\" + c.file + " " + c.where));
+    WriteBytes(dir.path() / c[0], c[1]);
+    EXPECT_EQ(Read(c[0]),
+              Problem("Problemi con la lettura del file " + Job() + "\\" + c[0] + " " + c[2]));
     // What was read of the member is no use once the file is known bad.
     EXPECT_EQ(model->MemberElementCount, 0);
-    EXPECT_EQ(description, c.file == "El_Conti.tmp" ? "" : "left over");
+    EXPECT_EQ(description, c[0] == "El_Conti.tmp" ? "" : "left over");
   }
 }
 
 TEST_F(JobFilesTest, TakesTheEditedMemberOnly) {
   // Member 4 is shorter than its columns: no type, no description. Member
   // 5's line has no end: it is cut like any.
-  const Lines file = {"5", Member(1, "P", "PILA 1"), "2", "11, 12", Member(2, "   c  ", "CORDOLO"),
-                      "0, 0", Member(3, "T", "Trave di bordo è lato nord 123"), "3", "1, 2", "3",
-                      "     4", "1", "40", Member(5, "T", std::string(100000, 'x')), "1", "7"};
+  std::string file = CaseFile("El_Conti.tmp");
+  file.replace(file.find('@'), 1, std::string(100000, 'x'));
+  WriteBytes(dir.path() / "El_Conti.tmp", file);
   struct Case {
     int member;
     std::string description;
@@ -185,7 +140,7 @@ TEST_F(JobFilesTest, TakesTheEditedMemberOnly) {
       {6, "", {}},  // not in the file: not an error
   };
   for (const Case& c : cases) {
-    EXPECT_EQ(Read("El_Conti.tmp", file, c.member), std::nullopt) << c.member;
+    EXPECT_EQ(Read("El_Conti.tmp", c.member), std::nullopt) << c.member;
     EXPECT_EQ(description, c.description);
     EXPECT_EQ(MemberElements(), c.elements);
   }
@@ -215,19 +170,17 @@ TEST_F(JobFilesTest, AssociationGivesEachNamedNodeItsLastSection) {
 }
 
 TEST_F(JobFilesTest, SectionEntriesGiveSizesOutlinesAndExtents) {
-  WriteJobFile(custom.path() / "Sezio_ut", Join({{"1"}, SectionEntry("COMUNE", "1 1", {{"0 0"}})}));
+  WriteBytes(custom.path() / "Sezio_ut", CaseFile("common_Sezio_ut"));
   EXPECT_EQ(Read("Sezio_ut", {"0"}), Problem("Nessun sezione definita "));
   source = 2;
   ASSERT_EQ(Read("Sezio_ut"), std::nullopt);
   EXPECT_EQ(sections->Sections[1].Name, "COMUNE");
+  // Two entries, the second with 100 000 blanks inside its data line.
+  std::string bytes = CaseFile("Sezio_ut");
+  bytes.replace(bytes.find('@'), 1, std::string(100000, ' '));
+  WriteBytes(dir.path() / "Sezio_ut", bytes);
   source = 1;
-  ASSERT_EQ(Read("Sezio_ut", Join({{"2"},
-                                   SectionEntry("CASSONE CAMPATA", "10 20 1.5 -3",
-                                                {{"12.5 -40", "12,5 -40", "\t-7  3 vertice"},
-                                                 {"100 0"}}),
-                                   SectionEntry("PILA", "  10" + std::string(100000, ' ') + "20  ",
-                                                {{"0 0"}})})),
-            std::nullopt);
+  ASSERT_EQ(Read("Sezio_ut"), std::nullopt);
   EXPECT_TRUE(opened);
   ASSERT_EQ(sections->SectionCount, 2);
   // Size, reference point and extents of each section; the second has no
@@ -256,7 +209,6 @@ TEST_F(JobFilesTest, CableTypeNamesAndLookup) {
   EXPECT_EQ(FindCableType(*sections, "CAVO 4T15"), 1);
   EXPECT_EQ(FindCableType(*sections, "Cavo speciale"), 2);
   EXPECT_EQ(FindCableType(*sections, "cavo 4t15"), -1);
-  EXPECT_EQ(FindCableType(*sections, ""), -1);
   // A name without end is kept whole: the combo boxes show what fits.
   ASSERT_EQ(Read("Group.cap", {"1", std::string(100000, 'N'), "4", "1, 2, 3, 4", "5, 6"}),
             std::nullopt);

@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "tests/layouts/case_file.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
@@ -15,44 +16,17 @@
 namespace {
 
 using Lines = std::vector<std::string>;
-struct Point {
-  double x, y, z;
-};
-struct NodeRecord {
-  int internalNumber, number;
-};
-struct ElementRecord {
-  std::string ends;  // the first line of the record
-  int number;
-};
 
-// A structure file as the suite writes it, with some trailing content the
-// editor must not read.
-Lines StructureFile(const std::vector<Point>& points, const std::vector<NodeRecord>& nodes,
-                    const std::vector<ElementRecord>& elements) {
-  Lines lines = {"Struttura release 4.2", std::to_string(points.size())};
-  for (const Point& p : points) {
-    lines.push_back(std::to_string(p.x) + ", " + std::to_string(p.y) + ", " + std::to_string(p.z));
+// Three points on the X axis, nodes 101..103, elements 1 and 2 between them,
+// and some trailing content the editor must not read.
+const Lines kSmall = [] {
+  const std::string bytes = CaseFile("small.str");
+  Lines lines;
+  for (std::size_t at = 0, end; (end = bytes.find("\r\n", at)) != std::string::npos; at = end + 2) {
+    lines.push_back(bytes.substr(at, end - at));
   }
-  lines.push_back(std::to_string(nodes.size()));
-  for (const NodeRecord& n : nodes) {
-    lines.push_back(std::to_string(n.internalNumber) + ", 0, 0");
-    lines.push_back(std::to_string(n.number) + ", 0");
-  }
-  lines.push_back(std::to_string(elements.size()));
-  for (const ElementRecord& e : elements) {
-    lines.push_back(e.ends);
-    lines.push_back(std::to_string(e.number) + " 1 1");
-  }
-  lines.push_back("3");
-  lines.push_back("1, 1, 1, 1, 1, 1, 1");
   return lines;
-}
-
-// Three points on the X axis, nodes 101..103, elements 1 and 2 between them.
-const Lines kSmall =
-    StructureFile({{0, 0, 0}, {200, 0, 0}, {400, 0, 0}}, {{0, 101}, {1, 102}, {2, 103}},
-                  {{"0 1 0 1", 1}, {"1 2 0 1", 2}});
+}();
 
 std::string Crlf(const Lines& lines, const std::string& end = "\r\n") {
   std::string bytes;
@@ -83,10 +57,12 @@ const std::string kOldFormat =
 TEST_F(StructureReaderTest, PointCountLimitsAndStartFaults) {
   const std::string cannotRead = "Problemi con la lettura del file " + Path();
   EXPECT_EQ(ReadStructureFile(dir.SuitePath(), *model).fault, Problem(cannotRead));
-  const std::vector<Point> many(2000, Point{1, 2, 3});
-  ASSERT_FALSE(Read(Crlf(StructureFile(many, {{1999, 7}}, {}))).fault);
+  Lines many = {"Struttura release 4.2", "2000"};
+  many.insert(many.end(), 2000, "1, 2, 3");
+  many.insert(many.end(), {"1", "1999, 0, 0", "7, 0", "0"});
+  ASSERT_FALSE(Read(Crlf(many)).fault);
   EXPECT_DOUBLE_EQ(model->NodeCoordinates[1].Z, 3.0);
-  Lines tooMany = StructureFile(many, {}, {});
+  Lines tooMany = many;
   tooMany[1] = "2001";
   auto firstLine = [](const std::string& first) {
     Lines lines = kSmall;
@@ -134,10 +110,7 @@ TEST_F(StructureReaderTest, PointCountLimitsAndStartFaults) {
 // it is no fault, but that end stays unresolved and the element unoriented.
 // Resolved elements start at the end nearer to the origin in the X-Y plane.
 TEST_F(StructureReaderTest, ElementsResolveToTheEndNearerToTheOrigin) {
-  const ReadOutcome outcome = Read(Crlf(StructureFile(
-      {{3, 4, 0}, {0, 0, 5}, {0, 5, 0}, {9, 9, 9}, {8, 8, 8}},
-      {{3, 0}, {0, 30}, {1, 31}, {2, 32}, {4, -3}, {2, 33}},
-      {{"\t0 1 e altre parole 2", 1}, {"0  2", 2}, {"0 1", -1}, {"3 0", 5}, {"2 2", 6}})));
+  const ReadOutcome outcome = Read(CaseFile("elements.str"));
   ASSERT_FALSE(outcome.fault.has_value()) << outcome.fault->text;
   EXPECT_EQ(model->StructureNodeCount, 4);
   EXPECT_EQ(model->StructureNodes[1].Number, 30);
@@ -164,33 +137,30 @@ TEST_F(StructureReaderTest, ElementsResolveToTheEndNearerToTheOrigin) {
 }
 
 TEST_F(StructureReaderTest, MalformedContentNamesFileAndLine) {
-  auto changed = [](std::size_t index, const std::string& line) {
+  // The small structure with its line (counted from 0) replaced, or cut there
+  // when no replacement is given; or a whole file, and a file with 2001 nodes.
+  std::vector<std::pair<std::string, std::string>> cases;
+  for (const std::vector<std::string>& c : CaseRows("malformed_structure.txt")) {
+    if (c[0] == "-") {
+      cases.emplace_back(c[1], c[2]);
+      continue;
+    }
     Lines lines = kSmall;
-    lines.resize(line.empty() ? index : lines.size());
-    if (!line.empty()) lines[index] = line;
-    return lines;
-  };
-  const std::pair<Lines, std::string> cases[] = {
-      {changed(3, "200, abc, 0"), "(riga 4: numero non valido \"abc\")"},
-      {changed(8, ""), "(file troncato)"},
-      {changed(9, "102.5, 0"), "(riga 10: numero intero non valido \"102.5\")"},
-      {changed(15, "1 x2"), "(riga 16: numero non valido \"x2\")"},
-      {changed(12, "-2"), "(riga 13: conteggio non valido -2)"},
-      {StructureFile({{0, 0, 0}}, {{4, 1}}, {}), "(riga 5: punto 4 non presente)"},
-      {StructureFile({{0, 0, 0}, {1, 0, 0}}, {{0, 1}}, {{"0 1", 1}}),
-       "(riga 9: nodo interno 1 non presente)"},
-      {StructureFile({{0, 0, 0}}, std::vector<NodeRecord>(2001, {0, 5}), {}),
-       "(riga 4005: troppi nodi (massimo 2000))"},
-      {changed(1, "-5"), "(riga 2: conteggio non valido -5)"},
-      {changed(5, "99999"), "(riga 6: numero intero non valido \"99999\")"},
-      {changed(12, "1e300"), "(riga 13: numero intero non valido \"1e300\")"},
-      {changed(3, "200, 1e400, 0"), "(riga 4: numero non valido \"1e400\")"},
-      // A field that never ends is shown cut, so that the message stays readable.
-      {changed(3, std::string(5000, '7') + "x"),
-       "(riga 4: numero non valido \"" + std::string(61, '7') + "...)"},
-  };
-  for (const auto& [lines, where] : cases) {
-    EXPECT_EQ(Read(Crlf(lines)).fault,
+    const auto index = static_cast<std::size_t>(std::stoi(c[0]));
+    lines.resize(c[1].empty() ? index : lines.size());
+    if (!c[1].empty()) lines[index] = c[1];
+    cases.emplace_back(Crlf(lines), c[2]);
+  }
+  Lines manyNodes = {"Struttura release 4.2", "1", "0, 0, 0", "2001"};
+  for (int n = 0; n < 2001; ++n) manyNodes.insert(manyNodes.end(), {"0, 0, 0", "5, 0"});
+  cases.emplace_back(Crlf(manyNodes), "(riga 4005: troppi nodi (massimo 2000))");
+  // A field that never ends is shown cut, so that the message stays readable.
+  Lines longField = kSmall;
+  longField[3] = std::string(5000, '7') + "x";
+  cases.emplace_back(Crlf(longField),
+                     "(riga 4: numero non valido \"" + std::string(61, '7') + "...)");
+  for (const auto& [bytes, where] : cases) {
+    EXPECT_EQ(Read(bytes).fault,
               Problem("Problemi con la lettura del file " + Path() + " " + where));
   }
 }
