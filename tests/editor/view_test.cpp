@@ -11,22 +11,11 @@
 
 namespace {
 
-class ViewButtons : public EditorWindow {
- protected:
-  // The pointer moved by the platform (the offscreen one moves it as a
-  // display would, with Enter and Leave to the widgets it crosses).
-  static void MoveOnto(QWidget* widget) { QTest::mouseMove(widget); }
-  static void MoveOntoBarePart(QWidget* widget) {
-    for (int y = 1; y < widget->height(); y += 3) {
-      for (int x = 1; x < widget->width(); x += 3) {
-        if (widget->childAt(x, y) != nullptr) continue;
-        QTest::mouseMove(widget, QPoint(x, y));
-        return;
-      }
-    }
-    FAIL() << "no bare part in " << widget->objectName().toStdString();
-  }
-};
+using ViewButtons = EditorWindow;
+
+// The pointer moved by the platform (the offscreen one moves it as a display
+// would, with Enter and Leave to the widgets it crosses).
+void MoveOnto(QWidget* widget, QPoint at = QPoint()) { QTest::mouseMove(widget, at); }
 
 // The help text follows the mouse on the timer's tick; a hide request acts at
 // once. A test with the real timer guards against the tick never being
@@ -55,7 +44,8 @@ TEST_F(ViewButtons, HelpLineFollowsThePointerAndHidesOnTheBareWindowOrFrame) {
     MoveOnto(c.control);
     QTRY_VERIFY_WITH_TIMEOUT(form.LabMsg->isVisible(), 2000);
     EXPECT_EQ(Text(form.LabMsg), c.text);
-    MoveOntoBarePart(c.bare);
+    ASSERT_EQ(c.bare->childAt(2, 2), nullptr);  // a bare corner
+    MoveOnto(c.bare, QPoint(2, 2));
     EXPECT_FALSE(form.LabMsg->isVisible() || form.Timer1->isActive());
   }
 
