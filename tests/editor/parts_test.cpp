@@ -7,6 +7,7 @@
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
+#include <tuple>
 
 #include "editor/grid_rows.h"
 #include "editor/toolkit_rules.h"
@@ -71,15 +72,9 @@ TEST(ToolkitRules, ScrollBarsRaiseOneChangeForTheFinalValue) {
 }
 
 TEST(GridRows, ArrowKeysMoveWithinTheItemsAndScrollAtTheEdges) {
-  struct Case {
-    int key;
-    int row;
-    int count;
-    GridScroll scroll;
-    ArrowMove move;
-  };
   const GridScroll hidden{false, 1, 1};
-  const Case cases[] = {
+  // The key, the row it is pressed in, the items, the bar, the move.
+  const std::tuple<int, int, int, GridScroll, ArrowMove> cases[] = {
       {kKeyDown, 2, 3, hidden, ArrowMove::kFocusDown},
       {kKeyDown, 3, 3, hidden, ArrowMove::kNone},  // the last item
       {kKeyDown, 7, 10, {true, 2, 4}, ArrowMove::kScrollDown},
@@ -93,9 +88,9 @@ TEST(GridRows, ArrowKeysMoveWithinTheItemsAndScrollAtTheEdges) {
       {kKeyUp, 1, 5, {false, 3, 4}, ArrowMove::kNone},
       {kKeyEnter, 2, 10, {true, 2, 4}, ArrowMove::kNone},
   };
-  for (const Case& c : cases) {
-    EXPECT_EQ(GridArrowMove(c.key, c.row, c.count, c.scroll), c.move)
-        << "key " << c.key << " row " << c.row << " count " << c.count;
+  for (const auto& [key, row, count, scroll, move] : cases) {
+    EXPECT_EQ(GridArrowMove(key, row, count, scroll), move)
+        << "key " << key << " row " << row << " count " << count;
   }
 }
 

@@ -3,6 +3,7 @@
 
 #include <QTableWidget>
 #include <filesystem>
+#include <tuple>
 #include <vector>
 
 #include "editor/help_line_watcher.h"
@@ -23,12 +24,7 @@ void MoveOnto(QWidget* widget, QPoint at = QPoint()) { QTest::mouseMove(widget, 
 // frame or the window sends the parent no Enter, so these moves catch a line
 // left shown there; the window itself is the frames' parent.
 TEST_F(ViewButtons, HelpLineFollowsThePointerAndHidesOnTheBareWindowOrFrame) {
-  struct Case {
-    QPushButton* control;
-    QWidget* bare;
-    const char* text;
-  };
-  const Case cases[] = {
+  const std::tuple<QPushButton*, QWidget*, const char*> cases[] = {
       {form.ButtonClose, form.ButtonClose->parentWidget(), " Esce dal programma "},
       {form.ButtonNewT, form.ButtonNewT->parentWidget(), " Crea un nuovo tracciato "},
       {form.ButtonOpen, &form, " Apre un gruppo di tracciati già creato "},
@@ -39,13 +35,12 @@ TEST_F(ViewButtons, HelpLineFollowsThePointerAndHidesOnTheBareWindowOrFrame) {
   FillGroup(1, 1);
   Focus(form.CableName[1]);
   EXPECT_EQ(form.HelpLine->State().text, 8);
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.text);
-    MoveOnto(c.control);
+  for (const auto& [control, bare, text] : cases) {
+    MoveOnto(control);
     QTRY_VERIFY_WITH_TIMEOUT(form.LabMsg->isVisible(), 2000);
-    EXPECT_EQ(Text(form.LabMsg), c.text);
-    ASSERT_EQ(c.bare->childAt(2, 2), nullptr);  // a bare corner
-    MoveOnto(c.bare, QPoint(2, 2));
+    EXPECT_EQ(Text(form.LabMsg), text);
+    ASSERT_EQ(bare->childAt(2, 2), nullptr) << text;  // a bare corner
+    MoveOnto(bare, QPoint(2, 2));
     EXPECT_FALSE(form.LabMsg->isVisible() || form.Timer1->isActive());
   }
 
