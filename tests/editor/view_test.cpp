@@ -173,12 +173,9 @@ TEST_F(VerifyWindowTest, RefusesABadLimitThenFillsAndActivates) {
     if (point->column() == 1 && table.item(point->row(), 0)->text() == "3") row = point->row();
   }
   ASSERT_GE(row, 0);
-  ASSERT_TRUE(QTest::qWaitFor(
-      [&] {
-        return table.viewport()->rect().contains(table.visualItemRect(table.item(row, 3)).center());
-      },
-      2000));
-  DoubleClick(table.viewport(), table.visualItemRect(table.item(row, 3)).center());
+  const auto at = [&] { return table.visualItemRect(table.item(row, 3)).center(); };
+  ASSERT_TRUE(QTest::qWaitFor([&] { return table.viewport()->rect().contains(at()); }, 2000));
+  DoubleClick(table.viewport(), at());
 
   // The grids move just enough to show them.
   EXPECT_EQ(LayoutGridShown(), "3 4 5 6 7 8 9 (3 @1)");
