@@ -13,10 +13,6 @@ std::string RowsShown(const RowArray<QLabel>& ordinals) {
 
 }  // namespace
 
-std::string Text(const QLabel* label) { return label->text().toStdString(); }
-std::string Text(const QLineEdit* box) { return box->text().toStdString(); }
-std::string Text(const QAbstractButton* button) { return button->text().toStdString(); }
-
 void EditorWindow::LoadAndShow() {
   const auto fault = form.Load(job.Argument());
   ASSERT_FALSE(fault.has_value()) << fault->caption << ": " << fault->text;
@@ -44,17 +40,11 @@ void EditorWindow::FillGroup(int layouts, int points) {
 std::string EditorWindow::LayoutRowsShown() const { return RowsShown(form.LabelN); }
 std::string EditorWindow::NodeRowsShown() const { return RowsShown(form.Labelnn); }
 
-std::string EditorWindow::LayoutGridShown() {
-  return LayoutRowsShown() + " (" + std::to_string(Group().ActiveLayout) + " @" +
-         std::to_string(CheckedRow(form.LayoAct)) + ")";
+std::string EditorWindow::GridShown(const std::string& rows, int node,
+                                    const RowArray<QRadioButton>& column) {
+  const int active = node != 0 ? Group().ActiveNode : Group().ActiveLayout;
+  return rows + " (" + std::to_string(active) + " @" + std::to_string(CheckedRow(column)) + ")";
 }
-
-std::string EditorWindow::NodeGridShown() {
-  return NodeRowsShown() + " (" + std::to_string(Group().ActiveNode) + " @" +
-         std::to_string(CheckedRow(form.NodeAct)) + ")";
-}
-
-void EditorWindow::Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
 
 void EditorWindow::DoubleClick(QWidget* control, QPoint at) {
   QTest::mouseClick(control, Qt::LeftButton, {}, at);
@@ -68,13 +58,10 @@ void EditorWindow::Focus(QWidget* control) {
 }
 
 void EditorWindow::Type(QLineEdit* field, const QString& text) {
-  Focus(field);
+  QTest::mouseClick(field, Qt::LeftButton);
+  ASSERT_TRUE(field->hasFocus()) << field->objectName().toStdString();
   field->selectAll();
   QTest::keyClicks(field, text);
-}
-
-void EditorWindow::PressKey(QWidget* control, int key) {
-  QTest::keyClick(control, static_cast<Qt::Key>(key));
 }
 
 void EditorWindow::CtrlKey(int key, QWidget* to, Qt::KeyboardModifiers more) {

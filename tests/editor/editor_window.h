@@ -11,8 +11,6 @@
 #include <QScrollBar>
 #include <QTest>
 #include <QTimer>
-#include <memory>
-#include <string>
 
 #include "app/world.h"
 #include "editor/form_pri.h"
@@ -41,21 +39,22 @@ class EditorWindow : public ::testing::Test {
   std::string NodeRowsShown() const;
   // The same with the active item and the row whose option marks it
   // (0 for none), e.g. "4 5 6 7 8 9 10 (10 @7)".
-  std::string LayoutGridShown();
-  std::string NodeGridShown();
+  std::string LayoutGridShown() { return GridShown(LayoutRowsShown(), 0, form.LayoAct); }
+  std::string NodeGridShown() { return GridShown(NodeRowsShown(), 1, form.NodeAct); }
 
   // A message box with the caption and style of a refused value.
   void ExpectProblem(const std::string& text) { prompter.ExpectMessage(text, "PROBLEMA", 48); }
 
-  static void Click(QWidget* control);
+  static void Click(QWidget* control) { QTest::mouseClick(control, Qt::LeftButton); }
   // What the window system sends for a double click: a click, then the
   // second press as a double click, then its release (QTest's own
   // mouseDClick sends only the middle one).
   static void DoubleClick(QWidget* control, QPoint at = QPoint());
+  // Moves the focus from code, as leaving a field by the keyboard does.
   static void Focus(QWidget* control);
-  // Focus, then the text typed over the field's whole text.
+  // A click into the field, then the text typed over its whole text.
   static void Type(QLineEdit* field, const QString& text);
-  static void PressKey(QWidget* control, int key);
+  static void PressKey(QWidget* to, int key) { QTest::keyClick(to, static_cast<Qt::Key>(key)); }
   // Ctrl with a key, sent to `to` or else to the widget that has the focus.
   static void CtrlKey(int key, QWidget* to = nullptr, Qt::KeyboardModifiers more = {});
   // The row whose option button is selected; 0 for none.
@@ -65,8 +64,12 @@ class EditorWindow : public ::testing::Test {
   ScriptedPrompter prompter;
   std::unique_ptr<World> world = std::make_unique<World>();
   FormPri form{*world, prompter};
+
+ private:
+  std::string GridShown(const std::string& rows, int node, const RowArray<QRadioButton>& column);
 };
 
-std::string Text(const QLabel* label);
-std::string Text(const QLineEdit* box);
-std::string Text(const QAbstractButton* button);
+template <typename Widget>
+std::string Text(const Widget* widget) {
+  return widget->text().toStdString();
+}
