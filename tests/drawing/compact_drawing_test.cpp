@@ -14,51 +14,6 @@
 
 namespace {
 
-// Of two lines over the same segment the later survives; a short line on a
-// longer one goes whatever the longer one is, but only with colour and line
-// type above 0 itself; a negative line always goes, yet still holds the
-// lines before it when their turn comes. A point near an earlier one (as
-// the look-back misses them more than 31 apart) gives way to it everywhere;
-// coincidence is not transitive: a point of a chain moves to the first one
-// near it, not to the chain's start. The reference must agree.
-TEST(CompactDrawing, OverlappingLinesAndCoincidentPoints) {
-  for (auto compact : {CompactDrawing, CompactDrawingLiterally}) {
-    auto d = NewDrawing();
-    const double points[][2] = {{0, 0},        {10, 0},  {2, 0},        {5, 0},
-                                {10, 5},       {20, 0},  {0, 50},       {0.00006, 50},
-                                {0.00012, 50}, {50, 50}, {10.00005, 0}, {0.00005, -0.00005}};
-    for (const auto& p : points) AddPoint(*d, p[0], p[1]);
-    AddLineEntry(*d, 0, 1, 3, 1);    // same segment as the next: dropped
-    AddLineEntry(*d, 1, 0, 7, 1);    // kept
-    AddLineEntry(*d, 2, 3, 5, 1);    // on both of the above: dropped
-    AddLineEntry(*d, 2, 3, 0, 1);    // colour 0: kept
-    AddLineEntry(*d, 2, 3, 5, 0);    // line type 0: kept
-    AddLineEntry(*d, 1, 4, 1, 1);    // on nothing: kept
-    AddLineEntry(*d, 1, 5, 1, 1);    // on the next, which then goes: dropped
-    AddLineEntry(*d, 5, 1, -1, 0);   // negative: dropped
-    AddLineEntry(*d, 7, 9, 1, 0);    // from the chain's middle
-    AddLineEntry(*d, 8, 9, 1, 0);    // from its end
-    AddLineEntry(*d, 10, 11, 1, 0);  // the second line again, its ends stored twice
-    d->Arcs[0] = d->Arcs[1] = {10, 11, 10, 11, 1, 0};
-    d->ArcCount = 2;
-    compact(*d);
-    const auto lines = LinesOf(*d);
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[0].colour, 7);
-    EXPECT_EQ(lines[1].colour, 0);
-    EXPECT_EQ(lines[2].lineType, 0);
-    EXPECT_EQ(lines[3].y2, 5.0);
-    EXPECT_EQ(lines[4].x1, 0.0);
-    EXPECT_EQ(lines[5].x1, 0.00006);  // one step along the chain, not to its start
-    EXPECT_EQ(d->Lines[6].StartPoint, 1);
-    EXPECT_EQ(d->Lines[6].EndPoint, 0);
-    ASSERT_EQ(d->ArcCount, 1);
-    EXPECT_EQ(d->Arcs[0].CentrePoint, 1);
-    EXPECT_EQ(d->Arcs[0].EndPoint, 0);
-    EXPECT_EQ(d->PointCount, 8);  // (20, 0) is used by nothing left
-  }
-}
-
 // Random drawings full of the cases compaction must get right: repeated,
 // reversed, contained, collinear and overlapping segments, points equal to
 // others or just inside or outside the tolerance, lines of every colour and

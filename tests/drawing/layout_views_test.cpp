@@ -27,12 +27,9 @@ TEST(LayoutViews, TitlesAndFileNames) {
 
 // A member of nodes at the given coordinates, element k joining nodes k and
 // k + 1, every node with section 1: 50 high about its reference point (20
-// below, 30 above) and 20 wide. Its font draws only I, an upright bar.
+// below, 30 above) and 20 wide.
 struct Member {
   Member(std::initializer_list<NodeCoordinate> nodes) {
-    font->GlyphPointCount['I'] = 2;
-    font->GlyphX['I'] = {0, 0};
-    font->GlyphY['I'] = {30, 99};
     int n = 0;
     for (const NodeCoordinate& c : nodes) {
       structure->StructureNodes[++n] = {static_cast<int16_t>(100 + n), 1, static_cast<int16_t>(n)};
@@ -73,56 +70,6 @@ std::unique_ptr<Layout> CableThrough(std::initializer_list<int> nodes, double y,
     layout->Z[j] = z;
   }
   return layout;
-}
-
-// A flat, straight member still gets a height R from its sections: the
-// title, the view names and the top view stand clear of the side view.
-TEST(LayoutViews, AStraightHorizontalMember) {
-  const Member m{{0, 0, 0}, {100, 0, 0}, {300, 0, 0}};
-  auto cable = CableThrough({1, 3}, 5.0, 2.0);
-  auto d = NewDrawing();
-  const ViewOffsets offsets = DrawMemberViews(*d, m.Inputs(), *cable, "II");
-
-  // V runs from -20 to 30: R = 50; the top view's Y(O) sits at -20 - 5R.
-  EXPECT_EQ(offsets.SideX + offsets.SideY + offsets.TopX, 0.0);
-  EXPECT_EQ(offsets.TopY, -270.0);
-
-  const auto axis = LinesOf(*d, 5);
-  ASSERT_EQ(axis.size(), 4u);  // two in each view
-  ExpectLine(axis[0], 0, 0, 100, 0);
-  ExpectLine(axis[1], 100, 0, 300, 0);
-  ExpectLine(axis[2], 0, -270, 100, -270);
-  EXPECT_EQ(axis[0].lineType, 1);
-
-  // Outline: cross line at the start, at the end, low edge, high edge.
-  const auto outline = LinesOf(*d, 1);
-  ASSERT_GE(outline.size(), 16u);
-  ExpectLine(outline[0], 0, -20, 0, 30);
-  ExpectLine(outline[1], 100, -20, 100, 30);
-  ExpectLine(outline[2], 0, -20, 100, -20);
-  ExpectLine(outline[3], 0, 30, 100, 30);
-  ExpectLine(outline[8], 0, -270 - 10, 0, -270 + 10);  // top view: Z from -10 to 10
-
-  // The element dimensions: end circles on the row at -20 - 1.5R, and at
-  // -10 - 1.5 * 20 below the top view.
-  ASSERT_EQ(d->ArcCount, 8);
-  EXPECT_EQ(PointAt(*d, d->Arcs[0].CentrePoint).Y, -95.0);
-  EXPECT_EQ(PointAt(*d, d->Arcs[4].CentrePoint).Y, -270.0 - 40.0);
-
-  // The title 2.5R above, centred over the member's 300; then the I of
-  // each VISTA, 1.5R above the side view and 3.5R below it.
-  const auto labels = LinesOf(*d, 7);
-  ASSERT_EQ(labels.size(), 4u);
-  ExpectLine(labels[0], 150 - 20, 30 + 125, 150 - 20, 30 + 125 + 20);
-  EXPECT_NEAR(labels[2].y1 - labels[3].y1, (30 + 75) - (-20 - 175), 1e-9);
-
-  DrawCableViews(*d, m.Inputs(), *cable, offsets);
-  const auto lines = LinesOf(*d, 4);
-  ASSERT_EQ(lines.size(), 2u);
-  // At the last node the cable takes the last element and the whole length.
-  ExpectLine(lines[0], 0, 5, 300, 5);
-  ExpectLine(lines[1], 0, 2 - 270, 300, 2 - 270);
-  EXPECT_EQ(lines[0].lineType, 0);
 }
 
 // The outline and the cable are laid across the axis along the element's
