@@ -14,22 +14,23 @@
 
 namespace {
 
+// Uniform draws from one seeded engine: a real in [a, b), an index below count.
+struct Draws {
+  explicit Draws(uint64_t seed) : engine(seed) {}
+  double operator()(double a, double b) { return std::uniform_real_distribution(a, b)(engine); }
+  int32_t operator()(int32_t count) { return std::uniform_int_distribution(0, count - 1)(engine); }
+  std::mt19937_64 engine;
+};
+
 // Random drawings full of the cases compaction must get right: repeated,
 // reversed, contained, collinear and overlapping segments, points equal to
 // others or just inside or outside the tolerance, lines of every colour and
 // type, repeated arcs, a marker and a text; in every seventh drawing,
 // coordinates no member has and no numbers at all.
 void FillRandomly(DrawingFile& d, uint64_t seed, int points, int lines, int arcs, double scale) {
-  std::mt19937_64 random(seed);
-  const auto uniform = [&](double a, double b) {
-    return std::uniform_real_distribution<double>(a, b)(random);
-  };
-  const auto index = [&](int32_t count) {
-    return std::uniform_int_distribution<int32_t>(0, count - 1)(random);
-  };
-  const double nan = std::numeric_limits<double>::quiet_NaN();
+  Draws uniform(seed), &index = uniform;
   const double inf = std::numeric_limits<double>::infinity();
-  const double wild[] = {1e13, 1e13 + 0.00005, nan, inf, -inf, 1e300, -1e300, 5e-5};
+  const double wild[] = {1e13, 1e13 + 0.00005, std::nan(""), inf, -inf, 1e300, -1e300, 5e-5};
   for (int i = 0; i < points; ++i) {
     if (seed % 7 == 0 && index(8) == 0) {
       AddPoint(d, wild[index(8)], index(2) ? wild[index(8)] : 0.0);
@@ -119,10 +120,7 @@ TEST(CompactDrawing, AgreesWithThePairwiseStepsOnRandomDrawings) {
 // farther across the middle of a longer line (some lie just there), among
 // many tiny strokes (as text makes) so that the long lines cross many cells.
 TEST(CompactDrawing, AgreesAtTheToleranceOfLongLines) {
-  std::mt19937_64 random(77);
-  const auto uniform = [&](double a, double b) {
-    return std::uniform_real_distribution<double>(a, b)(random);
-  };
+  Draws uniform(77);
   const double factors[] = {0.8, 0.97, 0.995, 0.999, 1.005, 1.03};
   for (int round = 0; round < 40; ++round) {
     auto d = NewDrawing();

@@ -9,7 +9,6 @@
 #include "common/cp1252.h"
 #include "common/text.h"
 #include "drawing/stroke_font.h"
-#include "tests/support/temp_dir.h"
 
 namespace {
 
@@ -35,19 +34,6 @@ TEST(ExampleFont, HasEveryCharacterTheDrawingsWriteWithinTheCell) {
   }
   EXPECT_EQ(font->GlyphPointCount[' '], 0);
   EXPECT_GT(font->FontSpacing, 0);
-}
-
-TEST(ExampleFont, FileIsCrLfWithAtMostFiftyStrokesALine) {
-  const std::string bytes = ReadBytes(std::filesystem::path(kProgramDir) / "font.001");
-  int lines = 0;
-  for (std::size_t start = 0, end; start < bytes.size(); start = end + 2, ++lines) {
-    end = bytes.find("\r\n", start);
-    ASSERT_NE(end, std::string::npos) << "line " << lines + 1 << " without CR LF";
-    const std::string line = bytes.substr(start, end - start);
-    EXPECT_EQ(line.find('\n'), std::string::npos);
-    EXPECT_LE(TrimRight(line).size(), 1u + 50 * 8) << "line " << lines + 1;
-  }
-  EXPECT_GT(lines, 100);
 }
 
 }  // namespace
