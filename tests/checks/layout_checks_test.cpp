@@ -30,23 +30,22 @@ Section Box() {
 
 TEST(SectionContours, PointsAroundTheOutlineAndTheVoid) {
   const Section box = Box();
-  struct Case {
+  const struct {
     double z, y;
-    bool inConcrete, insideOutline;
-    double distance;
+    ContourPlace place;
   } cases[] = {
-      {0.001, 50, true, true, 0.001},     // just inside the outer outline
-      {-0.001, 50, false, false, 0.001},  // just outside it
-      {0, 50, true, true, 0},             // on an edge
-      {100, 100, true, true, 0},          // on a corner
-      {20.001, 50, false, true, 0.001},   // just inside the void
-      {-3, -4, false, false, 5},          // off a corner
+      {0.001, 50, {true, true, 0.001}},     // just inside the outer outline
+      {-0.001, 50, {false, false, 0.001}},  // just outside it
+      {0, 50, {true, true, 0}},             // on an edge
+      {100, 100, {true, true, 0}},          // on a corner
+      {20.001, 50, {false, true, 0.001}},   // just inside the void
+      {-3, -4, {false, false, 5}},          // off a corner
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const ContourPlace place = PlaceInSection(box, c.z, c.y);
-    EXPECT_EQ(place.InConcrete, c.inConcrete) << c.z << " " << c.y;
-    EXPECT_EQ(place.InsideOutline, c.insideOutline) << c.z << " " << c.y;
-    EXPECT_NEAR(place.Distance, c.distance, 1e-9) << c.z << " " << c.y;
+    EXPECT_EQ(place.InConcrete, c.place.InConcrete) << c.z << " " << c.y;
+    EXPECT_EQ(place.InsideOutline, c.place.InsideOutline) << c.z << " " << c.y;
+    EXPECT_NEAR(place.Distance, c.place.Distance, 1e-9) << c.z << " " << c.y;
   }
 }
 
@@ -66,12 +65,11 @@ struct Job {
     structure->ElementCount = structure->MemberElementCount = static_cast<int16_t>(nodes - 1);
     for (int16_t j = 1; j <= nodes; ++j) {
       const int16_t section = j == nodeWithoutSection ? kNoSection : int16_t{1};
-      const auto next = static_cast<int16_t>(j + 1);
       structure->StructureNodes[j] = {static_cast<int16_t>(10 + j), section,
                                       static_cast<int16_t>(j - 1)};
       structure->NodeCoordinates[j] = {abscissas[static_cast<std::size_t>(j - 1)], 0.0, 0.0};
       if (j == nodes) continue;
-      structure->Elements[j] = {j, 0, j, next};
+      structure->Elements[j] = {j, 0, j, static_cast<int16_t>(j + 1)};
       structure->MemberElements[j] = j;
     }
   }

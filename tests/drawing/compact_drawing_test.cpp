@@ -105,12 +105,9 @@ constexpr uint64_t kSmallSeedStep = 1;
 TEST(CompactDrawing, AgreesWithThePairwiseStepsOnRandomDrawings) {
   for (uint64_t seed = 1; seed <= 3012; seed += seed < 3000 ? kSmallSeedStep : 1) {
     auto d = NewDrawing();
-    if (seed <= 3000) {
-      FillRandomly(*d, seed, 4 + static_cast<int>(seed % 60), static_cast<int>(seed % 50),
-                   static_cast<int>(seed % 12), seed % 3 == 0 ? 1000.0 : 1.0);
-    } else {
-      FillRandomly(*d, seed, 1500, 1500, 300, seed % 2 == 0 ? 100.0 : 1.0);
-    }
+    const int n = static_cast<int>(seed);
+    if (seed <= 3000) FillRandomly(*d, seed, 4 + n % 60, n % 50, n % 12, n % 3 ? 1.0 : 1000.0);
+    if (seed > 3000) FillRandomly(*d, seed, 1500, 1500, 300, n % 2 ? 1.0 : 100.0);
     ExpectSameAsLiteral(*d, "seed " + std::to_string(seed));
     if (HasFatalFailure()) return;
   }

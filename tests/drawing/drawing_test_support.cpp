@@ -23,11 +23,9 @@ std::vector<LineSeen> LinesOf(const DrawingFile& drawing, int colour) {
   std::vector<LineSeen> lines;
   for (int32_t i = 0; i < drawing.LineCount; ++i) {
     const DrawingLine& l = drawing.Lines[static_cast<std::size_t>(i)];
-    const DrawingPoint& a = PointAt(drawing, l.StartPoint);
-    const DrawingPoint& b = PointAt(drawing, l.EndPoint);
-    if (colour == -2 || l.Colour == colour) {
-      lines.push_back({a.X, a.Y, b.X, b.Y, l.Colour, l.LineType});
-    }
+    if (colour != -2 && l.Colour != colour) continue;
+    const DrawingPoint &a = PointAt(drawing, l.StartPoint), &b = PointAt(drawing, l.EndPoint);
+    lines.push_back({a.X, a.Y, b.X, b.Y, l.Colour, l.LineType});
   }
   return lines;
 }

@@ -13,10 +13,7 @@ TEST(LayoutViews, TitlesAndFileNames) {
   const std::string group = "\\Memb001Gr_002.cap";
   EXPECT_EQ(LayoutTitle("001", group, 2), "MEMBRATURA 001 GRUPPO 002 - Tracciato 2");
   EXPECT_EQ(LayoutTitle(" TRAVE 1 ", "", 13), "MEMBRATURA TRAVE 1 Tracciato 13");
-  EXPECT_EQ(LayoutDrawingFileName("001", group, 1), "\\Memb001G002Trac001.dis");
   EXPECT_EQ(LayoutDrawingFileName("001", group, 120), "\\Memb001G002Trac120.dis");
-  EXPECT_EQ(LayoutDrawingFileName("001", "", 3), "\\Memb001TmpTrac003.dis");
-  EXPECT_EQ(PreviewDrawingFileName("001"), "\\Memb001TmpTrac.dis");
   const std::string unfit("A/B\\C:D*E?F\"G<H>I|J\tK\0L", 23);
   EXPECT_EQ(LayoutDrawingFileName(unfit, "", 1), "\\MembA_B_C_D_E_F_G_H_I_J_K_LTmpTrac001.dis");
   EXPECT_EQ(PreviewDrawingFileName(unfit), "\\MembA_B_C_D_E_F_G_H_I_J_K_LTmpTrac.dis");
