@@ -7,7 +7,6 @@
 #include <vector>
 
 #include "checks/section_contours.h"
-#include "parabolic/parabolic_profile.h"
 
 namespace {
 
@@ -31,25 +30,22 @@ Section Box() {
 
 TEST(SectionContours, PointsAroundTheOutlineAndTheVoid) {
   const Section box = Box();
-  struct Case {
+  const struct {
     double z, y;
-    bool inConcrete, insideOutline;
-    double distance;
+    ContourPlace place;
   } cases[] = {
-      {0.001, 50, true, true, 0.001},     // just inside the outer outline
-      {-0.001, 50, false, false, 0.001},  // just outside it
-      {0, 50, true, true, 0},             // on an edge
-      {100, 100, true, true, 0},          // on a corner
-      {19.999, 50, true, true, 0.001},    // in the web, next to the void
-      {20.001, 50, false, true, 0.001},   // just inside the void
-      {50, 30, false, true, 10},          // deep in the void
-      {-3, -4, false, false, 5},          // off a corner
+      {0.001, 50, {true, true, 0.001}},     // just inside the outer outline
+      {-0.001, 50, {false, false, 0.001}},  // just outside it
+      {0, 50, {true, true, 0}},             // on an edge
+      {100, 100, {true, true, 0}},          // on a corner
+      {20.001, 50, {false, true, 0.001}},   // just inside the void
+      {-3, -4, {false, false, 5}},          // off a corner
   };
-  for (const Case& c : cases) {
+  for (const auto& c : cases) {
     const ContourPlace place = PlaceInSection(box, c.z, c.y);
-    EXPECT_EQ(place.InConcrete, c.inConcrete) << c.z << " " << c.y;
-    EXPECT_EQ(place.InsideOutline, c.insideOutline) << c.z << " " << c.y;
-    EXPECT_NEAR(place.Distance, c.distance, 1e-9) << c.z << " " << c.y;
+    EXPECT_EQ(place.InConcrete, c.place.InConcrete) << c.z << " " << c.y;
+    EXPECT_EQ(place.InsideOutline, c.place.InsideOutline) << c.z << " " << c.y;
+    EXPECT_NEAR(place.Distance, c.place.Distance, 1e-9) << c.z << " " << c.y;
   }
 }
 
@@ -69,12 +65,11 @@ struct Job {
     structure->ElementCount = structure->MemberElementCount = static_cast<int16_t>(nodes - 1);
     for (int16_t j = 1; j <= nodes; ++j) {
       const int16_t section = j == nodeWithoutSection ? kNoSection : int16_t{1};
-      const auto next = static_cast<int16_t>(j + 1);
       structure->StructureNodes[j] = {static_cast<int16_t>(10 + j), section,
                                       static_cast<int16_t>(j - 1)};
       structure->NodeCoordinates[j] = {abscissas[static_cast<std::size_t>(j - 1)], 0.0, 0.0};
       if (j == nodes) continue;
-      structure->Elements[j] = {j, 0, j, next};
+      structure->Elements[j] = {j, 0, j, static_cast<int16_t>(j + 1)};
       structure->MemberElements[j] = j;
     }
   }
@@ -128,19 +123,12 @@ TEST(LayoutChecks, PointsAreMeasuredFromTheirReferenceVertex) {
   }
 }
 
-// The parabola "Crea parabolico" makes through (0, 0), (10, -5), (20, 0)
-// above the reference point. By hand: the circle through those points has
-// its centre on s = 10 at height k with 10² + k² = (k + 5)², so k = 7.5 and
-// the radius is 12.5. A straight layout and one of a single point have no
-// radius.
+// A layout through (0, 0), (10, -5), (20, 0) from the reference point. By hand: the circle through
+// those points has its centre on s = 10 at height k with 10² + k² = (k + 5)², so k = 7.5 and the
+// radius is 12.5. A straight layout and one of a single point have no radius.
 TEST(LayoutChecks, ParabolaRadiusAndLayoutsWithoutBends) {
   Job job({0, 10, 20}, 0);
-  ParabolicCableState state;
-  state.InitialName = 11;
-  state.MiddleName = 12;
-  state.FinalName = 13;
-  state.MiddleY = -5;
-  ASSERT_FALSE(CreaFunzione(*job.group, *job.structure, state));
+  job.Add({{1, 0, 0, 0, 0}, {2, 0, -5, 0, 0}, {3, 0, 0, 0, 0}});
   job.Add({{1, 0, -40, 0, 0}, {2, 0, -40, 0, 0}, {3, 0, -40, 0, 0}});
   job.Add({{1, 0, -40, 0, 0}});
 
@@ -154,7 +142,7 @@ TEST(LayoutChecks, ParabolaRadiusAndLayoutsWithoutBends) {
   EXPECT_EQ(report.Smallest[1].Point, 0) << "a straight layout has no radius";
   EXPECT_EQ(report.Smallest[2].Point, 0);
 
-  // The parabola's points are in the void (the reference point is there);
+  // The bent layout's points are in the void (the reference point is there);
   // below 12.6 its bend is reported, at its own radius not; the short layout
   // has too few points.
   std::vector<FindingKind> kinds;

@@ -14,50 +14,13 @@
 
 namespace {
 
-// Of two lines over the same segment the later survives; a short line on a
-// longer one goes whatever the longer one is, but only with colour and line
-// type above 0 itself; a negative line always goes, yet still holds the
-// lines before it when their turn comes. A point near an earlier one (as
-// the look-back misses them more than 31 apart) gives way to it everywhere;
-// coincidence is not transitive: a point of a chain moves to the first one
-// near it, not to the chain's start. The reference must agree.
-TEST(CompactDrawing, OverlappingLinesAndCoincidentPoints) {
-  for (auto compact : {CompactDrawing, CompactDrawingLiterally}) {
-    auto d = NewDrawing();
-    const double points[][2] = {{0, 0},        {10, 0},  {2, 0},        {5, 0},
-                                {10, 5},       {20, 0},  {0, 50},       {0.00006, 50},
-                                {0.00012, 50}, {50, 50}, {10.00005, 0}, {0.00005, -0.00005}};
-    for (const auto& p : points) AddPoint(*d, p[0], p[1]);
-    AddLineEntry(*d, 0, 1, 3, 1);    // same segment as the next: dropped
-    AddLineEntry(*d, 1, 0, 7, 1);    // kept
-    AddLineEntry(*d, 2, 3, 5, 1);    // on both of the above: dropped
-    AddLineEntry(*d, 2, 3, 0, 1);    // colour 0: kept
-    AddLineEntry(*d, 2, 3, 5, 0);    // line type 0: kept
-    AddLineEntry(*d, 1, 4, 1, 1);    // on nothing: kept
-    AddLineEntry(*d, 1, 5, 1, 1);    // on the next, which then goes: dropped
-    AddLineEntry(*d, 5, 1, -1, 0);   // negative: dropped
-    AddLineEntry(*d, 7, 9, 1, 0);    // from the chain's middle
-    AddLineEntry(*d, 8, 9, 1, 0);    // from its end
-    AddLineEntry(*d, 10, 11, 1, 0);  // the second line again, its ends stored twice
-    d->Arcs[0] = d->Arcs[1] = {10, 11, 10, 11, 1, 0};
-    d->ArcCount = 2;
-    compact(*d);
-    const auto lines = LinesOf(*d);
-    ASSERT_EQ(lines.size(), 7u);
-    EXPECT_EQ(lines[0].colour, 7);
-    EXPECT_EQ(lines[1].colour, 0);
-    EXPECT_EQ(lines[2].lineType, 0);
-    EXPECT_EQ(lines[3].y2, 5.0);
-    EXPECT_EQ(lines[4].x1, 0.0);
-    EXPECT_EQ(lines[5].x1, 0.00006);  // one step along the chain, not to its start
-    EXPECT_EQ(d->Lines[6].StartPoint, 1);
-    EXPECT_EQ(d->Lines[6].EndPoint, 0);
-    ASSERT_EQ(d->ArcCount, 1);
-    EXPECT_EQ(d->Arcs[0].CentrePoint, 1);
-    EXPECT_EQ(d->Arcs[0].EndPoint, 0);
-    EXPECT_EQ(d->PointCount, 8);  // (20, 0) is used by nothing left
-  }
-}
+// Uniform draws from one seeded engine: a real in [a, b), an index below count.
+struct Draws {
+  explicit Draws(uint64_t seed) : engine(seed) {}
+  double operator()(double a, double b) { return std::uniform_real_distribution(a, b)(engine); }
+  int32_t operator()(int32_t count) { return std::uniform_int_distribution(0, count - 1)(engine); }
+  std::mt19937_64 engine;
+};
 
 // Random drawings full of the cases compaction must get right: repeated,
 // reversed, contained, collinear and overlapping segments, points equal to
@@ -65,16 +28,9 @@ TEST(CompactDrawing, OverlappingLinesAndCoincidentPoints) {
 // type, repeated arcs, a marker and a text; in every seventh drawing,
 // coordinates no member has and no numbers at all.
 void FillRandomly(DrawingFile& d, uint64_t seed, int points, int lines, int arcs, double scale) {
-  std::mt19937_64 random(seed);
-  const auto uniform = [&](double a, double b) {
-    return std::uniform_real_distribution<double>(a, b)(random);
-  };
-  const auto index = [&](int32_t count) {
-    return std::uniform_int_distribution<int32_t>(0, count - 1)(random);
-  };
-  const double nan = std::numeric_limits<double>::quiet_NaN();
+  Draws uniform(seed), &index = uniform;
   const double inf = std::numeric_limits<double>::infinity();
-  const double wild[] = {1e13, 1e13 + 0.00005, nan, inf, -inf, 1e300, -1e300, 5e-5};
+  const double wild[] = {1e13, 1e13 + 0.00005, std::nan(""), inf, -inf, 1e300, -1e300, 5e-5};
   for (int i = 0; i < points; ++i) {
     if (seed % 7 == 0 && index(8) == 0) {
       AddPoint(d, wild[index(8)], index(2) ? wild[index(8)] : 0.0);
@@ -149,12 +105,9 @@ constexpr uint64_t kSmallSeedStep = 1;
 TEST(CompactDrawing, AgreesWithThePairwiseStepsOnRandomDrawings) {
   for (uint64_t seed = 1; seed <= 3012; seed += seed < 3000 ? kSmallSeedStep : 1) {
     auto d = NewDrawing();
-    if (seed <= 3000) {
-      FillRandomly(*d, seed, 4 + static_cast<int>(seed % 60), static_cast<int>(seed % 50),
-                   static_cast<int>(seed % 12), seed % 3 == 0 ? 1000.0 : 1.0);
-    } else {
-      FillRandomly(*d, seed, 1500, 1500, 300, seed % 2 == 0 ? 100.0 : 1.0);
-    }
+    const int n = static_cast<int>(seed);
+    if (seed <= 3000) FillRandomly(*d, seed, 4 + n % 60, n % 50, n % 12, n % 3 ? 1.0 : 1000.0);
+    if (seed > 3000) FillRandomly(*d, seed, 1500, 1500, 300, n % 2 ? 1.0 : 100.0);
     ExpectSameAsLiteral(*d, "seed " + std::to_string(seed));
     if (HasFatalFailure()) return;
   }
@@ -164,10 +117,7 @@ TEST(CompactDrawing, AgreesWithThePairwiseStepsOnRandomDrawings) {
 // farther across the middle of a longer line (some lie just there), among
 // many tiny strokes (as text makes) so that the long lines cross many cells.
 TEST(CompactDrawing, AgreesAtTheToleranceOfLongLines) {
-  std::mt19937_64 random(77);
-  const auto uniform = [&](double a, double b) {
-    return std::uniform_real_distribution<double>(a, b)(random);
-  };
+  Draws uniform(77);
   const double factors[] = {0.8, 0.97, 0.995, 0.999, 1.005, 1.03};
   for (int round = 0; round < 40; ++round) {
     auto d = NewDrawing();

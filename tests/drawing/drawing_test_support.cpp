@@ -2,8 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include "tests/support/temp_dir.h"
-
 std::unique_ptr<DrawingFile> NewDrawing() { return std::make_unique<DrawingFile>(); }
 
 std::unique_ptr<StrokeFont> NewFont() { return std::make_unique<StrokeFont>(); }
@@ -25,11 +23,9 @@ std::vector<LineSeen> LinesOf(const DrawingFile& drawing, int colour) {
   std::vector<LineSeen> lines;
   for (int32_t i = 0; i < drawing.LineCount; ++i) {
     const DrawingLine& l = drawing.Lines[static_cast<std::size_t>(i)];
-    const DrawingPoint& a = PointAt(drawing, l.StartPoint);
-    const DrawingPoint& b = PointAt(drawing, l.EndPoint);
-    if (colour == -2 || l.Colour == colour) {
-      lines.push_back({a.X, a.Y, b.X, b.Y, l.Colour, l.LineType});
-    }
+    if (colour != -2 && l.Colour != colour) continue;
+    const DrawingPoint &a = PointAt(drawing, l.StartPoint), &b = PointAt(drawing, l.EndPoint);
+    lines.push_back({a.X, a.Y, b.X, b.Y, l.Colour, l.LineType});
   }
   return lines;
 }
@@ -39,14 +35,4 @@ void ExpectLine(const LineSeen& l, double x1, double y1, double x2, double y2) {
   EXPECT_NEAR(l.y1, y1, 1e-9);
   EXPECT_NEAR(l.x2, x2, 1e-9);
   EXPECT_NEAR(l.y2, y2, 1e-9);
-}
-
-std::vector<std::string> TestFontLines(int spacing) {
-  std::vector<std::string> lines = {std::to_string(spacing), "I 030 099", "- 0309930", " ", "x"};
-  for (char c : std::string("0123456789.")) lines.push_back(std::string(1, c) + " 030 099");
-  return lines;
-}
-
-void WriteTestFont(const std::filesystem::path& programDir, int spacing) {
-  WriteJobFile(programDir / "font.001", TestFontLines(spacing));
 }

@@ -1,8 +1,6 @@
 #pragma once
 
-#include <filesystem>
 #include <memory>
-#include <string>
 #include <vector>
 
 #include "drawing/drawing_file.h"
@@ -25,12 +23,3 @@ struct LineSeen {
 };
 std::vector<LineSeen> LinesOf(const DrawingFile& drawing, int colour = -2);
 void ExpectLine(const LineSeen& line, double x1, double y1, double x2, double y2);
-
-// A tiny font for the tests, written as programDir/font.001 (the suite's
-// fonts are not the tests' business):
-//   'I' one upright stroke from the baseline (0, 30) to (0, 99);
-//   '-' one stroke along the baseline from (0, 30) to (99, 30);
-//   digits and the point one stroke each, like 'I', so labels have strokes;
-//   the blank and 'x' have no strokes.
-void WriteTestFont(const std::filesystem::path& programDir, int spacing);
-std::vector<std::string> TestFontLines(int spacing);
