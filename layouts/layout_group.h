@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/lazy_table.h"
 #include "common/one_based_array.h"
 
 // The table holds 200 layouts of 2000 points, as a group file may bring;
@@ -50,8 +51,8 @@ struct LayoutNode {
 LayoutNode NodeAt(const Layout& layout, int point);
 void SetNodeAt(Layout& layout, int point, const LayoutNode& node);
 
-// The one group of layouts being edited. About 11 MB: it lives on the heap,
-// inside the editor's world, never on the stack.
+// The one group of layouts being edited. About 11 MB at capacity, of which
+// only the layouts in use are ever touched.
 struct LayoutGroup {
   std::string GroupDescription;
   int16_t LoadCondition = 0;
@@ -63,5 +64,5 @@ struct LayoutGroup {
   int16_t ActiveLayout = 0;    // 0: none
   int16_t ActiveNode = 0;      // within the active layout; 0: none
   int16_t ShowAllLayouts = 1;  // 1: the section view shows every layout's point
-  OneBasedArray<Layout, kMaxLayouts> Layouts;
+  LazyTable<Layout, kMaxLayouts> Layouts;
 };

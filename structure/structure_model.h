@@ -3,6 +3,7 @@
 #include <cstdint>
 #include <string>
 
+#include "common/lazy_table.h"
 #include "common/one_based_array.h"
 
 constexpr int kMaxStructureNodes = 2000;
@@ -72,9 +73,10 @@ struct Section {
   double RefPointZ = 0.0, RefPointY = 0.0;
 };
 
+// About 16 MB at capacity, of which a job touches only the sections it has.
 struct SectionTable {
   int16_t SectionCount = 0;
-  OneBasedArray<Section, kMaxSections> Sections;
+  LazyTable<Section, kMaxSections> Sections;
   int16_t CableTypeCount = 0;
   OneBasedArray<std::string, kMaxCableTypes> CableTypeNames;
 };
