@@ -25,36 +25,31 @@ void MakeExecutable(const fs::path& path, const std::string& content) {
 }
 
 // A task identifier no one else uses while it lives, so that tests running
-// at the same time never share a socket: a child process that only waits or,
-// given an answer, plays a started program's end of the socket: it answers
-// activations with it and logs every request line.
+// at the same time never share a socket: a child process that plays a
+// started program's end of the socket: it answers activations with the
+// given answer and logs every request line.
 class FakeTask {
  public:
-  explicit FakeTask(const char* answer = nullptr, fs::path log = {}) : log_(std::move(log)) {
+  FakeTask(const char* answer, fs::path log) : log_(std::move(log)) {
     static int made = 0;
     const std::string bound = TaskSocketPath(::getpid()) + "." + std::to_string(++made);
-    const int fd = answer ? ::socket(AF_UNIX, SOCK_STREAM, 0) : -1;
-    if (answer) {
-      const sockaddr_un address = SocketAddress(bound);
-      EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
-      EXPECT_EQ(::listen(fd, 4), 0);
-    }
+    const int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+    const sockaddr_un address = SocketAddress(bound);
+    EXPECT_EQ(::bind(fd, reinterpret_cast<const sockaddr*>(&address), sizeof(address)), 0);
+    EXPECT_EQ(::listen(fd, 4), 0);
     pid_ = ::fork();
     if (pid_ == 0) {
-      for (int client; answer && (client = ::accept(fd, nullptr, nullptr)) >= 0;) {
+      for (int client; (client = ::accept(fd, nullptr, nullptr)) >= 0;) {
         const std::string line = ReadLine(client);
         std::ofstream(log_, std::ios::app) << line << '\n';
         const std::string reply = std::string(answer) + "\n";
         if (line == kTaskRequestActivate) (void)!::write(client, reply.data(), reply.size());
         ::close(client);
       }
-      ::pause();
       ::_exit(0);
     }
-    if (answer) {
-      ::close(fd);
-      fs::rename(bound, TaskSocketPath(pid_));  // listening before it has its name
-    }
+    ::close(fd);
+    fs::rename(bound, TaskSocketPath(pid_));  // listening before it has its name
   }
   ~FakeTask() {
     ::kill(pid_, SIGKILL);
@@ -90,9 +85,9 @@ TEST(PortableTasks, ActivationNeedsAnAnswerAndKeysGoToTheTaskActivatedLast) {
   auto tasks = MakeHostTaskControl();
   EXPECT_FALSE(tasks->ActivateTask(0));
   EXPECT_FALSE(tasks->SendKeys("%(fg)"));  // no window active yet
-  const FakeTask silent, refusing("NO", dir.path() / "no");
+  const FakeTask refusing("NO", dir.path() / "no");
   const FakeTask first(kTaskAnswerOk, dir.path() / "1"), second(kTaskAnswerOk, dir.path() / "2");
-  EXPECT_FALSE(tasks->ActivateTask(silent.id()));  // nobody listens
+  EXPECT_FALSE(tasks->ActivateTask(::getpid()));  // a process nobody listens for
   EXPECT_FALSE(tasks->ActivateTask(refusing.id()));
   ASSERT_TRUE(tasks->ActivateTask(first.id()));
   ASSERT_TRUE(tasks->ActivateTask(second.id()));
