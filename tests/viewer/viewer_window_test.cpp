@@ -90,6 +90,9 @@ TEST_F(ViewerWindowTest, ReloadsOnAltFGZoomsPansAndFits) {
   EXPECT_EQ(window->loadCount(), 3);
   Keys("{F5}");
   EXPECT_EQ(window->loadCount(), 4);
+  // File, Esci, as the editor's keys choose it, closes the viewer.
+  Keys("%(fc)");
+  EXPECT_FALSE(window->isVisible());
 }
 
 }  // namespace
