@@ -100,6 +100,16 @@ TEST(PortableTasks, ActivationNeedsAnAnswerAndKeysGoToTheTaskActivatedLast) {
   EXPECT_EQ(refusing.Requests(), "ACTIVATE\n");
 }
 
+// The suite names its programs with .exe, in any case.
+TEST(PortableTasks, ProgramPathLosesItsExeAndFindsTheFileWhateverTheCase) {
+  TempDir dir;
+  MakeExecutable(dir.path() / "progra" / "Ostrel", "#!/bin/sh\n");
+  EXPECT_EQ(HostProgramPath(dir.SuitePath() + "\\PROGRA\\Ostrel.EXE"),
+            dir.path() / "progra" / "Ostrel");
+  EXPECT_EQ(HostProgramPath(dir.SuitePath() + "\\progra\\other.bin"),
+            dir.path() / "progra" / "other.bin");
+}
+
 }  // namespace
 
 #endif
