@@ -4,6 +4,7 @@
 #include <memory>
 #include <string>
 
+#include "common/cp1252.h"
 #include "drawing/drawing_file.h"
 #include "drawing/stroke_font.h"
 #include "tests/support/temp_dir.h"
@@ -15,19 +16,12 @@ struct Tables {
   DrawingFile drawing;
 };
 
-// Every code the font can hold, as the UTF-8 text DrawText takes.
+// Every code the font can hold, as the UTF-8 text DrawText takes (code 128
+// of the font is the euro sign, as in the suite's code page).
 std::string EveryCharacter() {
-  std::string text;
-  for (char32_t c = 1; c <= 0xFF; ++c) {
-    if (c < 0x80) {
-      text += static_cast<char>(c);
-    } else {
-      text += static_cast<char>(0xC0 | (c >> 6));
-      text += static_cast<char>(0x80 | (c & 0x3F));
-    }
-  }
-  text += "\xE2\x82\xAC";  // the euro sign, code 128 of the font
-  return text;
+  std::string codes;
+  for (int c = 1; c <= 0xFF; ++c) codes += static_cast<char>(c);
+  return Cp1252ToUtf8(codes);
 }
 
 }  // namespace

@@ -32,27 +32,13 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, std::size_t size) {
   const uint8_t which = data[0] % 4;
   const std::string bytes(reinterpret_cast<const char*>(data) + 1, size - 1);
   const std::string dir = folder.SuitePath();
+  const char* const names[] = {"El_Conti.tmp", "AssSez002.cap", "Sezio_ut", "Group.cap"};
+  WriteBytes(folder.path() / names[which], bytes);
   FillNodes(tables->model);
-  switch (which) {
-    case 0: {
-      WriteBytes(folder.path() / "El_Conti.tmp", bytes);
-      std::string description;
-      ReadContinuousElements(dir, 2, tables->model, description);
-      break;
-    }
-    case 1:
-      WriteBytes(folder.path() / "AssSez002.cap", bytes);
-      ReadSectionAssociation(dir, "\\AssSez002.cap", tables->model);
-      break;
-    case 2:
-      tables->model.SectionSource = 1;
-      WriteBytes(folder.path() / "Sezio_ut", bytes);
-      ReadSectionFile(dir, dir, tables->model, tables->sections);
-      break;
-    default:
-      WriteBytes(folder.path() / "Group.cap", bytes);
-      ReadCableTypes(dir, tables->sections);
-      break;
-  }
+  std::string description;
+  if (which == 0) ReadContinuousElements(dir, 2, tables->model, description);
+  if (which == 1) ReadSectionAssociation(dir, "\\AssSez002.cap", tables->model);
+  if (which == 2) ReadSectionFile(dir, dir, tables->model, tables->sections);
+  if (which == 3) ReadCableTypes(dir, tables->sections);
   return 0;
 }

@@ -3,7 +3,6 @@
 #include <string>
 #include <vector>
 
-#include "common/next_token.h"
 #include "common/text_reader.h"
 #include "common/val.h"
 
@@ -18,9 +17,23 @@ struct ValCase {
 // stop where the number ends: a comma is not a decimal separator.
 TEST(Val, ReadsTheLeadingNumberAndStops) {
   const ValCase cases[] = {
-      {"12.5", 12.5}, {"  -40", -40}, {"12,5", 12}, {".25", 0.25}, {"-.5", -0.5}, {"1E+20", 1e20},
-      {"2.5d2", 250}, {"3e", 3},      {"2 5", 25},  {"3E2", 300},  {"abc", 0},    {"", 0},
-      {"\t7 8", 78},  {"+4.", 4},     {"1.2.3", 1.2}, {"-", 0},    {"1e999", 1.7976931348623157e308},
+      {"12.5", 12.5},
+      {"  -40", -40},
+      {"12,5", 12},
+      {".25", 0.25},
+      {"-.5", -0.5},
+      {"1E+20", 1e20},
+      {"2.5d2", 250},
+      {"3e", 3},
+      {"2 5", 25},
+      {"3E2", 300},
+      {"abc", 0},
+      {"", 0},
+      {"\t7 8", 78},
+      {"+4.", 4},
+      {"1.2.3", 1.2},
+      {"-", 0},
+      {"1e999", 1.7976931348623157e308},
   };
   for (const ValCase& c : cases) EXPECT_DOUBLE_EQ(Val(c.text), c.value) << '"' << c.text << '"';
 }
@@ -29,18 +42,6 @@ TEST(ParseNumber, AcceptsOnlyAWholeNumber) {
   EXPECT_EQ(ParseNumber("12"), 12.0);
   EXPECT_EQ(ParseNumber("-1.5E-1"), -0.15);
   for (const char* text : {"", "12x", "1 2", "."}) EXPECT_FALSE(ParseNumber(text)) << text;
-}
-
-TEST(NextToken, TakesTokensAndKeepsTheDelimiter) {
-  std::string line = "\t12  34";
-  EXPECT_EQ(NextToken(line), "12");
-  EXPECT_EQ(line, "  34");
-  EXPECT_EQ(NextToken(line), "34");
-  EXPECT_EQ(line, "");
-  EXPECT_EQ(NextToken(line), "");
-  std::string blanks = " \t ";
-  EXPECT_EQ(NextToken(blanks), "");
-  EXPECT_EQ(blanks, " \t ");
 }
 
 // Numbers end at blanks, commas and line ends; a line read after a field

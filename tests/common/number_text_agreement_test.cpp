@@ -11,8 +11,9 @@
 #include <cmath>
 #include <cstdint>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
 #include <iomanip>
-#include <limits>
 #include <random>
 #include <string>
 #include <vector>
@@ -37,20 +38,9 @@ std::string ReferenceNumberText(double value) {
 // form and of 15 digits, subnormals, the largest values and what is not a
 // number; each with both signs.
 std::vector<double> EdgeValues() {
-  using Limits = std::numeric_limits<double>;
-  std::vector<double> values = {0.1 + 0.2,
-                                999999999999999.4,
-                                999999999999999.5,
-                                999999999999999.6,
-                                99999999999999.95,
-                                0.000099999999999999995,
-                                0.0000099999999999999995,
-                                Limits::denorm_min(),
-                                Limits::min(),
-                                std::nextafter(Limits::min(), 0.0),
-                                Limits::max(),
-                                Limits::infinity(),
-                                Limits::quiet_NaN()};
+  std::vector<double> values;
+  std::ifstream listed(std::filesystem::path(COMMON_TEST_DATA) / "number_edges.txt");
+  for (std::string text; listed >> text;) values.push_back(std::strtod(text.c_str(), nullptr));
   for (int j = -323; j <= 308; ++j) {
     for (const double v : {1.0, 0.5, 1.5, 9.5}) {
       const double power = v * std::pow(10.0, j);

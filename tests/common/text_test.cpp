@@ -30,12 +30,6 @@ TEST(Text, CharactersAreCountedAsCodePointsCaseAndTrimming) {
   EXPECT_EQ(ThreeDigits(1234), "234");
 }
 
-TEST(SplitLines, AcceptsEveryLineEnd) {
-  EXPECT_EQ(SplitLines("a\r\nb\nc\rd"), (std::vector<std::string>{"a", "b", "c", "d"}));
-  EXPECT_EQ(SplitLines("a\r\n\r\n"), (std::vector<std::string>{"a", ""}));
-  EXPECT_TRUE(SplitLines("").empty());
-}
-
 // Files are read a line at a time (each line end and the longest line are
 // the line reader's test), and a line over the limit (a file of NULs, say)
 // stops the reading instead of being held.

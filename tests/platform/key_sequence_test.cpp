@@ -2,47 +2,44 @@
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <map>
+#include <sstream>
 #include <string>
 #include <vector>
 
 namespace {
 
-KeyAction Down(KeyName name, char32_t ch = 0) { return {name, ch, true}; }
-KeyAction Up(KeyName name, char32_t ch = 0) { return {name, ch, false}; }
-KeyAction DownChar(char32_t ch) { return Down(KeyName::Character, ch); }
-KeyAction UpChar(char32_t ch) { return Up(KeyName::Character, ch); }
-
-struct SequenceCase {
-  const char* keys;
-  std::vector<KeyAction> expected;
-};
-
 // The reload keys must hold Alt over both letters: Alt released after f
-// would leave g typed into the open menu's window instead of the menu.
+// would leave g typed into the open menu's window instead of the menu. Each
+// row of the table is the keys and what they press (+) and release (-): a
+// named key or the character itself.
 TEST(KeySequence, ModifiersHoldOverTheirKeyOrGroup) {
-  const SequenceCase cases[] = {
-      {"%(fg)",
-       {Down(KeyName::Alt), DownChar('f'), UpChar('f'), DownChar('g'), UpChar('g'),
-        Up(KeyName::Alt)}},
-      {"%fg",
-       {Down(KeyName::Alt), DownChar('f'), UpChar('f'), Up(KeyName::Alt), DownChar('g'),
-        UpChar('g')}},
-      {"^+a",
-       {Down(KeyName::Control), Down(KeyName::Shift), DownChar('a'), UpChar('a'),
-        Up(KeyName::Shift), Up(KeyName::Control)}},
-      {"G", {Down(KeyName::Shift), DownChar('g'), UpChar('g'), Up(KeyName::Shift)}},
-      {"~", {Down(KeyName::Enter), Up(KeyName::Enter)}},
-      {"{enter}{Esc}",
-       {Down(KeyName::Enter), Up(KeyName::Enter), Down(KeyName::Escape), Up(KeyName::Escape)}},
-      {"{%}{}}", {DownChar('%'), UpChar('%'), DownChar('}'), UpChar('}')}},
-      {"è", {DownChar(U'è'), UpChar(U'è')}},
-      {"", {}},
-  };
-  for (const SequenceCase& c : cases) {
-    const auto actions = ParseKeySequence(c.keys);
-    ASSERT_TRUE(actions.has_value()) << c.keys;
-    EXPECT_EQ(*actions, c.expected) << c.keys;
+  const std::map<std::string, KeyName> names = {{"Alt", KeyName::Alt},
+                                                {"Control", KeyName::Control},
+                                                {"Shift", KeyName::Shift},
+                                                {"Enter", KeyName::Enter},
+                                                {"Escape", KeyName::Escape}};
+  std::ifstream table(std::filesystem::path(PLATFORM_TEST_DATA) / "key_sequences.txt");
+  int cases = 0;
+  for (std::string keys, actions; std::getline(table, keys, '\t') && std::getline(table, actions);
+       ++cases) {
+    std::vector<KeyAction> expected;
+    std::istringstream words(actions);
+    for (std::string word; words >> word;) {
+      const std::string name = word.substr(0, word.size() - 1);
+      char32_t c = static_cast<unsigned char>(name[0]);
+      if (name.size() == 2) c = (c & 0x1F) << 6 | (name[1] & 0x3F);  // two bytes of UTF-8
+      const bool named = names.contains(name);
+      expected.push_back(
+          {named ? names.at(name) : KeyName::Character, named ? 0 : c, word.back() == '+'});
+    }
+    const auto parsed = ParseKeySequence(keys);
+    ASSERT_TRUE(parsed.has_value()) << keys;
+    EXPECT_EQ(*parsed, expected) << keys;
   }
+  EXPECT_EQ(cases, 9);
 }
 
 TEST(KeySequence, RejectsWhatCannotBeTyped) {

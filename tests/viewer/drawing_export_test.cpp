@@ -107,10 +107,9 @@ TEST_F(DrawingExportTest, RefusesWhatItCannotWrite) {
   EXPECT_EQ(ExportView(drawing, view, kSize, Q(dir.path() / "small.bmp")),
             "Formato non riconosciuto per il file " + Q(dir.path() / "small.bmp") +
                 ": usare .png, .svg, .pdf o .dxf");
-  for (const char* name : {"small.png", "small.dxf"}) {
-    const QString nowhere = Q(dir.path() / "missing" / name);
-    EXPECT_EQ(ExportView(drawing, view, kSize, nowhere), "Impossibile scrivere il file " + nowhere);
-  }
+  // The DXF's refusal is Ostrel's command-line test.
+  const QString nowhere = Q(dir.path() / "missing" / "small.png");
+  EXPECT_EQ(ExportView(drawing, view, kSize, nowhere), "Impossibile scrivere il file " + nowhere);
 }
 
 }  // namespace
