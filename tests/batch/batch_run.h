@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -46,6 +47,14 @@ class BatchRun : public ::testing::Test {
     EXPECT_EQ(r.status, status) << r.err;
     EXPECT_EQ(r.out, out) << r.err;
     EXPECT_EQ(r.err, err);
+  }
+
+  // The expected file of that name; TRACCIATI_UPDATE_EXPECTED=1 writes it
+  // anew from `got`, to be looked at before it is committed.
+  static std::string Expected(const std::string& name, const std::string& got) {
+    const std::filesystem::path expected = std::filesystem::path(EXPECTED_DIR) / name;
+    if (std::getenv("TRACCIATI_UPDATE_EXPECTED") != nullptr) WriteBytes(expected, got);
+    return ReadBytes(expected);
   }
 
   TempDir suite_;
