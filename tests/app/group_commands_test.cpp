@@ -50,25 +50,23 @@ TEST_F(GroupCommands, SavedGroupOpensAgainAndNamesItsFile) {
   EXPECT_EQ(save.initialDir, job_.JobSuitePath());
   EXPECT_EQ(save.title, "Salva Tracciati");
 
-  auto reopened = std::make_unique<World>();
-  reopened->Job = world_->Job;
-  reopened->Structure = world_->Structure;
   prompter_.ExpectOpenFile(Chosen("Memb003Gr_001.cap"));
-  ASSERT_TRUE(OpenLayoutGroup(*reopened, prompter_));
+  world_->Group.LayoutCount = 0;
+  ASSERT_TRUE(OpenLayoutGroup(*world_, prompter_));
   const FileDialogRequest& open = prompter_.openRequests().at(0);
   EXPECT_EQ(open.initialDir, job_.JobSuitePath());
   EXPECT_EQ(open.fileName, "Memb003Gr_???.cap");
   EXPECT_EQ(open.filter, "File Tracciati |Memb???Gr_???.cap|Tutti i file |*.*");
   EXPECT_EQ(open.title, "Apri Tracciati");
-  EXPECT_EQ(reopened->GroupFileName, "\\Memb003Gr_001.cap");
-  EXPECT_EQ(reopened->Group.LayoutCount, 2);
+  EXPECT_EQ(world_->GroupFileName, "\\Memb003Gr_001.cap");
+  EXPECT_EQ(world_->Group.LayoutCount, 2);
 
   prompter_.ExpectSaveFile(std::nullopt);
-  EXPECT_FALSE(SaveLayoutGroup(*reopened, prompter_));
+  EXPECT_FALSE(SaveLayoutGroup(*world_, prompter_));
   EXPECT_EQ(prompter_.saveRequests().back().fileName, "Memb003Gr_001.cap");
   prompter_.ExpectOpenFile(std::nullopt);
-  EXPECT_FALSE(OpenLayoutGroup(*reopened, prompter_));
-  EXPECT_EQ(reopened->GroupFileName, "");
+  EXPECT_FALSE(OpenLayoutGroup(*world_, prompter_));
+  EXPECT_EQ(world_->GroupFileName, "");
 }
 
 // An empty group is not saved: no dialog, only the message. Writing goes

@@ -36,14 +36,8 @@ TEST(Startup, ReadsTheFixtureJobAndAnOldStructureFile) {
   StartupRun run = StartUp(job.Argument());
   ASSERT_FALSE(run.fault) << run.fault->text;
   EXPECT_EQ(run.shown, "");
-  const World& world = *run.world;
-  EXPECT_EQ(world.Job.MemberDescription, "TRAVE 1");
-  EXPECT_EQ(world.Job.AssocFileName, "\\AssSez003.cap");
-  EXPECT_EQ(world.Job.JobDir, job.JobSuitePath());
-  EXPECT_EQ(world.Structure.MemberElementCount, 4);
-  EXPECT_EQ(world.Sections.SectionCount, 1);
-  EXPECT_EQ(world.Sections.CableTypeCount, 2);
-  EXPECT_EQ(world.LastOperationOk, 1);
+  EXPECT_EQ(run.world->Job.AssocFileName, "\\AssSez003.cap");  // the rest: the window's tests
+  EXPECT_EQ(run.world->LastOperationOk, 1);
 
   const std::string structure = ReadBytes(job.JobFolder() / "struttur.str");
   WriteBytes(job.JobFolder() / "struttur.str", structure.substr(structure.find('\n') + 1));
