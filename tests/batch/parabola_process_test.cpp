@@ -39,19 +39,13 @@ TEST_F(BatchRun, ParabolaOverOneSpanThenTwoSpansAppended) {
 TEST_F(BatchRun, ParabolaRefusalsWriteNothing) {
   const std::string out = InJob("Memb002Gr_009.cap");
   WriteBytes(out, "earlier group\r\n");
-  // Position 60 is a pier node, without a section in this member.
-  WriteBytes(Job() / "Memb002Gr_006.cap", "X\r\n0\r\n1 1\r\n1\r\n1 1\r\n1\r\n60 0\r\n0 0 0\r\n");
-  const std::string nodes = "PROBLEMA: Alcuni nodi presenti in uno o più tracciati non fanno "
-                            "riferimento ad alcuna sezione. Il gruppo di tracciati non è valido\n";
-  const std::string unread = "INFORMAZIONE: Problemi con la lettura del file " +
-                             suite_.SuitePath() + "\\lavori\\pont01\\Memb002Gr_404.cap\n";
   // IN, then the values I, M, F, Z and Y3 (Y1 0, Y2 -1), then the message.
   const std::array<std::string, 7> cases[] = {
       {"-", "118", "111", "101", "0", "0", "PROBLEMA: Punti non in sequenza\n"},
       {"-", "999", "111", "118", "0", "0", "PROBLEMA: Punto iniziale non valido\n"},
       {"-", "101", "501", "118", "0", "0", "PROBLEMA: Punto intermedio non valido\n"},
-      {InJob("Memb002Gr_006.cap"), "101", "111", "118", "0", "0", nodes},
-      {InJob("Memb002Gr_404.cap"), "101", "111", "118", "0", "0", unread},
+      {PierPointGroup(), "101", "111", "118", "0", "0", kNoSection},
+      {InJob("Memb002Gr_404.cap"), "101", "111", "118", "0", "0", Unread("Memb002Gr_404.cap")},
       {"-", "", "111", "118", "0", "0", "ATTENZIONE: Nome nodo iniziale non inserito\n"},
       {"-", "101", "111", "  ", "0", "0", "ATTENZIONE: Nome nodo finale non inserito\n"},
       {"-", "101", "111", "118", "", "0", "ATTENZIONE: Coordinata z non inserita\n"},
