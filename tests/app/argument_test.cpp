@@ -38,6 +38,7 @@ TEST(ParseRootDir, FindsTheKeyInAnyCaseAndLowersTheValue) {
       {"|diroot=" + longRoot + "|MEMBRA=3|", longRoot},
       {"|diroot=C:\\SOCIET\u00C0|MEMBRA=3|", "c:\\societ\u00E0"},
       {"|MEMBRA=3|", absent},
+      {"|root=c:\\x|", absent},
       {"\x01\xFF\xFE", absent},
       {"|MEMBRA=3|diroot=c:\\x",
        Message{"Avvio del programma: valore di diroot senza \"|\" di chiusura", kCaptionError, 16}},
