@@ -20,28 +20,6 @@ namespace {
 
 using Ops = std::vector<std::string>;
 
-// Int is the floor (-1 is contour 0, vertex 99); codes that name nothing
-// leave the start values alone and never index outside the tables; a
-// vertex past the contour's count reads its empty slot.
-TEST(VertexCode, SplitAndCoordinates) {
-  Section s = Square40();
-  s.ContourCount = 2;
-  s.VertexZ[2][3] = 7;
-  s.VertexY[2][3] = 8;
-  const std::tuple<int16_t, int, int, double, double> cases[] = {
-      {0, 0, 0, 20, 20},   {103, 2, 3, 7, 8},   {50, 1, 50, 0, 0},          {100, 2, 0, -1, -1},
-      {600, 7, 0, -1, -1}, {-1, 0, 99, -1, -1}, {-32768, -327, 32, -1, -1},
-  };
-  for (const auto& [code, contour, vertex, z0, y0] : cases) {
-    EXPECT_EQ(SplitVertexCode(code).Contour, contour) << code;
-    EXPECT_EQ(SplitVertexCode(code).Vertex, vertex) << code;
-    double z = -1, y = -1;
-    VertexCoordinates(s, code, z, y);
-    EXPECT_EQ(z, z0) << code;
-    EXPECT_EQ(y, y0) << code;
-  }
-}
-
 // A plain relocation leaves Z and Y exactly as stored (adding and taking
 // away 450 would change 0.1 in its last digits at every redraw); a change
 // of vertex keeps the cable where it is in the section.
@@ -176,6 +154,9 @@ TEST(DrawCablePoints, AllLayoutsOrOnlyTheActiveOne) {
 // Boxes are inclusive; the first hit in contour order, then vertex order,
 // wins; the reference point only when no vertex is hit. The tolerance is
 // 5 radii rounded halves to even: 2 for 0.4, 3 for 0.6, 0 for 0.1.
+// The vertex codes: Int is the floor (-1 is contour 0, vertex 99); codes
+// that name nothing leave the start values alone and never index outside
+// the tables; a vertex past the contour's count reads its empty slot.
 TEST(PickVertex, FirstHitInContourThenVertexOrder) {
   Section s = Square40();
   s.ContourCount = 2;
@@ -197,6 +178,18 @@ TEST(PickVertex, FirstHitInContourThenVertexOrder) {
   }
   EXPECT_EQ(state.PickTolerance, 0);
   EXPECT_EQ(PickToleranceFor(0.3), 2);
+  const std::tuple<int16_t, int, int, double, double> codes[] = {
+      {0, 0, 0, 20, 20},   {103, 2, 3, 10, 10}, {50, 1, 50, 0, 0},         {100, 2, 0, -1, -1},
+      {600, 7, 0, -1, -1}, {-1, 0, 99, -1, -1}, {-32768, -327, 32, -1, -1},
+  };
+  for (const auto& [code, contour, vertex, z0, y0] : codes) {
+    EXPECT_EQ(SplitVertexCode(code).Contour, contour) << code;
+    EXPECT_EQ(SplitVertexCode(code).Vertex, vertex) << code;
+    double z = -1, y = -1;
+    VertexCoordinates(s, code, z, y);
+    EXPECT_EQ(z, z0) << code;
+    EXPECT_EQ(y, y0) << code;
+  }
   s.RefPointZ = s.RefPointY = 40;  // a vertex on the reference point wins
   EXPECT_EQ(PickVertex(state, s, 40, -40), 3);
 }
