@@ -37,6 +37,7 @@ TEST(ParseRootDir, FindsTheKeyInAnyCaseAndLowersTheValue) {
       {"|DIROOT=C:\\Suite|MEMBRA=3|", "c:\\suite"},
       {"|diroot=" + longRoot + "|MEMBRA=3|", longRoot},
       {"|diroot=C:\\SOCIET\u00C0|MEMBRA=3|", "c:\\societ\u00E0"},
+      {"   ", absent},
       {"|MEMBRA=3|", absent},
       {"|root=c:\\x|", absent},
       {"\x01\xFF\xFE", absent},

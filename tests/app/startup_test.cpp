@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 #include <sstream>
+#include <tuple>
 
 #include "batch/stream_prompter.h"
 #include "common/text.h"
@@ -49,20 +50,24 @@ TEST(Startup, ReadsTheFixtureJobAndAnOldStructureFile) {
   EXPECT_EQ(run.world->Structure.StructureNodeCount, 5);
 }
 
-// A missing job file ends start-up with its message (the faults inside
-// each file are the structure library's tests).
+// Each job file that is missing or refused ends start-up with its message
+// (the other faults inside each file are the structure library's tests).
 TEST(Startup, EachBrokenJobFileEndsStartUpWithItsMessage) {
-  // <job> stands for the job folder.
-  const std::pair<const char*, std::string> cases[] = {
-      {"El_Conti.tmp", "Impossibile leggere il file<job>\\El_Conti.tmp"},
-      {"struttur.str", "Problemi con la lettura del file <job>\\struttur.str"},
-      {"AssSez003.cap",
+  // The file, its bytes, the message; <job> stands for the job folder.
+  const std::tuple<const char*, std::string, std::string> cases[] = {
+      {"El_Conti.tmp", kAbsentFile, "Impossibile leggere il file<job>\\El_Conti.tmp"},
+      {"El_Conti.tmp", "300\r\n", "Numero di elementi continui eccessivo"},
+      {"struttur.str", kAbsentFile, "Problemi con la lettura del file <job>\\struttur.str"},
+      {"struttur.str", "Struttura release 4.2\r\n2001\r\n",
+       "Numero di nodi eccessivo . Lavoro non valido"},
+      {"AssSez003.cap", kAbsentFile,
        "File di associazione nodo - sezione non completo o errato <job>\\AssSez003.cap"},
-      {"Sezio_ut", "Nessun sezione definita "},
+      {"Sezio_ut", kAbsentFile, "Nessun sezione definita "},
+      {"Sezio_ut", "0\r\n", "Nessun sezione definita "},
   };
-  for (const auto& [file, text] : cases) {
+  for (const auto& [file, bytes, text] : cases) {
     FixtureJob job;
-    job.RemoveJob(file);
+    PutFile(job.JobFolder() / file, bytes);
     const StartupRun run = StartUp(job.Argument());
     std::string expected = text;
     if (const auto at = expected.find("<job>"); at != std::string::npos) {
