@@ -21,6 +21,10 @@ TEST_F(BatchRun, CheckReportsStartUp) {
     if (!removed.empty()) fs::remove(Job() / removed);
     Expect(Run({"check"}), status, out, err);
   }
+  // Start-up's own fault before any job file: the jobs folder.
+  WriteJobFile(suite_.path() / "impostazioni" / "dirlav", {"c:\\jobs\\x"});
+  Expect(Run({"check"}), 1, "",
+         "ERRORE: Errore: il direttorio dei lavori deve terminare con < \\lavori >\n");
 }
 
 TEST_F(BatchRun, ResaveWritesTheExampleGroupBackByteForByte) {
