@@ -19,6 +19,9 @@ TEST(HelpLineState, ShowsOnTheTickAndHidesAtOnce) {
   EXPECT_EQ(line.caption, " Esce dal programma ");
   line.Tick();
   EXPECT_EQ(line.caption, " Salva con nome il gruppo di tracciati ");
+  line.ShowRequest(kTipCursorZ);  // the last text
+  line.Tick();
+  EXPECT_EQ(line.caption, " Coordinata Z del cursore ");
   line.HideRequest();
   EXPECT_FALSE(line.visible);
   line.Tick();

@@ -2,6 +2,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -33,6 +34,21 @@ class BatchRun : public ::testing::Test {
     return ToLower((suite_.path() / "lavori").string()) + "\\pont01\\" + name;
   }
 
+  // A group whose only point lies on a pier node (position 60), which has no
+  // section in this member: refused as a whole with kNoSection.
+  std::string PierPointGroup() const {
+    WriteBytes(Job() / "Memb002Gr_006.cap", "X\r\n0\r\n1 1\r\n1\r\n1 1\r\n1\r\n60 0\r\n0 0 0\r\n");
+    return InJob("Memb002Gr_006.cap");
+  }
+  static constexpr const char* kNoSection =
+      "PROBLEMA: Alcuni nodi presenti in uno o più tracciati non fanno riferimento ad alcuna "
+      "sezione. Il gruppo di tracciati non è valido\n";
+  // The notice for a group file of the job that cannot be read.
+  std::string Unread(const std::string& name) const {
+    return "INFORMAZIONE: Problemi con la lettura del file " + suite_.SuitePath() +
+           "\\lavori\\pont01\\" + name + "\n";
+  }
+
   ProcessResult Batch(const std::vector<std::string>& args) const {
     return RunProcess(BATCH_EXE, args, output_.path());
   }
@@ -46,6 +62,14 @@ class BatchRun : public ::testing::Test {
     EXPECT_EQ(r.status, status) << r.err;
     EXPECT_EQ(r.out, out) << r.err;
     EXPECT_EQ(r.err, err);
+  }
+
+  // The expected file of that name; TRACCIATI_UPDATE_EXPECTED=1 writes it
+  // anew from `got`, to be looked at before it is committed.
+  static std::string Expected(const std::string& name, const std::string& got) {
+    const std::filesystem::path expected = std::filesystem::path(EXPECTED_DIR) / name;
+    if (std::getenv("TRACCIATI_UPDATE_EXPECTED") != nullptr) WriteBytes(expected, got);
+    return ReadBytes(expected);
   }
 
   TempDir suite_;

@@ -1,18 +1,8 @@
-#include <cstdlib>
-
 #include "tests/batch/batch_run.h"
 
 namespace fs = std::filesystem;
 
 namespace {
-
-// TRACCIATI_UPDATE_EXPECTED=1 writes the expected files anew, to be looked
-// at before they are committed.
-std::string Expected(const std::string& name, const std::string& got) {
-  const fs::path expected = fs::path(EXPECTED_DIR) / name;
-  if (std::getenv("TRACCIATI_UPDATE_EXPECTED") != nullptr) WriteBytes(expected, got);
-  return ReadBytes(expected);
-}
 
 // One drawing per layout, named after group 001, listed on standard output;
 // the preview of a layout is the same drawing under the preview name, and

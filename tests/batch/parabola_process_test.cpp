@@ -1,31 +1,8 @@
-#include <algorithm>
 #include <array>
 
 #include "tests/batch/batch_run.h"
 
-namespace fs = std::filesystem;
-
 namespace {
-
-// Fields of a group file line at columns 1, 21 and 41.
-std::string Row(const std::vector<std::string>& fields) {
-  std::string line;
-  for (std::size_t k = 0; k < fields.size(); ++k) {
-    line.resize(20 * k, ' ');
-    line += fields[k];
-  }
-  return line;
-}
-
-std::vector<std::string> Lines(const std::string& bytes) {
-  std::vector<std::string> lines;
-  std::size_t start = 0;
-  for (std::size_t end; (end = bytes.find("\r\n", start)) != std::string::npos; start = end + 2) {
-    lines.push_back(bytes.substr(start, end - start));
-  }
-  EXPECT_EQ(start, bytes.size()) << "every line ends with CR LF";
-  return lines;
-}
 
 // "parabola IN OUT" followed by the seven values.
 std::vector<std::string> Parabola(const std::string& in, const std::string& out,
@@ -37,38 +14,21 @@ std::vector<std::string> Parabola(const std::string& in, const std::string& out,
 
 // Over the first span with the sag of -40 at node 111 (2000 cm): the
 // parabola 0.00002·s·(s − 3000), whose values at the nodes were worked out
-// by hand, written as "Salva" writes them. Then over two spans, appended to
-// that group: the first layout is carried over, the new one takes its cable
-// type and the next name.
+// by hand, written as "Salva" writes them (CR LF ends, fields at columns 1,
+// 21 and 41). Then over two spans, appended to that group: the first layout
+// is carried over, the new one takes its cable type and the next name, and
+// is 0 at both ends and -60 at the first pier.
 TEST_F(BatchRun, ParabolaOverOneSpanThenTwoSpansAppended) {
   const std::string first = InJob("Memb002Gr_001.cap");
   Expect(Run(Parabola("-", first, {"101", "111", "118", "-25", "0", "-40", "0"})), 0, "", "");
-  const std::vector<std::string> y = {"0",     "-11.2", "-20.8", "-28.8", "-35.2", "-40",
-                                      "-43.2", "-44.8", "-44.8", "-43.2", "-40",   "-35.2",
-                                      "-28.8", "-20.8", "-16.2", "-11.2", "-5.8",  "0"};
-  std::vector<std::string> expected = {"", "0", "1             1", "1", Row({"1", "1"}), "18"};
-  for (std::size_t p = 0; p < y.size(); ++p) {
-    expected.push_back(Row({std::to_string(p + 1), "0"}));
-    expected.push_back(Row({y[p], "-25", "0"}));
-  }
   const std::string firstBytes = ReadBytes(first);
-  EXPECT_EQ(Lines(firstBytes), expected);
+  EXPECT_EQ(firstBytes, Expected("parabola_one_span.cap", firstBytes));
 
   const std::string second = InJob("Memb002Gr_002.cap");
   Expect(Run(Parabola(first, second, {"101", "118", "142", "10", "0", "-60", "0"})), 0, "", "");
   EXPECT_EQ(ReadBytes(first), firstBytes) << "IN is only read";
-  const std::vector<std::string> lines = Lines(ReadBytes(second));
-  ASSERT_EQ(lines.size(), expected.size() + 2 + 2 * 42);
-  EXPECT_EQ(lines[3], "2");
-  EXPECT_TRUE(std::equal(expected.begin() + 4, expected.end(), lines.begin() + 4));
-  const std::size_t at = expected.size();
-  EXPECT_EQ(lines[at], Row({"2", "1"}));
-  EXPECT_EQ(lines[at + 1], "42");
-  // Its first point, the first pier and the second pier.
-  for (const auto& [p, z] : {std::pair{1, "0"}, {18, "-60"}, {42, "0"}}) {
-    EXPECT_EQ(lines[at + 2 * p], Row({std::to_string(p), "0"}));
-    EXPECT_EQ(lines[at + 2 * p + 1], Row({z, "10", "0"}));
-  }
+  const std::string secondBytes = ReadBytes(second);
+  EXPECT_EQ(secondBytes, Expected("parabola_two_spans.cap", secondBytes));
 }
 
 // A refusal (of the nodes, of an input group that cannot be taken as it is,
@@ -79,19 +39,13 @@ TEST_F(BatchRun, ParabolaOverOneSpanThenTwoSpansAppended) {
 TEST_F(BatchRun, ParabolaRefusalsWriteNothing) {
   const std::string out = InJob("Memb002Gr_009.cap");
   WriteBytes(out, "earlier group\r\n");
-  // Position 60 is a pier node, without a section in this member.
-  WriteBytes(Job() / "Memb002Gr_006.cap", "X\r\n0\r\n1 1\r\n1\r\n1 1\r\n1\r\n60 0\r\n0 0 0\r\n");
-  const std::string nodes = "PROBLEMA: Alcuni nodi presenti in uno o più tracciati non fanno "
-                            "riferimento ad alcuna sezione. Il gruppo di tracciati non è valido\n";
-  const std::string unread = "INFORMAZIONE: Problemi con la lettura del file " +
-                             suite_.SuitePath() + "\\lavori\\pont01\\Memb002Gr_404.cap\n";
   // IN, then the values I, M, F, Z and Y3 (Y1 0, Y2 -1), then the message.
   const std::array<std::string, 7> cases[] = {
       {"-", "118", "111", "101", "0", "0", "PROBLEMA: Punti non in sequenza\n"},
       {"-", "999", "111", "118", "0", "0", "PROBLEMA: Punto iniziale non valido\n"},
       {"-", "101", "501", "118", "0", "0", "PROBLEMA: Punto intermedio non valido\n"},
-      {InJob("Memb002Gr_006.cap"), "101", "111", "118", "0", "0", nodes},
-      {InJob("Memb002Gr_404.cap"), "101", "111", "118", "0", "0", unread},
+      {PierPointGroup(), "101", "111", "118", "0", "0", kNoSection},
+      {InJob("Memb002Gr_404.cap"), "101", "111", "118", "0", "0", Unread("Memb002Gr_404.cap")},
       {"-", "", "111", "118", "0", "0", "ATTENZIONE: Nome nodo iniziale non inserito\n"},
       {"-", "101", "111", "  ", "0", "0", "ATTENZIONE: Nome nodo finale non inserito\n"},
       {"-", "101", "111", "118", "", "0", "ATTENZIONE: Coordinata z non inserita\n"},

@@ -22,37 +22,30 @@ std::optional<std::string> NextAnswer(std::deque<std::optional<std::string>>& an
 }  // namespace
 
 ScriptedPrompter::~ScriptedPrompter() {
-  for (const ExpectedMessage& expected : expectedMessages_) {
-    ADD_FAILURE() << "expected message never shown: " << Describe(expected.message);
+  for (const auto& expected : expectedMessages_) {
+    ADD_FAILURE() << "expected message never shown: " << Describe(expected.first);
   }
   EXPECT_TRUE(openAnswers_.empty() && saveAnswers_.empty()) << "file dialog(s) never asked";
 }
 
 void ScriptedPrompter::ExpectMessage(const std::string& text, const std::string& caption,
                                      int16_t style, int16_t answer) {
-  expectedMessages_.push_back({Message{text, caption, style}, answer});
-}
-
-void ScriptedPrompter::ExpectOpenFile(std::optional<std::string> path) {
-  openAnswers_.push_back(std::move(path));
-}
-
-void ScriptedPrompter::ExpectSaveFile(std::optional<std::string> path) {
-  saveAnswers_.push_back(std::move(path));
+  expectedMessages_.emplace_back(Message{text, caption, style}, answer);
 }
 
 int16_t ScriptedPrompter::ShowMessageBox(const std::string& prompt, int16_t style,
                                          const std::string& caption) {
   messages_.push_back(Message{prompt, caption, style});
-  std::optional<ExpectedMessage> expected;
+  const std::string shown = Describe(messages_.back());
   if (!expectedMessages_.empty()) {
-    expected = expectedMessages_.front();
+    const auto [expected, answer] = expectedMessages_.front();
     expectedMessages_.pop_front();
+    if (Describe(expected) == shown) return answer;
+    ADD_FAILURE() << "message differs from the script\n  shown:    " << shown
+                  << "\n  expected: " << Describe(expected);
+  } else {
+    ADD_FAILURE() << "unexpected message: " << shown;
   }
-  const std::string want = expected ? Describe(expected->message) : "none";
-  if (want == Describe(messages_.back())) return expected->answer;
-  ADD_FAILURE() << "message differs from the script\n  shown:    " << Describe(messages_.back())
-                << "\n  expected: " << want;
   // The button that leaves everything as it was.
   if ((style & 0x0F) == 5) return kAnswerCancel;
   return style == kStyleYesNo ? kAnswerNo : kAnswerOk;

@@ -4,6 +4,7 @@
 #include <deque>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "common/message.h"
@@ -24,8 +25,8 @@ class ScriptedPrompter : public Prompter {
 
   void ExpectMessage(const std::string& text, const std::string& caption, int16_t style,
                      int16_t answer = kAnswerOk);
-  void ExpectOpenFile(std::optional<std::string> path);
-  void ExpectSaveFile(std::optional<std::string> path);
+  void ExpectOpenFile(std::optional<std::string> path) { openAnswers_.push_back(std::move(path)); }
+  void ExpectSaveFile(std::optional<std::string> path) { saveAnswers_.push_back(std::move(path)); }
 
   int16_t ShowMessageBox(const std::string& prompt, int16_t style,
                          const std::string& caption) override;
@@ -38,12 +39,7 @@ class ScriptedPrompter : public Prompter {
   const std::vector<FileDialogRequest>& saveRequests() const { return saveRequests_; }
 
  private:
-  struct ExpectedMessage {
-    Message message;
-    int16_t answer;
-  };
-
-  std::deque<ExpectedMessage> expectedMessages_;
+  std::deque<std::pair<Message, int16_t>> expectedMessages_;  // with the button to press
   std::deque<std::optional<std::string>> openAnswers_;
   std::deque<std::optional<std::string>> saveAnswers_;
   std::vector<Message> messages_;
