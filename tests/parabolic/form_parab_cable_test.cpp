@@ -64,16 +64,13 @@ class ParabolicDialog : public ::testing::Test {
     return {d.NodeName[0], d.NodeName[1], d.NodeName[2], d.TCoordZ[0], d.TCoordY[0], d.TCoordY[1],
             d.TCoordY[2]};
   }
-  void TypeAll(const QStringList& texts) {
-    for (std::size_t k = 0; k < 7; ++k) Type(Boxes()[k], texts[static_cast<int>(k)]);
-  }
   QStringList Texts() const {
     QStringList texts;
     for (QLineEdit* box : Boxes()) texts << box->text();
     return texts;
   }
 
-  void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
+  static void Click(QPushButton* button) { QTest::mouseClick(button, Qt::LeftButton); }
 
   FixtureJob job_;
   std::unique_ptr<World> world_ = std::make_unique<World>();
@@ -94,7 +91,6 @@ TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
             (QStringList{"Crea cavo parabolico", "Nodo iniziale", "Nodo intermedio", "Nodo finale",
                          "Coord. Y", "Coord. Z", "(Coordinate rispetto al baricentro)", "Annulla",
                          "Crea"}));
-  EXPECT_TRUE(d.isModal());
   prompter_.ExpectMessage("Nome nodo iniziale non inserito", "ATTENZIONE", 64);
   prompter_.ExpectMessage("Punti non in sequenza", "PROBLEMA", 48);
   // The user's own decimal separator, whatever the test machine's setting.
@@ -103,7 +99,7 @@ TEST_F(ParabolicDialog, CreaAppendsTheLayoutAndTheBoxesKeepTheirValues) {
   EXPECT_TRUE(ShowAndDo([&] {
     Click(dialog_->CreaButt);
     const QStringList reversed = {"15", "13", "11", " 20 ", "0", middleY, "0"};
-    TypeAll(reversed);
+    for (int k = 0; k < 7; ++k) Type(Boxes()[static_cast<std::size_t>(k)], reversed[k]);
     EXPECT_EQ(dialog_->LabelZ[1]->text().toStdString(), "") << "typing alone repeats nothing";
     for (QLineEdit* box : {dialog_->NodeName[0], dialog_->TCoordY[2], dialog_->TCoordZ[0]}) {
       QTest::keyClick(box, Qt::Key_Return);

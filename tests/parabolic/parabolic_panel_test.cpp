@@ -37,24 +37,16 @@ ParabolicPanelTexts Panel(const Boxes& b) { return {{b[0], b[1], b[2]}, b[3], {b
 // The boxes are checked in the dialog's order and the first fault is the one
 // named: an empty box, or one that does not read.
 TEST(LeggiPannello, NamesTheFirstBoxAtFault) {
-  // Each box's name, and whether it is feminine.
-  const std::pair<const char*, bool> names[] = {
-      {"Nome nodo iniziale", false}, {"Nome nodo intermedio", false}, {"Nome nodo finale", false},
-      {"Coordinata z", true}, {"Coordinata y del punto iniziale", true},
-      {"Coordinata y del punto intermedio", true}, {"Coordinata y del punto finale", true}};
-  for (std::size_t k = 0; k < 7; ++k) {
-    const auto [name, feminine] = names[k];
-    for (const std::string text : {"", "   ", "1.5x"}) {
-      Boxes boxes = kValid;
-      boxes[k] = text;
-      // Every later box is at fault too: only the first one is named.
-      for (std::size_t later = k + 1; later < 7; ++later) boxes[later] = "";
-      const std::string what = text == "1.5x" ? " non valid" : " non inserit";
-      const Message fault = {name + what + (feminine ? "a" : "o"), kCaptionWarning,
-                             kStyleInformation};
-      ParabolicCableState state;
-      EXPECT_EQ(LeggiPannello(Panel(boxes), ",", state), fault) << "box " << k;
-    }
+  for (const std::vector<std::string>& c : CaseRows("panel_faults.txt")) {
+    const auto k = static_cast<std::size_t>(std::stoi(c[0]));
+    Boxes boxes = kValid;
+    boxes[k] = c[1];
+    // Every later box is at fault too: only the first one is named.
+    for (std::size_t later = k + 1; later < 7; ++later) boxes[later] = "";
+    ParabolicCableState state;
+    EXPECT_EQ(LeggiPannello(Panel(boxes), ",", state),
+              (Message{c[2], kCaptionWarning, kStyleInformation}))
+        << "box " << k << " '" << c[1] << "'";
   }
 }
 

