@@ -6,12 +6,14 @@
 #include <filesystem>
 #include <fstream>
 #include <numbers>
+#include <sstream>
 #include <string>
 
 #include "common/line_reader.h"
 #include "tests/support/bad_bytes.h"
 #include "tests/support/temp_dir.h"
 #include "tests/viewer/dis_text.h"
+#include "viewer/viewer_input.h"
 
 namespace {
 
@@ -122,6 +124,39 @@ TEST(ViewerDrawing, BoundsCoverWhatIsDrawnIncludingWholeCircles) {
   empty.xmax = 2;
   empty.ymax = 4;
   EXPECT_EQ(box(empty), (std::vector<double>{-1, 0, 2, 4}));
+}
+
+}  // namespace
+
+namespace {
+
+// Ostrel.inp: the drawing's path on line 2, then the window in twips; a
+// comma reads as a point, a blank or missing value keeps its default.
+TEST(ViewerInputFile, ReadsThePathAndTheWindowOrNamesTheLineAtFault) {
+  TempDir dir;
+  const std::filesystem::path file = dir.path() / "Ostrel.inp";
+  const std::string fault = "Problemi con la lettura del file Ostrel.inp (riga ";
+  const struct {
+    std::string bytes;
+    std::string expected;  // the values read, or the message
+  } cases[] = {
+      {"x\r\n c:\\a.dis \r\n10\r\n-2,5\r\n\r\n700\r\n", "c:\\a.dis 10 -2.5 8000 700"},
+      {"x\r\nc:\\a.dis\r\n1\r\n", "c:\\a.dis 1 0 8000 5000"},
+      {"x\r\n  \r\n", fault + "2: manca il percorso del disegno)"},
+      {"x\r\nc:\\a.dis\r\n1\r\ndue\r\n", fault + "4: numero non valido \"due\")"},
+  };
+  for (const auto& c : cases) {
+    WriteBytes(file, c.bytes);
+    const ViewerInputResult result = ReadViewerInput(file, "Ostrel.inp");
+    std::ostringstream got;
+    if (result.input) {
+      got << result.input->drawingPath << ' ' << result.input->left << ' ' << result.input->top
+          << ' ' << result.input->width << ' ' << result.input->height;
+    }
+    EXPECT_EQ(result.input ? got.str() : result.error, c.expected) << c.bytes;
+  }
+  EXPECT_EQ(ReadViewerInput(dir.path() / "nessuno", "Ostrel.inp").error,
+            "File Ostrel.inp inesistente!");
 }
 
 }  // namespace
