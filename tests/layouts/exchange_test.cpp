@@ -2,8 +2,10 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
+#include "layouts/group_change.h"
 #include "layouts/group_file.h"
 #include "layouts/group_snapshot.h"
 #include "layouts/group_table_text.h"
@@ -110,6 +112,41 @@ TEST_F(Exchange, RemovedPointsGoBackInPlace) {
   EXPECT_EQ(TakeLayout(*group, 1).nodes, (std::vector<LayoutNode>{nodes[0], nodes[3]}));
   InsertNodes(*group, 1, 1, {nodes[1], nodes[2]});
   EXPECT_EQ(LayoutGroupFileBytes(*group), before);
+}
+
+// The undo history records each edit as the smallest part that holds it,
+// whichever of a point's five values changed.
+TEST_F(Exchange, AnEditIsFoundAsTheSmallestPartThatHoldsIt) {
+  using Kind = GroupChange::Kind;
+  FillLayout(*group, 1, 1, 3);
+  FillLayout(*group, 2, 2, 3);
+  group->LayoutCount = 2;
+  const GroupSnapshot was = TakeGroup(*group);
+  const struct {
+    void (*edit)(LayoutGroup&);
+    Kind kind;
+    int layout, point;
+  } cases[] = {
+      {[](LayoutGroup&) {}, Kind::kNone, 0, 0},
+      {[](LayoutGroup& g) { g.Layouts[2].NodeIndex[2] = 5; }, Kind::kPoint, 2, 2},
+      {[](LayoutGroup& g) { g.Layouts[2].RefVertex[2] = 7; }, Kind::kPoint, 2, 2},
+      {[](LayoutGroup& g) { g.Layouts[1].Y[1] = -1; }, Kind::kPoint, 1, 1},
+      {[](LayoutGroup& g) { g.Layouts[1].Z[3] = 9; }, Kind::kPoint, 1, 3},
+      {[](LayoutGroup& g) { g.Layouts[2].AngDistortion[1] = 1; }, Kind::kPoint, 2, 1},
+      {[](LayoutGroup& g) { g.Layouts[1].Z[1] = g.Layouts[1].Z[2] = 0; }, Kind::kLayout, 1, 0},
+      {[](LayoutGroup& g) { g.Layouts[1].CableType = 1; }, Kind::kLayout, 1, 0},
+      {[](LayoutGroup& g) { g.GroupDescription = "altro"; }, Kind::kHeader, 0, 0},
+      {[](LayoutGroup& g) { g.Layouts[1].Z[1] = g.Layouts[2].Z[1] = 0; }, Kind::kReplaced, 0, 0},
+      {[](LayoutGroup& g) { g.LayoutCount = 1; }, Kind::kRemoved, 2, 0},
+  };
+  for (const auto& c : cases) {
+    auto now = std::make_unique<LayoutGroup>(*group);
+    c.edit(*now);
+    const GroupChange change = FindGroupChange(was, *now);
+    EXPECT_EQ(std::tuple(change.kind, change.layout, change.point),
+              std::tuple(c.kind, c.layout, c.point))
+        << &c - cases;
+  }
 }
 
 }  // namespace
