@@ -28,27 +28,6 @@ Section Box() {
   return s;
 }
 
-TEST(SectionContours, PointsAroundTheOutlineAndTheVoid) {
-  const Section box = Box();
-  const struct {
-    double z, y;
-    ContourPlace place;
-  } cases[] = {
-      {0.001, 50, {true, true, 0.001}},     // just inside the outer outline
-      {-0.001, 50, {false, false, 0.001}},  // just outside it
-      {0, 50, {true, true, 0}},             // on an edge
-      {100, 100, {true, true, 0}},          // on a corner
-      {20.001, 50, {false, true, 0.001}},   // just inside the void
-      {-3, -4, {false, false, 5}},          // off a corner
-  };
-  for (const auto& c : cases) {
-    const ContourPlace place = PlaceInSection(box, c.z, c.y);
-    EXPECT_EQ(place.InConcrete, c.place.InConcrete) << c.z << " " << c.y;
-    EXPECT_EQ(place.InsideOutline, c.place.InsideOutline) << c.z << " " << c.y;
-    EXPECT_NEAR(place.Distance, c.place.Distance, 1e-9) << c.z << " " << c.y;
-  }
-}
-
 // A straight member along X through nodes 11, 12, ... at the given
 // abscissas, every node with the box section except the last one given as
 // without.
@@ -91,7 +70,7 @@ TEST(LayoutChecks, PointsAreMeasuredFromTheirReferenceVertex) {
   Job job({0, 10, 20, 30, 40, 50, 60, 70}, 8);
   job.Add({
       {1, 0, 0, 0, 0},      // the reference point: in the void, 30 from its edge
-      {2, 1, 5, 5, 0},      // 5 up and across from the outer corner (0, 0)
+      {2, 2, 50, 0, 0},     // on the outline, 50 above outer vertex 2 (100, 0)
       {3, 3, 1, 1, 0},      // outer vertex 3 (100, 100): outside, off the corner
       {4, 101, -2, 10, 0},  // void vertex 1 (20, 20): 2 into the bottom slab
       {5, 103, -2, -2, 0},  // void vertex 3 (80, 80): inside the void
@@ -106,7 +85,8 @@ TEST(LayoutChecks, PointsAreMeasuredFromTheirReferenceVertex) {
     FindingKind kind;
     double value;
   } expected[] = {
-      {1, 11, FindingKind::InVoid, 30},       {3, 13, FindingKind::OutsideConcrete, std::sqrt(2.0)},
+      {1, 11, FindingKind::InVoid, 30},       {2, 12, FindingKind::CoverTooSmall, 0},
+      {3, 13, FindingKind::OutsideConcrete, std::sqrt(2.0)},
       {4, 14, FindingKind::CoverTooSmall, 2}, {5, 15, FindingKind::InVoid, 2},
       {6, 15, FindingKind::NoVertex, 100},    {6, 15, FindingKind::SameNodeTwice, 0},
       {7, 16, FindingKind::NoVertex, 5},      {8, 17, FindingKind::NoVertex, 205},
