@@ -12,22 +12,22 @@
 #include "structure/structure_model.h"
 
 // A picture that remembers what was drawn on it, with a size in pixels and
-// the picture box's scale rules: pixel mode at first, and setting a scale
-// value switches to the user scale.
+// the picture box's scale rules: pixel mode at first (the scale is the size),
+// and setting a scale value switches to the user scale.
 class RecordingCanvas : public PictureCanvas {
  public:
   RecordingCanvas(double width, double height) : width_(width), height_(height) {}
 
-  int16_t ScaleMode() const override { return user_ ? kScaleUser : kScalePixels; }
-  void SetScaleMode(int16_t mode) override { mode == kScaleUser ? User() : void(user_ = false); }
-  double ScaleLeft() const override { return user_ ? left_ : 0; }
-  double ScaleTop() const override { return user_ ? top_ : 0; }
-  double ScaleWidth() const override { return user_ ? sw_ : width_; }
-  double ScaleHeight() const override { return user_ ? sh_ : height_; }
-  void SetScaleLeft(double v) override { User(), left_ = v; }
-  void SetScaleTop(double v) override { User(), top_ = v; }
-  void SetScaleWidth(double v) override { User(), sw_ = v; }
-  void SetScaleHeight(double v) override { User(), sh_ = v; }
+  int16_t ScaleMode() const override { return mode_; }
+  void SetScaleMode(int16_t mode) override { mode_ = mode; }
+  double ScaleLeft() const override { return left_; }
+  double ScaleTop() const override { return top_; }
+  double ScaleWidth() const override { return sw_; }
+  double ScaleHeight() const override { return sh_; }
+  void SetScaleLeft(double v) override { mode_ = kScaleUser, left_ = v; }
+  void SetScaleTop(double v) override { mode_ = kScaleUser, top_ = v; }
+  void SetScaleWidth(double v) override { mode_ = kScaleUser, sw_ = v; }
+  void SetScaleHeight(double v) override { mode_ = kScaleUser, sh_ = v; }
   double Width() const override { return width_; }
   double Height() const override { return height_; }
   void Cls() override { Record('X', {}, kForeColor); }
@@ -51,9 +51,6 @@ class RecordingCanvas : public PictureCanvas {
   bool enabled = false;
 
  private:
-  void User() {
-    if (!user_) left_ = top_ = 0, sw_ = width_, sh_ = height_, user_ = true;
-  }
   void Record(char kind, std::initializer_list<double> values, Colour colour) {
     std::ostringstream op;
     op << kind << std::setprecision(10);
@@ -63,8 +60,8 @@ class RecordingCanvas : public PictureCanvas {
   }
 
   double width_, height_;
-  bool user_ = false;
-  double left_ = 0, top_ = 0, sw_ = 0, sh_ = 0;
+  int16_t mode_ = kScalePixels;
+  double left_ = 0, top_ = 0, sw_ = width_, sh_ = height_;
 };
 
 // A 40 x 40 square with vertex 1 at (0, 0), counter-clockwise, the

@@ -19,8 +19,4 @@ std::string FixtureJob::JobSuitePath() const {
   return ToLower((dir_.path() / "lavori").string()) + "\\ab12cd";
 }
 
-void FixtureJob::WriteJob(const std::string& name, const std::vector<std::string>& lines) const {
-  WriteJobFile(JobFolder() / name, lines);
-}
-
 void FixtureJob::RemoveJob(const std::string& name) const { fs::remove(JobFolder() / name); }

@@ -29,8 +29,7 @@ class FixtureJob {
   // The suite path of the job folder as start-up computes it.
   std::string JobSuitePath() const;
 
-  // Replaces or removes a job file (name relative to the job folder).
-  void WriteJob(const std::string& name, const std::vector<std::string>& lines) const;
+  // Removes a job file (name relative to the job folder).
   void RemoveJob(const std::string& name) const;
 
  private:
