@@ -61,23 +61,40 @@ uid_t NobodyUid() {
   return nobody ? nobody->pw_uid : 65534;
 }
 
-// The new file keeps the old one's permissions and owner; a symbolic link
-// stays a link and its target gets the new content. A temporary left by
-// someone else (the job's own "El_Conti.tmp") is not the save's to overwrite
-// or remove; nothing of the save's own is left behind.
-TEST(SaveFile, KeepsModeOwnerAndLinksAndTouchesNoOtherFile) {
+// A file its owner made read-only is refused, and stays as it was: the tests
+// run as root, who may write anything, so that save runs in a child that
+// drops to the ordinary user "nobody". Made writable, the new file keeps the
+// old one's permissions and owner; a symbolic link stays a link and its
+// target gets the new content. A temporary left by someone else (the job's
+// own "El_Conti.tmp") is not the save's to overwrite or remove; nothing of
+// the save's own is left behind.
+TEST(SaveFile, RefusesAFileTheUserMayNotWriteAndKeepsModeOwnerAndLinks) {
+  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
   for (const auto& save : kCallers) {
     const TempDir dir;
+    fs::permissions(dir.path(), fs::perms::all);
     const fs::path file = dir.path() / "vero.cap";
     WriteBytes(file, "vecchio");
     WriteBytes(dir.path() / "El_Conti.tmp", "lavoro");
-    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::permissions(file, readOnly);
     const bool root = geteuid() == 0;
     if (root) {
       ASSERT_EQ(chown(file.c_str(), NobodyUid(), static_cast<gid_t>(-1)), 0);
     }
-    fs::create_symlink(file.filename(), dir.path() / "El_Conti");
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+      if (root && (setgid(NobodyUid()) != 0 || setuid(NobodyUid()) != 0)) _exit(3);
+      _exit(save(dir, "vero.cap", 0.0) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(ReadBytes(file), "vecchio");
+    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, readOnly);
 
+    fs::permissions(file, fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
+    fs::create_symlink(file.filename(), dir.path() / "El_Conti");
     ASSERT_TRUE(save(dir, "El_Conti", 0.0));
     EXPECT_TRUE(fs::is_symlink(fs::symlink_status(dir.path() / "El_Conti")));
     EXPECT_NE(ReadBytes(file), "vecchio");
@@ -89,34 +106,6 @@ TEST(SaveFile, KeepsModeOwnerAndLinksAndTouchesNoOtherFile) {
     if (root) {
       EXPECT_EQ(after.st_uid, NobodyUid());
     }
-  }
-}
-
-// A file its owner made read-only is refused, and stays as it was. The tests
-// run as root, who may write anything: the save runs in a child that drops to
-// the ordinary user "nobody".
-TEST(SaveFile, RefusesAFileTheUserMayNotWrite) {
-  const fs::perms readOnly = fs::perms::owner_read | fs::perms::group_read | fs::perms::others_read;
-  for (const auto& save : kCallers) {
-    const TempDir dir;
-    fs::permissions(dir.path(), fs::perms::all);
-    const fs::path file = dir.path() / "protetto.cap";
-    WriteBytes(file, "vecchio");
-    fs::permissions(file, readOnly);
-    if (geteuid() == 0) {
-      ASSERT_EQ(chown(file.c_str(), NobodyUid(), static_cast<gid_t>(-1)), 0);
-    }
-    const pid_t child = fork();
-    ASSERT_GE(child, 0);
-    if (child == 0) {
-      if (geteuid() == 0 && (setgid(NobodyUid()) != 0 || setuid(NobodyUid()) != 0)) _exit(3);
-      _exit(save(dir, "protetto.cap", 0.0) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(waitpid(child, &status, 0), child);
-    EXPECT_EQ(WEXITSTATUS(status), 1);
-    EXPECT_EQ(ReadBytes(file), "vecchio");
-    EXPECT_EQ(fs::status(file).permissions() & fs::perms::all, readOnly);
   }
 }
 
