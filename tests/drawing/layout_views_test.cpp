@@ -70,7 +70,9 @@ std::unique_ptr<Layout> CableThrough(std::initializer_list<int> nodes, double y,
 // The outline and the cable are laid across the axis along the element's
 // normal: in elevation for a rising element (not straight up), in plan for
 // the top view (an element along Y puts local z towards negative X).
-TEST(LayoutViews, CrossLinesFollowTheElementsNormal) {
+// Element numbers missing from the table are skipped; a point at a node off
+// the member goes to the view's origin; nothing is drawn for one point.
+TEST(LayoutViews, CrossLinesMissingElementsAndNodesOffTheMember) {
   const double k = 1.0 / std::sqrt(2.0);
   const Member rising{{0, 0, 0}, {100, 0, 100}};
   auto cable = CableThrough({1, 2}, 10.0, 0.0);
@@ -87,19 +89,15 @@ TEST(LayoutViews, CrossLinesFollowTheElementsNormal) {
   ResetDrawing(*d);
   DrawCableViews(*d, alongY.Inputs(), *cable, offsets);
   ExpectLine(LinesOf(*d, 4).at(1), -5, offsets.TopY, -5, 100 + offsets.TopY);
-}
 
-// Element numbers missing from the table are skipped; a point at a node off
-// the member goes to the view's origin; nothing is drawn for one point.
-TEST(LayoutViews, MissingElementsAndNodesOffTheMember) {
   Member m{{0, 0, 0}, {100, 0, 0}, {200, 0, 0}, {500, 500, 0}};
   m.structure->MemberElementCount = 3;
   m.structure->MemberElements[1] = 77;  // not in the table
   m.structure->MemberElements[2] = 1;
   m.structure->MemberElements[3] = 2;
-  auto cable = CableThrough({2, 4}, 5.0, 2.0);  // node 4 is off the member
-  auto d = NewDrawing();
-  const ViewOffsets offsets = DrawMemberViews(*d, m.Inputs(), *cable, "");
+  cable = CableThrough({2, 4}, 5.0, 2.0);  // node 4 is off the member
+  ResetDrawing(*d);
+  offsets = DrawMemberViews(*d, m.Inputs(), *cable, "");
   EXPECT_EQ(LinesOf(*d, 5).size(), 4u);
   ResetDrawing(*d);
   DrawCableViews(*d, m.Inputs(), *cable, offsets);
