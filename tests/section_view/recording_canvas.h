@@ -37,7 +37,7 @@ class RecordingCanvas : public PictureCanvas {
   void Circle(double x, double y, double r, Colour colour) override {
     Record('C', {x, y, r}, colour);
   }
-  void SetEnabled(bool e) override { enabled = e; }
+  void SetEnabled(bool) override {}  // the real box shows it
 
   void Clear() {
     ops.clear();
@@ -48,7 +48,6 @@ class RecordingCanvas : public PictureCanvas {
   // "C x y r" for a circle, each number to ten digits; and its colour.
   std::vector<std::string> ops;
   std::vector<Colour> colours;
-  bool enabled = false;
 
  private:
   void Record(char kind, std::initializer_list<double> values, Colour colour) {
