@@ -4,25 +4,16 @@
 
 #include "app/argument.h"
 #include "app/startup.h"
-#include "tests/layouts/case_file.h"
+#include "tests/app/app_cases.h"
 #include "tests/support/messages.h"
 
 namespace {
 
 using RootDirResult = std::variant<std::string, Message>;
 
-// The rows of data/arguments.txt of one item: the argument and what is read
-// from it ("!" and a message for a refusal).
-std::vector<std::pair<std::string, std::string>> Rows(const std::string& item) {
-  std::vector<std::pair<std::string, std::string>> rows;
-  for (const auto& row : CaseRows("arguments.txt")) {
-    if (row.at(0) == item) rows.emplace_back(row.at(1), row.at(2));
-  }
-  return rows;
-}
-
 TEST(ParseMemberNumber, TakesTheCaseSensitiveItemAndRoundsDown) {
-  for (const auto& [argument, expected] : Rows("member")) {
+  for (const auto& row : ItemRows("arguments.txt", "member")) {
+    const std::string &argument = row.at(0), &expected = row.at(1);
     const std::variant<int16_t, Message> result =
         expected[0] == '!' ? Problem(expected.substr(1))
                            : std::variant<int16_t, Message>(int16_t(std::stoi(expected)));
@@ -35,7 +26,8 @@ TEST(ParseMemberNumber, TakesTheCaseSensitiveItemAndRoundsDown) {
 TEST(ParseRootDir, FindsTheKeyInAnyCaseAndLowersTheValue) {
   const std::string longRoot(100000, 'x');
   EXPECT_EQ(ParseRootDir("|diroot=" + longRoot + "|MEMBRA=3|"), (RootDirResult{longRoot}));
-  for (const auto& [argument, expected] : Rows("root")) {
+  for (const auto& row : ItemRows("arguments.txt", "root")) {
+    const std::string &argument = row.at(0), &expected = row.at(1);
     const RootDirResult result =
         expected[0] == '!' ? RootDirResult{Message{expected.substr(1), kCaptionError, 16}}
                            : RootDirResult{expected};

@@ -1,12 +1,11 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <string>
 
 #include "app/job_folders.h"
 #include "common/text.h"
-#include "tests/support/bad_bytes.h"
+#include "tests/app/app_cases.h"
 #include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
 
@@ -47,29 +46,12 @@ TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
 // message names the file at fault, under the root as written (a closing
 // backslash doubles).
 TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
-  const std::string lavori = "c:\\lavori\r\n", ab12cd = "ab12cd\r\n";
-  // dirlav, lavoro, the settings file named ("": the message of the jobs folder)
-  const std::array<std::string, 3> cases[] = {
-      {kAbsentFile, ab12cd, "dirlav"},
-      {kFolderInPlace, ab12cd, "dirlav"},
-      {"\r\n", ab12cd, "dirlav"},
-      {"c:\\lavor\r\n", ab12cd, "dirlav"},
-      {GarbageBytes(), ab12cd, "dirlav"},
-      {"c:\\jobs\\x\r\n", ab12cd, ""},
-      {Utf16Bytes(lavori), ab12cd, ""},
-      {lavori, kAbsentFile, "lavoro"},
-      {lavori, kFolderInPlace, "lavoro"},
-      {lavori, "", "lavoro"},
-      {lavori, "ab12c\r\n", "lavoro"},
-      {lavori, "ab12cde\r\n", "lavoro"},
-      {lavori, GarbageBytes(), "lavoro"},
-      {lavori, Utf16Bytes(ab12cd), "lavoro"},
-      {lavori, "\xEF\xBB\xBF" + ab12cd, "lavoro"},
-      {lavori, std::string(100000, 'a') + "\r\n", "lavoro"},
-  };
+  auto cases = ItemRows("startup.txt", "refused");
+  cases.push_back({"c:\\lavori\r\n", std::string(100000, 'a') + "\r\n", "lavoro"});
   for (const std::string rootEnd : {"", "\\"}) {
-    for (const auto& [dirlav, lavoro, file] : cases) {
-      Settings s(dirlav, lavoro);
+    for (const auto& row : cases) {
+      const std::string& file = row.at(2);
+      Settings s(TableBytes(row.at(0)), TableBytes(row.at(1)));
       JobContext job;
       const std::string text =
           file.empty() ? "Errore: il direttorio dei lavori deve terminare con < \\lavori >"
@@ -77,7 +59,7 @@ TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
                              " errato o mancante";
       EXPECT_EQ(ResolveJobFolders(s.Argument(rootEnd), job),
                 (Message{text, kCaptionError, kStyleExclamation}))
-          << dirlav.substr(0, 20) << " " << lavoro.substr(0, 20);
+          << row.at(0) << " " << row.at(1).substr(0, 20);
     }
   }
 }
