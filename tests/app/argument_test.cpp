@@ -4,7 +4,7 @@
 
 #include "app/argument.h"
 #include "app/startup.h"
-#include "tests/app/app_cases.h"
+#include "tests/layouts/case_file.h"
 #include "tests/support/messages.h"
 
 namespace {
@@ -12,12 +12,12 @@ namespace {
 using RootDirResult = std::variant<std::string, Message>;
 
 TEST(ParseMemberNumber, TakesTheCaseSensitiveItemAndRoundsDown) {
-  for (const auto& row : ItemRows("arguments.txt", "member")) {
-    const std::string &argument = row.at(0), &expected = row.at(1);
+  for (const auto& row : CaseRows("member_items.txt")) {
+    const std::string& expected = row.at(1);
     const std::variant<int16_t, Message> result =
         expected[0] == '!' ? Problem(expected.substr(1))
                            : std::variant<int16_t, Message>(int16_t(std::stoi(expected)));
-    EXPECT_EQ(ParseMemberNumber(argument), result) << argument;
+    EXPECT_EQ(ParseMemberNumber(row.at(0)), result) << row.at(0);
   }
 }
 
@@ -26,12 +26,12 @@ TEST(ParseMemberNumber, TakesTheCaseSensitiveItemAndRoundsDown) {
 TEST(ParseRootDir, FindsTheKeyInAnyCaseAndLowersTheValue) {
   const std::string longRoot(100000, 'x');
   EXPECT_EQ(ParseRootDir("|diroot=" + longRoot + "|MEMBRA=3|"), (RootDirResult{longRoot}));
-  for (const auto& row : ItemRows("arguments.txt", "root")) {
-    const std::string &argument = row.at(0), &expected = row.at(1);
+  for (const auto& row : CaseRows("root_items.txt")) {
+    const std::string& expected = row.at(1);
     const RootDirResult result =
         expected[0] == '!' ? RootDirResult{Message{expected.substr(1), kCaptionError, 16}}
                            : RootDirResult{expected};
-    EXPECT_EQ(ParseRootDir(argument), result) << argument;
+    EXPECT_EQ(ParseRootDir(row.at(0)), result) << row.at(0);
   }
 }
 

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "app/job_folders.h"
 #include "common/text.h"
@@ -28,15 +29,25 @@ class Settings {
 };
 
 // A root ending with a backslash still finds the settings (the root and the
-// program folder are in start-up's font messages).
+// program folder are in start-up's font messages). A jobs folder of any
+// length is taken as written; a UTF-8 mark before it stays part of the name,
+// so the job files are then not found.
 TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
-  for (const char* rootEnd : {"", "\\"}) {
-    Settings s(rootEnd[0] ? "c:\\lavori\\\r\n" : "C:\\Lavori\r\n", "  ab12cd  \r\n");
+  const std::string longFolder = "c:\\" + std::string(100000, 'x') + "\\lavori";
+  // the root's end, dirlav, the jobs folder taken
+  const std::tuple<const char*, std::string, std::string> cases[] = {
+      {"", "C:\\Lavori", "c:\\lavori\\"},
+      {"\\", "c:\\lavori\\", "c:\\lavori\\"},
+      {"", longFolder, longFolder + "\\"},
+      {"", "\xEF\xBB\xBF" "c:\\lavori", "\u00EF\u00BB\u00BFc:\\lavori\\"},
+  };
+  for (const auto& [rootEnd, dirlav, jobs] : cases) {
+    Settings s(dirlav + "\r\n", "  ab12cd  \r\n");
     JobContext job;
     ASSERT_FALSE(ResolveJobFolders(s.Argument(rootEnd), job));
-    EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
+    EXPECT_EQ(job.JobsDir, jobs);
     EXPECT_EQ(job.JobName, "ab12cd");
-    EXPECT_EQ(job.JobDir, "c:\\lavori\\ab12cd");
+    EXPECT_EQ(job.JobDir, jobs + "ab12cd");
     EXPECT_EQ(job.DriverDir, s.Root() + "\\driver");
     EXPECT_EQ(job.CustomDir, s.Root() + "\\custom");
   }
@@ -46,7 +57,7 @@ TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
 // message names the file at fault, under the root as written (a closing
 // backslash doubles).
 TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
-  auto cases = ItemRows("startup.txt", "refused");
+  auto cases = CaseRows("refused_settings.txt");
   cases.push_back({"c:\\lavori\r\n", std::string(100000, 'a') + "\r\n", "lavoro"});
   for (const std::string rootEnd : {"", "\\"}) {
     for (const auto& row : cases) {
@@ -61,20 +72,6 @@ TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
                 (Message{text, kCaptionError, kStyleExclamation}))
           << row.at(0) << " " << row.at(1).substr(0, 20);
     }
-  }
-}
-
-// A jobs folder of any length is taken as written; a UTF-8 mark before it
-// stays part of the name, so the job files are then not found.
-TEST(ResolveJobFolders, TakesALongJobsFolderAndKeepsAForeignMark) {
-  const std::string longFolder = "c:\\" + std::string(100000, 'x') + "\\lavori";
-  for (const auto& [dirlav, jobs] :
-       {std::pair{longFolder, longFolder + "\\"},
-        {"\xEF\xBB\xBF" "c:\\lavori", std::string("\u00EF\u00BB\u00BFc:\\lavori\\")}}) {
-    Settings s(dirlav + "\r\n", "ab12cd\r\n");
-    JobContext job;
-    ASSERT_FALSE(ResolveJobFolders(s.Argument(""), job));
-    EXPECT_EQ(job.JobsDir, jobs);
   }
 }
 

@@ -53,7 +53,7 @@ TEST(Startup, ReadsTheFixtureJobAndAnOldStructureFile) {
 // Each job file that is missing or refused ends start-up with its message
 // (the other faults inside each file are the structure library's tests).
 TEST(Startup, EachBrokenJobFileEndsStartUpWithItsMessage) {
-  for (const auto& row : ItemRows("startup.txt", "missing")) {
+  for (const auto& row : CaseRows("missing_job_files.txt")) {
     FixtureJob job;
     PutFile(job.JobFolder() / row.at(0), kAbsentFile);
     const StartupRun run = StartUp(job.Argument());
@@ -69,11 +69,11 @@ TEST(Startup, EachBrokenJobFileEndsStartUpWithItsMessage) {
 // Layouts can be edited without cable types: whatever keeps the file from
 // being read is only a notice, and the lists stay empty.
 TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
-  for (const auto& row : ItemRows("startup.txt", "cables")) {
+  for (const auto& row : CaseRows("cable_types.txt")) {
     FixtureJob job;
     PutFile(job.JobFolder() / "Group.cap", TableBytes(row.at(0)));
     const StartupRun run = StartUp(job.Argument());
-    EXPECT_FALSE(run.fault);
+    EXPECT_FALSE(run.fault) << row.at(1);
     EXPECT_EQ(run.shown,
               "INFORMAZIONE: Nessun file trovato  " + job.JobSuitePath() + "\\Group.cap\n");
     EXPECT_EQ(run.world->Sections.CableTypeCount, 0);
@@ -84,7 +84,7 @@ TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
 // Without a usable font the drawings only lose their texts: the message is
 // shown and start-up goes on; glyphs read before a bad line are kept.
 TEST(Startup, AFontThatCannotBeReadIsShownAndStartUpGoesOn) {
-  for (const auto& row : ItemRows("startup.txt", "font")) {
+  for (const auto& row : CaseRows("fonts.txt")) {
     const std::string bytes = TableBytes(row.at(0));
     FixtureJob job;
     PutFile(job.Root() / "progra" / "font.001", bytes);
