@@ -17,8 +17,6 @@ TEST(HelpLineState, ShowsOnTheTickAndHidesAtOnce) {
   // at the next tick.
   line.ShowRequest(kTipSave);
   EXPECT_EQ(line.caption, " Esce dal programma ");
-  line.Tick();
-  EXPECT_EQ(line.caption, " Salva con nome il gruppo di tracciati ");
   line.ShowRequest(kTipCursorZ);  // the last text
   line.Tick();
   EXPECT_EQ(line.caption, " Coordinata Z del cursore ");

@@ -1,12 +1,12 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <string>
+#include <tuple>
 
 #include "app/job_folders.h"
 #include "common/text.h"
-#include "tests/support/bad_bytes.h"
+#include "tests/app/app_cases.h"
 #include "tests/support/messages.h"
 #include "tests/support/temp_dir.h"
 
@@ -29,15 +29,25 @@ class Settings {
 };
 
 // A root ending with a backslash still finds the settings (the root and the
-// program folder are in start-up's font messages).
+// program folder are in start-up's font messages). A jobs folder of any
+// length is taken as written; a UTF-8 mark before it stays part of the name,
+// so the job files are then not found.
 TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
-  for (const char* rootEnd : {"", "\\"}) {
-    Settings s(rootEnd[0] ? "c:\\lavori\\\r\n" : "C:\\Lavori\r\n", "  ab12cd  \r\n");
+  const std::string longFolder = "c:\\" + std::string(100000, 'x') + "\\lavori";
+  // the root's end, dirlav, the jobs folder taken
+  const std::tuple<const char*, std::string, std::string> cases[] = {
+      {"", "C:\\Lavori", "c:\\lavori\\"},
+      {"\\", "c:\\lavori\\", "c:\\lavori\\"},
+      {"", longFolder, longFolder + "\\"},
+      {"", "\xEF\xBB\xBF" "c:\\lavori", "\u00EF\u00BB\u00BFc:\\lavori\\"},
+  };
+  for (const auto& [rootEnd, dirlav, jobs] : cases) {
+    Settings s(dirlav + "\r\n", "  ab12cd  \r\n");
     JobContext job;
     ASSERT_FALSE(ResolveJobFolders(s.Argument(rootEnd), job));
-    EXPECT_EQ(job.JobsDir, "c:\\lavori\\");
+    EXPECT_EQ(job.JobsDir, jobs);
     EXPECT_EQ(job.JobName, "ab12cd");
-    EXPECT_EQ(job.JobDir, "c:\\lavori\\ab12cd");
+    EXPECT_EQ(job.JobDir, jobs + "ab12cd");
     EXPECT_EQ(job.DriverDir, s.Root() + "\\driver");
     EXPECT_EQ(job.CustomDir, s.Root() + "\\custom");
   }
@@ -47,29 +57,12 @@ TEST(ResolveJobFolders, BuildsEveryFolderFromTheSettings) {
 // message names the file at fault, under the root as written (a closing
 // backslash doubles).
 TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
-  const std::string lavori = "c:\\lavori\r\n", ab12cd = "ab12cd\r\n";
-  // dirlav, lavoro, the settings file named ("": the message of the jobs folder)
-  const std::array<std::string, 3> cases[] = {
-      {kAbsentFile, ab12cd, "dirlav"},
-      {kFolderInPlace, ab12cd, "dirlav"},
-      {"\r\n", ab12cd, "dirlav"},
-      {"c:\\lavor\r\n", ab12cd, "dirlav"},
-      {GarbageBytes(), ab12cd, "dirlav"},
-      {"c:\\jobs\\x\r\n", ab12cd, ""},
-      {Utf16Bytes(lavori), ab12cd, ""},
-      {lavori, kAbsentFile, "lavoro"},
-      {lavori, kFolderInPlace, "lavoro"},
-      {lavori, "", "lavoro"},
-      {lavori, "ab12c\r\n", "lavoro"},
-      {lavori, "ab12cde\r\n", "lavoro"},
-      {lavori, GarbageBytes(), "lavoro"},
-      {lavori, Utf16Bytes(ab12cd), "lavoro"},
-      {lavori, "\xEF\xBB\xBF" + ab12cd, "lavoro"},
-      {lavori, std::string(100000, 'a') + "\r\n", "lavoro"},
-  };
+  auto cases = CaseRows("refused_settings.txt");
+  cases.push_back({"c:\\lavori\r\n", std::string(100000, 'a') + "\r\n", "lavoro"});
   for (const std::string rootEnd : {"", "\\"}) {
-    for (const auto& [dirlav, lavoro, file] : cases) {
-      Settings s(dirlav, lavoro);
+    for (const auto& row : cases) {
+      const std::string& file = row.at(2);
+      Settings s(TableBytes(row.at(0)), TableBytes(row.at(1)));
       JobContext job;
       const std::string text =
           file.empty() ? "Errore: il direttorio dei lavori deve terminare con < \\lavori >"
@@ -77,22 +70,8 @@ TEST(ResolveJobFolders, RefusesBadSettingsWithTheirMessage) {
                              " errato o mancante";
       EXPECT_EQ(ResolveJobFolders(s.Argument(rootEnd), job),
                 (Message{text, kCaptionError, kStyleExclamation}))
-          << dirlav.substr(0, 20) << " " << lavoro.substr(0, 20);
+          << row.at(0) << " " << row.at(1).substr(0, 20);
     }
-  }
-}
-
-// A jobs folder of any length is taken as written; a UTF-8 mark before it
-// stays part of the name, so the job files are then not found.
-TEST(ResolveJobFolders, TakesALongJobsFolderAndKeepsAForeignMark) {
-  const std::string longFolder = "c:\\" + std::string(100000, 'x') + "\\lavori";
-  for (const auto& [dirlav, jobs] :
-       {std::pair{longFolder, longFolder + "\\"},
-        {"\xEF\xBB\xBF" "c:\\lavori", std::string("\u00EF\u00BB\u00BFc:\\lavori\\")}}) {
-    Settings s(dirlav + "\r\n", "ab12cd\r\n");
-    JobContext job;
-    ASSERT_FALSE(ResolveJobFolders(s.Argument(""), job));
-    EXPECT_EQ(job.JobsDir, jobs);
   }
 }
 

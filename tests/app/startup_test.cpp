@@ -9,7 +9,7 @@
 
 #include "batch/stream_prompter.h"
 #include "common/text.h"
-#include "tests/support/bad_bytes.h"
+#include "tests/app/app_cases.h"
 #include "tests/support/fixture_job.h"
 #include "tests/support/messages.h"
 
@@ -53,36 +53,27 @@ TEST(Startup, ReadsTheFixtureJobAndAnOldStructureFile) {
 // Each job file that is missing or refused ends start-up with its message
 // (the other faults inside each file are the structure library's tests).
 TEST(Startup, EachBrokenJobFileEndsStartUpWithItsMessage) {
-  // The file, its bytes, the message; <job> stands for the job folder.
-  const std::tuple<const char*, std::string, std::string> cases[] = {
-      {"El_Conti.tmp", kAbsentFile, "Impossibile leggere il file<job>\\El_Conti.tmp"},
-      {"struttur.str", kAbsentFile, "Problemi con la lettura del file <job>\\struttur.str"},
-      {"AssSez003.cap", kAbsentFile,
-       "File di associazione nodo - sezione non completo o errato <job>\\AssSez003.cap"},
-      {"Sezio_ut", kAbsentFile, "Nessun sezione definita "},
-  };
-  for (const auto& [file, bytes, text] : cases) {
+  for (const auto& row : CaseRows("missing_job_files.txt")) {
     FixtureJob job;
-    PutFile(job.JobFolder() / file, bytes);
+    PutFile(job.JobFolder() / row.at(0), kAbsentFile);
     const StartupRun run = StartUp(job.Argument());
-    std::string expected = text;
+    std::string expected = row.at(1);
     if (const auto at = expected.find("<job>"); at != std::string::npos) {
       expected.replace(at, 5, job.JobSuitePath());
     }
     EXPECT_EQ(run.fault, Problem(expected));
-    EXPECT_EQ(run.shown, "") << text;
+    EXPECT_EQ(run.shown, "") << row.at(0);
   }
 }
 
 // Layouts can be edited without cable types: whatever keeps the file from
 // being read is only a notice, and the lists stay empty.
 TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
-  for (const std::string& bytes : {kAbsentFile, kFolderInPlace, std::string(), GarbageBytes(),
-                                   Utf16Bytes("2\r\n")}) {
+  for (const auto& row : CaseRows("cable_types.txt")) {
     FixtureJob job;
-    PutFile(job.JobFolder() / "Group.cap", bytes);
+    PutFile(job.JobFolder() / "Group.cap", TableBytes(row.at(0)));
     const StartupRun run = StartUp(job.Argument());
-    EXPECT_FALSE(run.fault);
+    EXPECT_FALSE(run.fault) << row.at(1);
     EXPECT_EQ(run.shown,
               "INFORMAZIONE: Nessun file trovato  " + job.JobSuitePath() + "\\Group.cap\n");
     EXPECT_EQ(run.world->Sections.CableTypeCount, 0);
@@ -93,18 +84,8 @@ TEST(Startup, CableTypesThatCannotBeReadAreOnlyANotice) {
 // Without a usable font the drawings only lose their texts: the message is
 // shown and start-up goes on; glyphs read before a bad line are kept.
 TEST(Startup, AFontThatCannotBeReadIsShownAndStartUpGoesOn) {
-  const std::pair<std::string, int> cases[] = {
-      // bytes, points of "A" afterwards
-      {kAbsentFile, -1},
-      {kFolderInPlace, -1},
-      {"", -1},
-      {GarbageBytes(), -1},
-      {Utf16Bytes("0\r\n"), -1},
-      {"\xEF\xBB\xBF" "0\r\nA10203040\r\n", -1},  // UTF-8 mark
-      {"99999999999\r\nA10203040\r\n", -1},
-      {"0\r\nA10203040\r\n\r\nB10203040\r\n", 2},  // empty line
-  };
-  for (const auto& [bytes, glyphA] : cases) {
+  for (const auto& row : CaseRows("fonts.txt")) {
+    const std::string bytes = TableBytes(row.at(0));
     FixtureJob job;
     PutFile(job.Root() / "progra" / "font.001", bytes);
     const StartupRun run = StartUp(job.Argument());
@@ -113,7 +94,7 @@ TEST(Startup, AFontThatCannotBeReadIsShownAndStartUpGoesOn) {
     EXPECT_EQ(run.shown, bytes == kAbsentFile
                              ? "ERRORE: File " + path + " inesistente!\n"
                              : "ERRORE: Errore in lettura del file " + path + " !\n");
-    EXPECT_EQ(run.world->Font.GlyphPointCount['A'], glyphA);
+    EXPECT_EQ(run.world->Font.GlyphPointCount['A'], std::stoi(row.at(1)));
     EXPECT_EQ(run.world->Font.GlyphPointCount['B'], -1);
     EXPECT_EQ(run.world->Structure.StructureNodeCount, 5);
   }

