@@ -3,7 +3,6 @@
 
 #include <QTableWidget>
 #include <filesystem>
-#include <tuple>
 #include <vector>
 
 #include "editor/help_line_watcher.h"
