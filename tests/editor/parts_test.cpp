@@ -75,6 +75,7 @@ TEST(GridRows, ArrowKeysMoveWithinTheItemsAndScrollAtTheEdges) {
       // The row, not the item, is compared with the count.
       {kKeyDown, 2, 10, {true, 4, 4}, ArrowMove::kFocusDown},
       {kKeyUp, 1, 10, {true, 1, 4}, ArrowMove::kNone},
+      {kKeyUp, 2, 10, {true, 2, 4}, ArrowMove::kFocusUp},  // the second row still moves
       // A hidden bar keeps its old position, yet row 1 shows item 1.
       {kKeyUp, 1, 5, {false, 3, 4}, ArrowMove::kNone},
       {kKeyEnter, 2, 10, {true, 2, 4}, ArrowMove::kNone},
