@@ -3,7 +3,6 @@
 
 #include <QTableWidget>
 #include <filesystem>
-#include <tuple>
 #include <vector>
 
 #include "editor/help_line_watcher.h"
@@ -65,25 +64,19 @@ TEST_F(ViewButtons, ModeButtonAndSymmetryAct) {
 
 // Records each change of the window's pointer with the number of messages
 // shown before it, so that the order of hourglass and message boxes shows.
-class PointerTrace : public QObject {
- public:
-  PointerTrace(QWidget& window, const ScriptedPrompter& prompter)
-      : window_(window), prompter_(prompter) {
+struct PointerTrace : QObject {
+  PointerTrace(QWidget& shown, const ScriptedPrompter& asked) : window(shown), prompter(asked) {
     window.installEventFilter(this);
   }
-  std::vector<std::pair<Qt::CursorShape, std::size_t>> changes;
-
- protected:
   bool eventFilter(QObject* watched, QEvent* event) override {
-    if (watched != &window_ || event->type() != QEvent::CursorChange) return false;
-    const auto change = std::make_pair(window_.cursor().shape(), prompter_.messages().size());
+    if (watched != &window || event->type() != QEvent::CursorChange) return false;
+    const auto change = std::make_pair(window.cursor().shape(), prompter.messages().size());
     if (changes.empty() || changes.back() != change) changes.push_back(change);  // sent twice
     return false;
   }
-
- private:
-  QWidget& window_;
-  const ScriptedPrompter& prompter_;
+  QWidget& window;
+  const ScriptedPrompter& prompter;
+  std::vector<std::pair<Qt::CursorShape, std::size_t>> changes;
 };
 
 // "Disegna tracciati" writes one file per layout and lists them; the
