@@ -157,6 +157,7 @@ TEST(ViewerInputFile, ReadsThePathAndTheWindowOrNamesTheLineAtFault) {
   }
   EXPECT_EQ(ReadViewerInput(dir.path() / "nessuno", "Ostrel.inp").error,
             "File Ostrel.inp inesistente!");
+  EXPECT_EQ(TwipsToPixels(2160, 96), 144) << "an inch is 1440 twips";
 }
 
 }  // namespace
