@@ -26,20 +26,6 @@ void DrawLayout(DrawingFile& drawing, const World& world, int layout, const std:
   CompactDrawing(drawing);
 }
 
-// What one drawing leaves to the next: ResetDrawing keeps these.
-void CarryState(const DrawingFile& from, DrawingFile& to) {
-  to.DrawOffsetX = from.DrawOffsetX;
-  to.DrawOffsetY = from.DrawOffsetY;
-  to.CurrentColour = from.CurrentColour;
-  to.CurrentLineType = from.CurrentLineType;
-  to.Xmin = from.Xmin;
-  to.Xmax = from.Xmax;
-  to.Ymin = from.Ymin;
-  to.Ymax = from.Ymax;
-  to.LabelFlipped = from.LabelFlipped;
-  to.WarningPrompter = from.WarningPrompter;
-}
-
 // Writes each drawing on a thread of its own while the caller draws the
 // next one, so drawing and writing overlap. Only one write runs at a time
 // and each starts after the one before has ended, so the files are written
@@ -112,7 +98,7 @@ std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
     drawn.Summary.text += "\n\r" + path;
     drawn.Files.push_back(path);
     DrawingFile& drawing = *drawings[(i - 1) % 2];
-    if (i > 1) CarryState(*drawings[i % 2], drawing);
+    if (i > 1) CarryKeptState(*drawings[i % 2], drawing);
     DrawLayout(drawing, world, i, title);
     writes.Start(drawing, drawn.Files.back());
   }

@@ -43,6 +43,19 @@ void ResetDrawing(DrawingFile& drawing) {
   drawing.TextCount = 0;
 }
 
+void CarryKeptState(const DrawingFile& from, DrawingFile& to) {
+  to.DrawOffsetX = from.DrawOffsetX;
+  to.DrawOffsetY = from.DrawOffsetY;
+  to.CurrentColour = from.CurrentColour;
+  to.CurrentLineType = from.CurrentLineType;
+  to.Xmin = from.Xmin;
+  to.Xmax = from.Xmax;
+  to.Ymin = from.Ymin;
+  to.Ymax = from.Ymax;
+  to.LabelFlipped = from.LabelFlipped;
+  to.WarningPrompter = from.WarningPrompter;
+}
+
 int32_t FindOrAddPoint(DrawingFile& drawing, double x, double y) {
   const int32_t count = drawing.PointCount;
   const int32_t oldest = count - 31 > 0 ? count - 31 : 0;

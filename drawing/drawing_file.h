@@ -101,6 +101,10 @@ class DrawingWarningsTo {
 // LabelFlipped keep their values.
 void ResetDrawing(DrawingFile& drawing);
 
+// Gives `to` what ResetDrawing keeps of `from`, and its warning prompter: a
+// drawing made in another DrawingFile then starts as it would in `from`.
+void CarryKeptState(const DrawingFile& from, DrawingFile& to);
+
 // The index of a point within kDrawingTolerance of (x, y) among the last 31
 // points stored, newest first; otherwise (x, y) is appended as given (no
 // offset). -1 when the table is full. Farther duplicates are left to
