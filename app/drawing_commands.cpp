@@ -1,6 +1,7 @@
 #include "app/drawing_commands.h"
 
 #include <algorithm>
+#include <array>
 #include <future>
 #include <memory>
 
@@ -26,46 +27,73 @@ void DrawLayout(DrawingFile& drawing, const World& world, int layout, const std:
   CompactDrawing(drawing);
 }
 
-// Writes each drawing on a thread of its own while the caller draws the
-// next one, so drawing and writing overlap. Only one write runs at a time
-// and each starts after the one before has ended, so the files are written
-// in layout order; messages come only from drawing, on the caller's thread.
-class DrawingWrites {
+// The drawings of "Disegna tracciati" are made one after another on the
+// caller's thread; each is then formatted, written and flushed beside its
+// file on a thread of its own while the next ones are drawn, up to kSlots
+// drawings in hand at once. The renames that put the files in place are
+// made here, in layout order, and messages come only from drawing, on the
+// caller's thread: the files, the messages and their order are those of
+// one drawing at a time, only sooner.
+class DrawingPipeline {
  public:
-  explicit DrawingWrites(const std::string& decimalSeparator)
-      : decimalSeparator_(decimalSeparator) {}
-  ~DrawingWrites() {
-    if (pending_.valid()) pending_.wait();
+  DrawingPipeline(DrawingFile& first, const std::string& decimalSeparator)
+      : decimalSeparator_(decimalSeparator) {
+    slots_[0].drawing = &first;
+    for (std::size_t k = 1; k < kSlots; ++k) {
+      slots_[k].owned = std::make_unique<DrawingFile>();
+      slots_[k].drawing = slots_[k].owned.get();
+    }
   }
-  DrawingWrites(const DrawingWrites&) = delete;
-  DrawingWrites& operator=(const DrawingWrites&) = delete;
 
-  // Waits for the write before, then starts this one; the drawing and the
-  // path must stay as they are until the next call of Start or Finish.
-  void Start(const DrawingFile& drawing, const std::string& path) {
-    Finish();
-    pending_ = std::async(std::launch::async, [this, &drawing, &path] {
-      return WriteDrawing(drawing, path, decimalSeparator_, buffer_);
+  // The drawing to make layout i (from 1) in, once the file drawn in it
+  // before is in place: it starts with what the drawing of layout i - 1 kept.
+  DrawingFile& For(int i) {
+    Slot& slot = SlotOf(i);
+    Finish(slot);
+    if (i > 1) CarryKeptState(*SlotOf(i - 1).drawing, *slot.drawing);
+    return *slot.drawing;
+  }
+
+  // Starts writing the drawing of layout i to path, which must stay as it
+  // is until Finish.
+  void Write(int i, const std::string& path) {
+    Slot& slot = SlotOf(i);
+    slot.path = &path;
+    slot.staged = std::async(std::launch::async, [this, &slot] {
+      return StageDrawing(*slot.drawing, *slot.path, decimalSeparator_, slot.buffer);
     });
-    pendingPath_ = &path;
   }
 
-  // Waits for the write under way, if any, and notes it when it failed.
-  void Finish() {
-    if (!pending_.valid()) return;
-    if (!pending_.get()) unwritten_.push_back(*pendingPath_);
-  }
-
-  std::vector<std::string> TakeUnwritten() {
-    Finish();
+  // Puts the files of the last layouts in place; the drawing of the last
+  // one goes to the first drawing, as when one drawing served all. The
+  // files that could not be written, in layout order.
+  std::vector<std::string> Finish(int last) {
+    for (int i = std::max(1, last - static_cast<int>(kSlots) + 1); i <= last; ++i) {
+      Finish(SlotOf(i));
+    }
+    if (last > 0 && SlotOf(last).owned) *slots_[0].drawing = *SlotOf(last).drawing;
     return std::move(unwritten_);
   }
 
  private:
+  static constexpr std::size_t kSlots = 4;
+  struct Slot {
+    DrawingFile* drawing = nullptr;
+    std::unique_ptr<DrawingFile> owned;
+    std::string buffer;
+    const std::string* path = nullptr;
+    std::future<StagedFile> staged;
+  };
+
+  Slot& SlotOf(int layout) { return slots_[static_cast<std::size_t>(layout - 1) % kSlots]; }
+
+  void Finish(Slot& slot) {
+    if (!slot.staged.valid()) return;
+    if (!slot.staged.get().Commit()) unwritten_.push_back(*slot.path);
+  }
+
   const std::string& decimalSeparator_;
-  std::future<bool> pending_;
-  const std::string* pendingPath_ = nullptr;
-  std::string buffer_;  // one write at a time: one buffer for all
+  std::array<Slot, kSlots> slots_;
   std::vector<std::string> unwritten_;
 };
 
@@ -83,28 +111,21 @@ std::optional<DrawnLayouts> DrawAllLayouts(World& world, Prompter& prompter,
   const DrawingWarningsTo warnings(world.Drawing, prompter);
   const JobContext& job = world.Job;
   DrawnLayouts drawn;
-  // Two drawings in hand: the one being drawn and the one being written.
-  auto second = std::make_unique<DrawingFile>();
-  DrawingFile* drawings[2] = {&world.Drawing, second.get()};
-  DrawingWrites writes(decimalSeparator);
   drawn.Summary = {CatalogueText(kMsgLayoutsDrawn) + "(" + IntText(count) + ")",
                    kCaptionInformation, kStyleInformation};
   const int last = std::min(count, kMaxLayouts);
+  // Reserved once: the writes under way hold on to the paths.
   drawn.Files.reserve(static_cast<std::size_t>(last));
+  DrawingPipeline pipeline(world.Drawing, decimalSeparator);
   for (int i = 1; i <= last; ++i) {
     const std::string title = LayoutTitle(job.MemberDescription, world.GroupFileName, i);
-    const std::string path =
-        job.JobDir + LayoutDrawingFileName(job.MemberDescription, world.GroupFileName, i);
-    drawn.Summary.text += "\n\r" + path;
-    drawn.Files.push_back(path);
-    DrawingFile& drawing = *drawings[(i - 1) % 2];
-    if (i > 1) CarryKeptState(*drawings[i % 2], drawing);
-    DrawLayout(drawing, world, i, title);
-    writes.Start(drawing, drawn.Files.back());
+    drawn.Files.push_back(job.JobDir +
+                          LayoutDrawingFileName(job.MemberDescription, world.GroupFileName, i));
+    drawn.Summary.text += "\n\r" + drawn.Files.back();
+    DrawLayout(pipeline.For(i), world, i, title);
+    pipeline.Write(i, drawn.Files.back());
   }
-  drawn.Unwritten = writes.TakeUnwritten();
-  // The last drawing stays in the world's, as when one drawing served all.
-  if (last % 2 == 0) world.Drawing = *second;
+  drawn.Unwritten = pipeline.Finish(last);
   return drawn;
 }
 

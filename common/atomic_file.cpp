@@ -144,21 +144,57 @@ fs::path NewTemporary(const fs::path& target) {
 
 }  // namespace
 
-bool WriteFileAtomically(const fs::path& given, const std::string& bytes, ContentWriter write) {
+StagedFile StageFile(const fs::path& given, const std::string& bytes, ContentWriter write) {
   const fs::path target = ResolvedTarget(given);
   std::error_code ec;
   // Only a file may be replaced: a folder where the file should be stays.
   const fs::file_status status = fs::status(target, ec);
   const bool exists = fs::exists(status);
-  if (exists && !fs::is_regular_file(status)) return false;
-  if (!MayWrite(target, exists)) return false;
+  if (exists && !fs::is_regular_file(status)) return {};
+  if (!MayWrite(target, exists)) return {};
 
   const fs::path temporary = NewTemporary(target);
-  if (temporary.empty()) return false;
+  if (temporary.empty()) return {};
   if (write(temporary, bytes) && KeepIdentity(temporary, target, exists) &&
-      FlushFile(temporary) && Replace(temporary, target)) {
-    return true;
+      FlushFile(temporary)) {
+    return StagedFile(temporary, target);
   }
   fs::remove(temporary, ec);
-  return false;
+  return {};
+}
+
+StagedFile::StagedFile(StagedFile&& other) noexcept
+    : temporary_(std::move(other.temporary_)), target_(std::move(other.target_)) {
+  other.temporary_.clear();
+}
+
+StagedFile& StagedFile::operator=(StagedFile&& other) noexcept {
+  if (this != &other) {
+    Discard();
+    temporary_ = std::move(other.temporary_);
+    target_ = std::move(other.target_);
+    other.temporary_.clear();
+  }
+  return *this;
+}
+
+StagedFile::~StagedFile() { Discard(); }
+
+bool StagedFile::Commit() {
+  if (temporary_.empty()) return false;
+  const bool replaced = Replace(temporary_, target_);
+  if (replaced) temporary_.clear();
+  Discard();
+  return replaced;
+}
+
+void StagedFile::Discard() {
+  if (temporary_.empty()) return;
+  std::error_code ec;
+  fs::remove(temporary_, ec);
+  temporary_.clear();
+}
+
+bool WriteFileAtomically(const fs::path& target, const std::string& bytes, ContentWriter write) {
+  return StageFile(target, bytes, write).Commit();
 }

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <utility>
 
 // Writes bytes as the whole content of a file at path; false when the file
 // could not be created or written completely.
@@ -25,3 +26,35 @@ using ContentWriter = bool (*)(const std::filesystem::path& path, const std::str
 // as it was, and the result is false.
 bool WriteFileAtomically(const std::filesystem::path& target, const std::string& bytes,
                          ContentWriter write = WriteWholeFile);
+
+// A new content written and flushed beside its target, not yet in its place:
+// WriteFileAtomically up to the rename. Files staged together (on threads
+// of their own) can so still replace their targets in a set order.
+// Dropped without a Commit, the temporary file is removed.
+class StagedFile {
+ public:
+  StagedFile() = default;
+  StagedFile(StagedFile&& other) noexcept;
+  StagedFile& operator=(StagedFile&& other) noexcept;
+  StagedFile(const StagedFile&) = delete;
+  StagedFile& operator=(const StagedFile&) = delete;
+  ~StagedFile();
+
+  // Renames the temporary over the target and flushes the folder; false,
+  // the temporary removed, when there is nothing staged or it fails.
+  bool Commit();
+
+ private:
+  friend StagedFile StageFile(const std::filesystem::path&, const std::string&, ContentWriter);
+  StagedFile(std::filesystem::path temporary, std::filesystem::path target)
+      : temporary_(std::move(temporary)), target_(std::move(target)) {}
+  void Discard();
+
+  std::filesystem::path temporary_;
+  std::filesystem::path target_;
+};
+
+// The steps of WriteFileAtomically before the rename; nothing staged when
+// one of them fails.
+StagedFile StageFile(const std::filesystem::path& target, const std::string& bytes,
+                     ContentWriter write = WriteWholeFile);

@@ -185,11 +185,17 @@ bool AllFinite(const DrawingFile& drawing) {
 
 }  // namespace
 
+StagedFile StageDrawing(const DrawingFile& drawing, const std::string& suitePath,
+                        const std::string& decimalSeparator, std::string& buffer,
+                        ContentWriter write) {
+  if (!AllFinite(drawing)) return {};
+  DrawingFileBytesInto(drawing, decimalSeparator, buffer);
+  return StageFile(HostPath(suitePath), buffer, write);
+}
+
 bool WriteDrawing(const DrawingFile& drawing, const std::string& suitePath,
                   const std::string& decimalSeparator, std::string& buffer, ContentWriter write) {
-  if (!AllFinite(drawing)) return false;
-  DrawingFileBytesInto(drawing, decimalSeparator, buffer);
-  return WriteFileAtomically(HostPath(suitePath), buffer, write);
+  return StageDrawing(drawing, suitePath, decimalSeparator, buffer, write).Commit();
 }
 
 bool WriteDrawing(const DrawingFile& drawing, const std::string& suitePath,

@@ -30,6 +30,11 @@ bool WriteDrawing(const DrawingFile& drawing, const std::string& suitePath,
                   const std::string& decimalSeparator, std::string& buffer,
                   ContentWriter write = WriteWholeFile);
 
+// WriteDrawing up to the rename, which Commit then makes.
+StagedFile StageDrawing(const DrawingFile& drawing, const std::string& suitePath,
+                        const std::string& decimalSeparator, std::string& buffer,
+                        ContentWriter write = WriteWholeFile);
+
 // ComputeExtents, CompactDrawing and WriteDrawing, in this order: the
 // extents still take in the points that compaction removes.
 bool SaveDrawing(DrawingFile& drawing, const std::string& suitePath,

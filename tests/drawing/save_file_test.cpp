@@ -54,6 +54,22 @@ TEST(SaveFile, AValueThatIsNotFiniteWritesNothing) {
   }
 }
 
+// Files written side by side replace their targets only once committed;
+// one dropped uncommitted leaves nothing behind.
+TEST(SaveFile, StagedFilesReplaceTheirTargetsOnlyWhenCommitted) {
+  const TempDir dir;
+  WriteBytes(dir.path() / "primo", "vecchio");
+  StagedFile first = StageFile(dir.path() / "primo", "nuovo");
+  {
+    const StagedFile second = StageFile(dir.path() / "secondo", "nuovo");
+    EXPECT_EQ(ReadBytes(dir.path() / "primo"), "vecchio");
+  }
+  EXPECT_TRUE(first.Commit());
+  EXPECT_FALSE(first.Commit());
+  EXPECT_EQ(ReadBytes(dir.path() / "primo"), "nuovo");
+  EXPECT_EQ(std::distance(fs::directory_iterator(dir.path()), fs::directory_iterator()), 1);
+}
+
 #ifndef _WIN32
 
 uid_t NobodyUid() {
