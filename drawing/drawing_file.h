@@ -1,8 +1,9 @@
 #pragma once
 
-#include <array>
 #include <cstdint>
 #include <optional>
+
+#include "common/zeroed_array.h"
 
 class Prompter;
 
@@ -51,19 +52,19 @@ struct DrawingText {
 };
 
 // The one vector drawing: shared points and the entities that refer to them
-// by zero-based index. About 2 MB: it lives on the heap, in the editor's
-// world, and is emptied before each view is drawn.
+// by zero-based index. Its tables take about 2 MB, touched only as far as
+// they are filled; it is emptied before each view is drawn.
 struct DrawingFile {
   int32_t PointCount = 0;
-  std::array<DrawingPoint, kMaxDrawingPoints + 1> Points{};
+  ZeroedArray<DrawingPoint, kMaxDrawingPoints + 1> Points;
   int32_t LineCount = 0;
-  std::array<DrawingLine, kMaxDrawingLines + 1> Lines{};
+  ZeroedArray<DrawingLine, kMaxDrawingLines + 1> Lines;
   int32_t ArcCount = 0;
-  std::array<DrawingArc, kMaxDrawingArcs + 1> Arcs{};
+  ZeroedArray<DrawingArc, kMaxDrawingArcs + 1> Arcs;
   int32_t MarkerCount = 0;
-  std::array<DrawingMarker, kDrawingMarkerSlots> Markers{};
+  ZeroedArray<DrawingMarker, kDrawingMarkerSlots> Markers;
   int32_t TextCount = 0;
-  std::array<DrawingText, kDrawingTextSlots> Texts{};
+  ZeroedArray<DrawingText, kDrawingTextSlots> Texts;
 
   // Added to every coordinate that DrawLine and DrawArc store.
   double DrawOffsetX = 0.0;
