@@ -35,7 +35,8 @@ TEST(DrawingWriter, SavesASmallDrawingByteForByte) {
   EXPECT_EQ(DrawingFileBytes(*d, "."), expected);
 }
 
-// The number formatter's general form with the user's separator; a value of
+// The number formatter's general form with the user's separator (which may
+// be longer than the point); a value of
 // 14 characters or more pushes the next one to the zone after; negative
 // integers keep their sign in the blank's place.
 TEST(DrawingWriter, NumberFormsAndLongValues) {
@@ -49,6 +50,9 @@ TEST(DrawingWriter, NumberFormsAndLongValues) {
         " 0             1            -1            -3 "}) {
     EXPECT_NE(bytes.find(std::string("\r\n") + line + "\r\n"), std::string::npos) << line;
   }
+  // A separator of more than one character takes its room from the zone.
+  EXPECT_NE(DrawingFileBytes(*d, "::").find("\r\n-::5" + std::string(11, ' ') + "1E-05"),
+            std::string::npos);
 }
 
 bool FailingWriter(const fs::path&, const std::string&) { return false; }
