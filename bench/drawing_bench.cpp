@@ -232,7 +232,7 @@ void BM_SaveLargestDrawing(benchmark::State& state) {
 BENCHMARK(BM_SaveLargestDrawing)->Unit(benchmark::kMillisecond);
 
 // "Disegna tracciati" for 199 layouts of 1999 points. Timed by the clock on
-// the wall: the drawings are written on a thread of their own.
+// the wall: the drawings are written on threads of their own.
 void BM_DrawAllLayouts(benchmark::State& state) {
   auto world = MakeWorld();
   for (int l = 1; l <= kEditorMaxLayouts; ++l) MakeLayout(world->Group.Layouts[l], l);
