@@ -1,6 +1,8 @@
 #include "common/line_reader.h"
 
 #include <algorithm>
+#include <bit>
+#include <cstdint>
 #include <cstring>
 #include <system_error>
 
@@ -34,7 +36,7 @@ bool LineReader::Fill() {
   // a line longer than a chunk, up to the limit.
   const std::size_t kept = end_ - begin_;
   if (begin_ > 0 && kept > 0) std::memmove(buffer_.data(), data_ + begin_, kept);
-  newline_ -= begin_;
+  lineEnd_ -= std::min(lineEnd_, begin_);
   begin_ = 0;
   end_ = kept;
   if (buffer_.size() < kept + kChunkBytes)
@@ -51,30 +53,40 @@ bool LineReader::Fill() {
   return true;
 }
 
+std::size_t LineReader::FindLineEnd(std::size_t from) const {
+  const char* p = data_ + from;
+  const char* const end = data_ + end_;
+  if constexpr (std::endian::native == std::endian::little) {
+    // Eight bytes at a time: a byte that is zero after the xor marks a hit.
+    constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
+    const auto zeroBytes = [](std::uint64_t w) { return ~(((w & kLow7) + kLow7) | w | kLow7); };
+    for (; p + 8 <= end; p += 8) {
+      std::uint64_t word = 0;
+      std::memcpy(&word, p, sizeof word);
+      const std::uint64_t hits =
+          zeroBytes(word ^ 0x0A0A0A0A0A0A0A0A) | zeroBytes(word ^ 0x0D0D0D0D0D0D0D0D);
+      if (hits != 0) return static_cast<std::size_t>(p - data_) + std::countr_zero(hits) / 8;
+    }
+  }
+  while (p < end && *p != '\n' && *p != '\r') ++p;
+  return static_cast<std::size_t>(p - data_);
+}
+
 bool LineReader::NextLine(std::string_view& line) {
   if (!opened_ || tooLong_) return false;
   for (;;) {
-    // The first LF is searched once, however many lone CRs come before it.
-    if (newline_ < begin_) newline_ = begin_;
-    if (newline_ < end_ && data_[newline_] != '\n') {
-      const void* found = std::memchr(data_ + newline_, '\n', end_ - newline_);
-      newline_ = found ? static_cast<std::size_t>(static_cast<const char*>(found) - data_) : end_;
-    }
-    const void* cr =
-        newline_ > begin_ ? std::memchr(data_ + begin_, '\r', newline_ - begin_) : nullptr;
-    std::size_t lineEnd = end_;
+    // What was searched before a Fill is not searched again.
+    lineEnd_ = FindLineEnd(std::max(lineEnd_, begin_));
     std::size_t next = end_;
-    if (cr) {
-      lineEnd = static_cast<std::size_t>(static_cast<const char*>(cr) - data_);
+    if (lineEnd_ < end_ && data_[lineEnd_] == '\r') {
       // Whether a CR is the end of a CR LF shows only with the byte after it.
-      if (lineEnd + 1 == end_ && !atEnd_) {
+      if (lineEnd_ + 1 == end_ && !atEnd_) {
         Fill();  // moves what is kept: search again either way
         continue;
       }
-      next = lineEnd + (lineEnd + 1 < end_ && data_[lineEnd + 1] == '\n' ? 2 : 1);
-    } else if (newline_ < end_) {
-      lineEnd = newline_;
-      next = newline_ + 1;
+      next = lineEnd_ + (lineEnd_ + 1 < end_ && data_[lineEnd_ + 1] == '\n' ? 2 : 1);
+    } else if (lineEnd_ < end_) {
+      next = lineEnd_ + 1;
     } else if (end_ - begin_ <= limit_ && !atEnd_) {
       Fill();
       continue;
@@ -82,11 +94,11 @@ bool LineReader::NextLine(std::string_view& line) {
       return false;  // the end of the file
     }
     ++line_;
-    if (lineEnd - begin_ > limit_) {
+    if (lineEnd_ - begin_ > limit_) {
       tooLong_ = true;
       return false;
     }
-    line = std::string_view(data_ + begin_, lineEnd - begin_);
+    line = std::string_view(data_ + begin_, lineEnd_ - begin_);
     begin_ = next;
     return true;
   }

@@ -43,15 +43,17 @@ class LineReader {
   LineReader() = default;
   // Reads more of the file after what is not yet given; false at its end.
   bool Fill();
+  // The first CR or LF in data_[from, end_), or end_.
+  std::size_t FindLineEnd(std::size_t from) const;
 
   std::ifstream in_;
   std::vector<char> buffer_;
-  // What is not yet given is data_[begin_, end_); no LF lies in
-  // data_[begin_, newline_), and newline_ <= end_.
+  // What is not yet given is data_[begin_, end_); no CR or LF lies in
+  // data_[begin_, lineEnd_), and lineEnd_ <= end_.
   const char* data_ = nullptr;
   std::size_t begin_ = 0;
   std::size_t end_ = 0;
-  std::size_t newline_ = 0;
+  std::size_t lineEnd_ = 0;
   std::size_t limit_ = kMaxLineBytes;
   bool atEnd_ = false;
   bool opened_ = false;
