@@ -65,7 +65,8 @@ bool PlainNumber(std::string_view field, double& value) {
     // Both operands are exact (under 2^53 and a power of ten up to 10^22),
     // so the quotient is the double nearest to the decimal, as from_chars
     // rounds it.
-    const double quotient = static_cast<double>(digits) / kExactPowers[decimals];
+    const double whole = static_cast<double>(digits);
+    const double quotient = decimals == 0 ? whole : whole / kExactPowers[decimals];
     value = negative ? -quotient : quotient;
     return true;
   }
