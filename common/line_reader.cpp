@@ -54,22 +54,22 @@ bool LineReader::Fill() {
 }
 
 std::size_t LineReader::FindLineEnd(std::size_t from) const {
-  const char* p = data_ + from;
-  const char* const end = data_ + end_;
+  // Positions, not pointers: before the first read there is no buffer.
+  std::size_t at = from;
   if constexpr (std::endian::native == std::endian::little) {
     // Eight bytes at a time: a byte that is zero after the xor marks a hit.
     constexpr std::uint64_t kLow7 = 0x7F7F7F7F7F7F7F7F;
     const auto zeroBytes = [](std::uint64_t w) { return ~(((w & kLow7) + kLow7) | w | kLow7); };
-    for (; p + 8 <= end; p += 8) {
+    for (; at + 8 <= end_; at += 8) {
       std::uint64_t word = 0;
-      std::memcpy(&word, p, sizeof word);
+      std::memcpy(&word, data_ + at, sizeof word);
       const std::uint64_t hits =
           zeroBytes(word ^ 0x0A0A0A0A0A0A0A0A) | zeroBytes(word ^ 0x0D0D0D0D0D0D0D0D);
-      if (hits != 0) return static_cast<std::size_t>(p - data_) + std::countr_zero(hits) / 8;
+      if (hits != 0) return at + static_cast<std::size_t>(std::countr_zero(hits) / 8);
     }
   }
-  while (p < end && *p != '\n' && *p != '\r') ++p;
-  return static_cast<std::size_t>(p - data_);
+  while (at < end_ && data_[at] != '\n' && data_[at] != '\r') ++at;
+  return at;
 }
 
 bool LineReader::NextLine(std::string_view& line) {
