@@ -155,11 +155,11 @@ StagedFile StageFile(const fs::path& given, const std::string& bytes, ContentWri
 
   const fs::path temporary = NewTemporary(target);
   if (temporary.empty()) return {};
+  StagedFile staged(temporary, target);  // removes the temporary unless returned
   if (write(temporary, bytes) && KeepIdentity(temporary, target, exists) &&
       FlushFile(temporary)) {
-    return StagedFile(temporary, target);
+    return staged;
   }
-  fs::remove(temporary, ec);
   return {};
 }
 
