@@ -5,9 +5,8 @@
 
 #include "app/argument.h"
 #include "app/qt_prompter.h"
-#include "app/show_message.h"
 #include "app/world.h"
-#include "editor/form_pri.h"
+#include "editor/editor_start.h"
 #include "platform/toolkit_translations.h"
 
 namespace {
@@ -37,13 +36,8 @@ int main(int argc, char** argv) {
   LoadToolkitTranslations(application);
   QtPrompter prompter;
   auto world = std::make_unique<World>();
-  FormPri form(*world, prompter);
-  prompter.SetParent(&form);
-  if (auto fault = form.Load(argument)) {
-    prompter.SetParent(nullptr);  // the window is never shown
-    ShowMessage(prompter, *fault);
-    return 1;
-  }
-  form.show();
+  const auto form = StartEditor(*world, prompter, argument);
+  if (!form) return 1;
+  form->show();
   return QApplication::exec();
 }

@@ -26,6 +26,7 @@
 
 #include "app/qt_prompter.h"
 #include "app/world.h"
+#include "editor/editor_start.h"
 #include "editor/form_pri.h"
 #include "platform/prompter.h"
 #include "platform/toolkit_translations.h"
@@ -209,10 +210,9 @@ int EditorProcess(int argc, char** argv) {
   LoadToolkitTranslations(application);
   QtPrompter prompter;
   auto world = std::make_unique<World>();
-  FormPri form(*world, prompter);
-  prompter.SetParent(&form);
-  if (form.Load(argument)) return 1;
-  ShowAndWait(form);
+  const auto form = StartEditor(*world, prompter, argument);
+  if (!form) return 1;
+  ShowAndWait(*form);
   return 0;
 }
 

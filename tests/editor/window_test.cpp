@@ -2,9 +2,12 @@
 
 #include <QCheckBox>
 #include <QGroupBox>
+#include <QMessageBox>
 #include <cstdlib>
 #include <filesystem>
 
+#include "app/qt_prompter.h"
+#include "editor/editor_start.h"
 #include "layouts/group_file.h"
 #include "platform/suite_path.h"
 #include "tests/editor/editor_window.h"
@@ -58,12 +61,29 @@ TEST_F(FormPriTest, AnEmptyGroupShowsOnlyWhatNeedsNoLayout) {
             " Numero della condizione da caricare:  |Distorsione angolare|Solo tracciato attivo");
 }
 
-// Start-up faults end the program: Load hands them back unshown, because the
-// window is never shown and main shows the message itself.
-TEST_F(FormPriTest, StartupFaultIsReturnedWithoutShowingIt) {
+// Start-up faults end the program: Load hands them back unshown, and the
+// program's start-up shows the real message box over no window and leaves
+// no window to show.
+TEST_F(FormPriTest, StartupFaultIsShownOverNoWindow) {
   job.RemoveJob("struttur.str");
-  EXPECT_EQ(form.Load(job.Argument()),
-            Problem("Problemi con la lettura del file " + job.JobSuitePath() + "\\struttur.str"));
+  const Message fault =
+      Problem("Problemi con la lettura del file " + job.JobSuitePath() + "\\struttur.str");
+  EXPECT_EQ(form.Load(job.Argument()), fault);
+
+  QtPrompter prompter;
+  std::string shown;
+  QTimer answer;  // runs inside the box's own event loop
+  answer.callOnTimeout([&] {
+    auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+    if (box == nullptr) return;
+    shown = box->windowTitle().toStdString() + ": " + box->text().toStdString();
+    EXPECT_EQ(box->parentWidget(), nullptr);
+    QTest::keyClick(box, Qt::Key_Return);
+  });
+  answer.start(10);
+  auto fresh = std::make_unique<World>();
+  EXPECT_EQ(StartEditor(*fresh, prompter, job.Argument()), nullptr);
+  EXPECT_EQ(shown, fault.caption + ": " + fault.text);
 }
 
 // The example suite as tools/prepare-example-suite.sh makes it, under a
