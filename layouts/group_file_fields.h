@@ -49,8 +49,12 @@ class GroupFileFields {
  private:
   // The next field; false (with the fault recorded) at the end.
   bool NextField(std::string_view& field);
+  // Past the lines with nothing but blanks to the next field's line.
+  bool NextLineWithField();
   // The field's value; false (with the fault recorded) when it has none.
   bool NumberField(std::string_view field, double& value);
+  // The same for what is not a short decimal, and for the faults.
+  bool OtherNumberField(std::string_view field, double& value);
   // Nothing more to read: the file ends early or a line is too long.
   void FailAtEnd();
 
