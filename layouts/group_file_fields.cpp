@@ -70,6 +70,23 @@ constexpr double kExactPowers[] = {1e0,  1e1,  1e2,  1e3,  1e4,  1e5,  1e6,  1e7
   return true;
 }
 
+// [-]digits with at most nine digits, as the writer makes every whole
+// number: the same value the decimal's double gives, without one.
+[[gnu::always_inline]] inline bool ShortInteger(std::string_view field, int& value) {
+  const char* p = field.data();
+  const char* const end = p + field.size();
+  const bool negative = p < end && *p == '-';
+  p += negative;
+  if (p == end || end - p > 9) return false;
+  int digits = 0;
+  for (; p < end; ++p) {
+    if (!IsDigit(*p)) return false;
+    digits = digits * 10 + (*p - '0');
+  }
+  value = negative ? -digits : digits;
+  return true;
+}
+
 // The writer's other forms ("1.5E-05", or more than 15 digits), read by
 // from_chars; false for any other form (a plus sign, a D exponent, a
 // malformed field, a magnitude beyond a double), which ParseNumber decides.
@@ -207,8 +224,15 @@ double GroupFileFields::ReadNumber() {
 
 int GroupFileFields::ReadInteger(int lowest, int highest) {
   std::string_view field;
+  if (!NextField(field)) return 0;
+  int whole = 0;
+  if (ShortInteger(field, whole) && whole >= lowest && whole <= highest) return whole;
+  return OtherInteger(field, lowest, highest);
+}
+
+int GroupFileFields::OtherInteger(std::string_view field, int lowest, int highest) {
   double v = 0.0;
-  if (!NextField(field) || !NumberField(field, v)) return 0;
+  if (!NumberField(field, v)) return 0;
   // Compared as doubles so that 1e300 cannot overflow; from 2^52 on every
   // double is whole.
   const bool whole =

@@ -55,6 +55,8 @@ class GroupFileFields {
   bool NumberField(std::string_view field, double& value);
   // The same for what is not a short decimal, and for the faults.
   bool OtherNumberField(std::string_view field, double& value);
+  // ReadInteger for what is not a short whole number, and for the faults.
+  int OtherInteger(std::string_view field, int lowest, int highest);
   // Nothing more to read: the file ends early or a line is too long.
   void FailAtEnd();
 
