@@ -35,16 +35,22 @@ bool LineReader::Fill() {
   // What is not yet given moves to the front, and the buffer grows only for
   // a line longer than a chunk, up to the limit.
   const std::size_t kept = end_ - begin_;
-  if (begin_ > 0 && kept > 0) std::memmove(buffer_.data(), data_ + begin_, kept);
+  if (capacity_ < kept + kChunkBytes) {
+    const std::size_t capacity = std::max(kept + kChunkBytes, 2 * kChunkBytes);
+    auto bigger = std::make_unique_for_overwrite<char[]>(capacity);
+    if (kept > 0) std::memcpy(bigger.get(), data_ + begin_, kept);
+    buffer_ = std::move(bigger);
+    capacity_ = capacity;
+  } else if (begin_ > 0 && kept > 0) {
+    std::memmove(buffer_.get(), data_ + begin_, kept);
+  }
   lineEnd_ -= std::min(lineEnd_, begin_);
   begin_ = 0;
   end_ = kept;
-  if (buffer_.size() < kept + kChunkBytes)
-    buffer_.resize(std::max(kept + kChunkBytes, 2 * kChunkBytes));
-  char* const base = buffer_.data();
+  char* const base = buffer_.get();
   data_ = base;
   const std::streamsize got =
-      in_.rdbuf()->sgetn(base + end_, static_cast<std::streamsize>(buffer_.size() - end_));
+      in_.rdbuf()->sgetn(base + end_, static_cast<std::streamsize>(capacity_ - end_));
   if (got <= 0) {
     atEnd_ = true;
     return false;

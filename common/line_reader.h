@@ -3,10 +3,10 @@
 #include <cstddef>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <vector>
 
 // Reads a file one line at a time, so that what a reader holds is bounded by
 // its tables, not by the file: a line over kMaxLineBytes (a file of binary
@@ -47,7 +47,10 @@ class LineReader {
   std::size_t FindLineEnd(std::size_t from) const;
 
   std::ifstream in_;
-  std::vector<char> buffer_;
+  // Not cleared: only what is read is ever looked at, and a small file
+  // touches a page of it, not the whole.
+  std::unique_ptr<char[]> buffer_;
+  std::size_t capacity_ = 0;
   // What is not yet given is data_[begin_, end_); no CR or LF lies in
   // data_[begin_, lineEnd_), and lineEnd_ <= end_.
   const char* data_ = nullptr;
