@@ -16,8 +16,15 @@ constexpr std::size_t kChunkBytes = std::size_t{1} << 16;
 LineReader::LineReader(const std::filesystem::path& path) {
   std::error_code ec;
   if (!std::filesystem::is_regular_file(path, ec)) return;
-  in_.open(path, std::ios::binary);
-  opened_ = static_cast<bool>(in_);
+#ifdef _WIN32
+  in_.reset(_wfopen(path.c_str(), L"rb"));
+#else
+  in_.reset(std::fopen(path.c_str(), "rb"));
+#endif
+  opened_ = in_ != nullptr;
+  // The reads go straight into the buffer, which is larger than any the
+  // stream would keep.
+  if (opened_) std::setvbuf(in_.get(), nullptr, _IONBF, 0);
 }
 
 LineReader LineReader::OverBytes(std::string_view bytes) {
@@ -49,9 +56,8 @@ bool LineReader::Fill() {
   end_ = kept;
   char* const base = buffer_.get();
   data_ = base;
-  const std::streamsize got =
-      in_.rdbuf()->sgetn(base + end_, static_cast<std::streamsize>(capacity_ - end_));
-  if (got <= 0) {
+  const std::size_t got = std::fread(base + end_, 1, capacity_ - end_, in_.get());
+  if (got == 0) {
     atEnd_ = true;
     return false;
   }

@@ -1,8 +1,8 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <memory>
 #include <optional>
 #include <string>
@@ -46,7 +46,13 @@ class LineReader {
   // The first CR or LF in data_[from, end_), or end_.
   std::size_t FindLineEnd(std::size_t from) const;
 
-  std::ifstream in_;
+  // The C library's stream, not a C++ one: the first C++ file stream of a
+  // process sets up its locale, which cost the editor's start-up more than
+  // reading the whole job.
+  struct CloseFile {
+    void operator()(std::FILE* file) const { std::fclose(file); }
+  };
+  std::unique_ptr<std::FILE, CloseFile> in_;
   // Not cleared: only what is read is ever looked at, and a small file
   // touches a page of it, not the whole.
   std::unique_ptr<char[]> buffer_;
