@@ -22,8 +22,9 @@
 
 #include "editor/form_pri.h"
 
-#include "section_view/picture_box_ui.h"
+#include "editor/cable_type_box.h"
 #include "editor/window_font.h"
+#include "section_view/picture_box_ui.h"
 
 namespace {
 
@@ -200,9 +201,7 @@ QGroupBox* FormPri::BuildLayoutFrame() {
     LayoAct[row] = new QRadioButton(Frame2);
     LayoActGroup->addButton(LayoAct[row], row);
     LayoName[row] = new QLineEdit(Frame2);
-    CableName[row] = new QComboBox(Frame2);
-    CableName[row]->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
-    CableName[row]->setMinimumContentsLength(14);
+    CableName[row] = new CableTypeBox(14, Frame2);
     const std::vector<QWidget*> cells = {LabelN[row], LayoAct[row], LayoName[row], CableName[row]};
     for (std::size_t column = 0; column < cells.size(); ++column) {
       KeepPlaceWhenHidden(cells[column]);

@@ -1,14 +1,17 @@
 // The window's parts that stand alone: the toolkit rules the grids rely on,
-// the arrow keys' moves and the window font.
+// the arrow keys' moves, the window font and the cable-type box.
 
 #include <gtest/gtest.h>
 
+#include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QComboBox>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <tuple>
 
+#include "editor/cable_type_box.h"
 #include "editor/grid_rows.h"
 #include "editor/toolkit_rules.h"
 #include "editor/window_font.h"
@@ -99,6 +102,35 @@ TEST(WindowFont, PrefersSmallFontsElseShrinksTheApplicationFont) {
   }
   font.setPixelSize(20);
   EXPECT_EQ(WindowFont(font, {}).pixelSize(), 17);
+}
+
+// The cable-type box takes the size a box with the toolkit's "minimum
+// contents length with icon" policy takes, in any font, with or without
+// entries; unlike that box it has built no popup list.
+TEST(CableTypeBox, SizedAsThePolicyBoxWithoutBuildingItsList) {
+  QFont bold(QStringLiteral("DejaVu Sans"));
+  bold.setPixelSize(20);
+  bold.setBold(true);
+  QFont small(QStringLiteral("DejaVu Sans"), 7);
+  const std::tuple<QFont, int, QStringList> cases[] = {
+      {QFont(), 14, {}},
+      {small, 14, {QStringLiteral("CAVO 7T15"), QStringLiteral("CAVO 12T15 MOLTO PIU LUNGO")}},
+      {bold, 3, {QStringLiteral("CAVO 7T15")}},
+  };
+  for (const auto& [font, characters, entries] : cases) {
+    QWidget parent;
+    parent.setFont(font);
+    QComboBox policy(&parent);
+    policy.setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    policy.setMinimumContentsLength(characters);
+    policy.addItems(entries);
+    CableTypeBox box(characters, &parent);
+    box.addItems(entries);
+    EXPECT_EQ(box.sizeHint(), policy.sizeHint()) << font.toString().toStdString();
+    EXPECT_EQ(box.minimumSizeHint(), policy.minimumSizeHint()) << font.toString().toStdString();
+    EXPECT_EQ(box.findChild<QAbstractItemView*>(), nullptr);
+    EXPECT_NE(policy.findChild<QAbstractItemView*>(), nullptr);
+  }
 }
 
 }  // namespace
