@@ -1,11 +1,17 @@
 // The window's parts that stand alone: the toolkit rules the grids rely on,
-// the arrow keys' moves, the window font and the cable-type box.
+// the arrow keys' moves, the window font, the cable-type box and the style's
+// images.
 
 #include <gtest/gtest.h>
 
 #include <QAbstractItemView>
 #include <QButtonGroup>
+#include <QApplication>
 #include <QComboBox>
+#include <QImage>
+#include <QPixmap>
+#include <QPixmapCache>
+#include <QStyle>
 #include <QRadioButton>
 #include <QScrollBar>
 #include <QSignalSpy>
@@ -13,6 +19,7 @@
 
 #include "editor/cable_type_box.h"
 #include "editor/grid_rows.h"
+#include "editor/style_images.h"
 #include "editor/toolkit_rules.h"
 #include "editor/window_font.h"
 
@@ -131,6 +138,23 @@ TEST(CableTypeBox, SizedAsThePolicyBoxWithoutBuildingItsList) {
     EXPECT_EQ(box.findChild<QAbstractItemView*>(), nullptr);
     EXPECT_NE(policy.findChild<QAbstractItemView*>(), nullptr);
   }
+}
+
+// The style loads its group-box frame by file name: after the start-up's
+// preload it gets the pixmap already made, not a fresh decoding (every
+// pixmap is numbered as it is made, so the one found is older than one made
+// just before loading), with the pixels the file holds.
+TEST(StyleImages, TheStyleFindsItsGroupBoxFrameAlreadyLoaded) {
+  if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
+    GTEST_SKIP() << "a style without the frame image";
+  }
+  const QString frame = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+  QPixmapCache::clear();
+  PreloadStyleImages();
+  const qint64 madeBeforeLoading = QPixmap(1, 1).cacheKey();
+  const QPixmap loaded(frame);
+  EXPECT_LT(loaded.cacheKey(), madeBeforeLoading);
+  EXPECT_EQ(loaded.toImage(), QImage(frame).convertToFormat(loaded.toImage().format()));
 }
 
 }  // namespace
