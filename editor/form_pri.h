@@ -22,6 +22,7 @@ class HelpLineWatcher;
 class PictureBox;
 class Prompter;
 class TaskControl;
+class UndoKeys;
 class VerifyWindow;
 class SectionViewController;
 class QButtonGroup;
@@ -108,8 +109,9 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   // (11) in the node grid; the other indices are unused.
   std::array<QLabel*, 12> Label1{};
 
-  // The section view's handlers, the parabolic cable dialog (one instance,
-  // so that it keeps its values between showings) and the help line.
+  // The section view's handlers, the parabolic cable dialog and the help
+  // line. The dialog is made at the first "Crea parabolico" and kept, so
+  // that it keeps its values between showings.
   SectionViewController* SectionView = nullptr;
   FormParabCable* ParabDialog = nullptr;
   HelpLineWatcher* HelpLine = nullptr;
@@ -197,6 +199,8 @@ class FormPri : public QWidget, public LayoutGridControls, public NodeGridContro
   void WatchClipboard();
   std::unique_ptr<GroupHistory> history_;
   std::unique_ptr<GroupRecorder> recorder_;
+  // Told of the controls of a dialog made after the window.
+  UndoKeys* undoKeys_ = nullptr;
   bool recordPending_ = false;
   // While a dialog that changes the group is open, no step is taken: the
   // step of its change is taken once the window shows it.

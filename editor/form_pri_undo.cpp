@@ -81,7 +81,7 @@ void FormPri::WatchGroupSteps() {
     rows.FirstLayoutShown = FirstRowItem(*VScrollT);
     rows.FirstNodeShown = FirstRowItem(*VScrollN);
   });
-  new UndoKeys(*this, *history_);
+  undoKeys_ = new UndoKeys(*this, *history_);
   qApp->installEventFilter(new InputWatcher(*this, recordPending_));
   WatchClipboard();
 }

@@ -13,6 +13,7 @@
 #include "editor/form_pri.h"
 #include "editor/help_line_watcher.h"
 #include "editor/node_panel.h"
+#include "editor/undo_keys.h"
 #include "parabolic/form_parab_cable.h"
 #include "section_view/picture_box_ui.h"
 #include "section_view/section_view_controller_ui.h"
@@ -33,14 +34,18 @@ void FormPri::ConnectViewButtons() {
   // "Simmetria Z" mirrors about the Z axis: Y changes sign.
   connect(Command1, &QPushButton::clicked, this, [this] { SectionView->Mirror(2); });
   connect(Command2, &QPushButton::clicked, this, [this] { SectionView->Mirror(1); });
-
-  ParabDialog = new FormParabCable(world_, prompter_, this);
   connect(TracParab, &QPushButton::clicked, this, &FormPri::TracParab_Click);
 }
 
 void FormPri::TracParab_Click() {
   // The step keeps the active layout the window shows after the dialog, so
   // it is taken here, not by the dialog's own clicks.
+  if (ParabDialog == nullptr) {
+    // Made only now: most runs never open it. Its boxes take the window's
+    // Ctrl+Z as every other box does.
+    ParabDialog = new FormParabCable(world_, prompter_, this);
+    undoKeys_->Watch();
+  }
   stepsHeld_ = true;
   const bool made = ParabDialog->ShowParabolicDialog();
   stepsHeld_ = false;

@@ -70,14 +70,15 @@ TEST_F(UndoWindow, EveryKindOfStepUndoesAndRedoes) {
         QTest::keyClick(form.LayoAct[1], Qt::Key_V, Qt::ControlModifier);
       },
       [this] {  // "Crea parabolico", the modal dialog driven while open
-        QTimer::singleShot(0, form.ParabDialog, [this] {
-          FormParabCable& d = *form.ParabDialog;
+        // The dialog is made by the click, so the timers look for it once it is open.
+        QTimer::singleShot(0, &form, [this] {
+          FormParabCable& d = *form.findChild<FormParabCable*>();
           for (int k = 0; k < 3; ++k) d.NodeName[k]->setText(QString::number(11 + 2 * k));
           d.TCoordZ[0]->setText("0");
           for (int k = 0; k < 3; ++k) d.TCoordY[k]->setText(k == 1 ? "-5" : "0");
           d.CreaButt->click();
         });
-        QTimer::singleShot(10000, form.ParabDialog, [this] { form.ParabDialog->reject(); });
+        QTimer::singleShot(10000, &form, [this] { form.findChild<FormParabCable*>()->reject(); });
         Click(form.TracParab);
         // The new cable is appended and made active.
         EXPECT_EQ(Group().ActiveLayout, Group().LayoutCount);
