@@ -9,9 +9,9 @@
 // and over has long since paid. The fresh processes are this program run
 // again with a first argument naming which to start: the editor's start-up
 // as the program's main does it, the empty window, or that window with one
-// line of text in it. The last is no limit of the issue's; it shows what the
-// toolkit spends before any window can show a word (its fonts found, read
-// and shaped), so that the editor's figure can be read against it too.
+// line of text in it. The last is no limit; it shows what the toolkit spends
+// before any window can show a word (its fonts found, read and shaped), so
+// that the editor's figure can be read against it too.
 
 #include <benchmark/benchmark.h>
 
