@@ -23,9 +23,9 @@ QSize CableTypeBox::sizeHint() const {
   const QFontMetrics metrics = fontMetrics();
   const QSize icon = iconSize();
   const int textHeight = static_cast<int>(std::ceil(QFontMetricsF(metrics).height()));
-  const QSize contents(
-      minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X')) + icon.width() + kIconGap,
-      std::max({textHeight, kMinimumTextHeight, icon.height()}) + kTextMargin);
+  const int textWidth = minimumContentsLength() * metrics.horizontalAdvance(QLatin1Char('X'));
+  const QSize contents(textWidth + icon.width() + kIconGap,
+                       std::max({textHeight, kMinimumTextHeight, icon.height()}) + kTextMargin);
   QStyleOptionComboBox option;
   initStyleOption(&option);
   return style()->sizeFromContents(QStyle::CT_ComboBox, &option, contents, this);

@@ -148,7 +148,8 @@ TEST(StyleImages, TheStyleFindsItsGroupBoxFrameAlreadyLoaded) {
   if (QApplication::style()->name().compare(QLatin1String("fusion"), Qt::CaseInsensitive) != 0) {
     GTEST_SKIP() << "a style without the frame image";
   }
-  const QString frame = QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
+  const QString frame =
+      QStringLiteral(":/qt-project.org/styles/commonstyle/images/fusion_groupbox.png");
   QPixmapCache::clear();
   PreloadStyleImages();
   const qint64 madeBeforeLoading = QPixmap(1, 1).cacheKey();
